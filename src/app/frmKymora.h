@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/FormSettings.h"
+#include "app/RunErrorReport.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class PictureSurface;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QScrollBar;
+class SurfaceCaption;
+
+// The program's one window: the drawing surface, the 28 controls on it, the four hidden
+// settings fields and the handlers of the controls. Every control is reached by its name.
+class frmKymora : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmKymora(QWidget *parent = nullptr);
+    ~frmKymora() override;
+
+    // The client area: the persistent picture, with the controls on it.
+    PictureSurface *clientArea() const { return surface_; }
+
+    // Replaces what happens when a run meets an error (by default: a message box, then the
+    // program ends with a non-zero exit code).
+    void setErrorReporter(RunErrorReporter reporter) { reportError_ = std::move(reporter); }
+
+    // Handlers, named after their control and event.
+    void Form_Load();
+    void cmdStart_Click();
+    void cndKonec_Click();
+    void HScroll1_Change();
+    void op1_Click();
+    void op2_Click();
+    void opAno_Click();
+    void opNe_Click();
+    void opBlízko_Click();
+    void opDaleko_Click();
+    void opPomala_Click();
+    void opPomalej_Click();
+    void opRychlá_Click();
+
+    // The controls, in creation order.
+    QScrollBar *HScroll1 = nullptr;
+    QLineEdit *nPoloha = nullptr;
+    QGroupBox *frmPoloha = nullptr;
+    QRadioButton *opBlízko = nullptr;
+    QRadioButton *opDaleko = nullptr;
+    QGroupBox *frmAnimace = nullptr;
+    QRadioButton *opPomala = nullptr;
+    QRadioButton *opPomalej = nullptr;
+    QRadioButton *opRychlá = nullptr;
+    QLineEdit *nSpomaleni = nullptr;
+    QPushButton *cndKonec = nullptr;
+    QGroupBox *frmDifrakčníZrcadlo = nullptr;
+    QRadioButton *opNe = nullptr;
+    QRadioButton *opAno = nullptr;
+    QGroupBox *frnKmitoce = nullptr;
+    QRadioButton *op2 = nullptr;
+    QRadioButton *op1 = nullptr;
+    QLineEdit *nDifrakce = nullptr;
+    QLineEdit *nKmitocet = nullptr;
+    QPushButton *cmdStart = nullptr;
+    SurfaceCaption *labDifrakce = nullptr;
+    SurfaceCaption *labSoucet = nullptr;
+    SurfaceCaption *labDobaLetu = nullptr;
+    SurfaceCaption *labCas = nullptr;
+    SurfaceCaption *labRadiusvektory = nullptr;
+    SurfaceCaption *labDetektor = nullptr;
+    SurfaceCaption *labZdroj = nullptr;
+    SurfaceCaption *labKliknete = nullptr;
+
+private:
+    void setUpWindow();
+    void createControls();
+    void applyTabOrder();
+    void connectHandlers();
+    void connectOption(QRadioButton *option, void (frmKymora::*handler)());
+    void keepTabStop(QWidget *control, int tabIndex);
+    void openAtDrawingAreaSize();
+
+    QScrollArea *scrollArea_ = nullptr;
+    PictureSurface *surface_ = nullptr;
+    std::unique_ptr<FormSettings> settings_;
+    RunErrorReporter reportError_;
+    std::vector<std::pair<int, QWidget *>> tabStops_;
+};

@@ -1,0 +1,58 @@
+#include "app/frmKymora.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int noDisplayExitCode = 2;
+
+const char noDisplayMessage[] =
+    "kymora: cannot open the window: no display could be reached (without a desktop, run it "
+    "under xvfb-run)\n";
+
+QtMessageHandler defaultMessageHandler = nullptr;
+
+bool isSet(const char *name) {
+    const char *value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// The window system a Qt program would use, when none is named, is the X server or Wayland
+// compositor of the session.
+bool displayCanBeReached() {
+    if (isSet("QT_QPA_PLATFORM"))
+        return true;
+    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+// A window system that cannot be reached is a fatal message in Qt, which would abort with a
+// core dump: say so in one line and end instead.
+void endOnFatalMessage(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type != QtFatalMsg) {
+        defaultMessageHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::fputs(noDisplayMessage, stderr);
+    std::_Exit(noDisplayExitCode);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (!displayCanBeReached()) {
+        std::fputs(noDisplayMessage, stderr);
+        return noDisplayExitCode;
+    }
+    defaultMessageHandler = qInstallMessageHandler(endOnFatalMessage);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kymora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+    frmKymora window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,131 @@
+#include "canvas/PictureSurface.h"
+
+#include "canvas/SurfaceCaption.h"
+#include "canvas/SystemColours.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr double metresPerInch = 0.0254;
+
+QImage blankPicture(QSize size, qreal devicePixelRatio, int dpiX, int dpiY) {
+    QImage picture(size * devicePixelRatio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    // Text is laid out at the window's resolution, so captions look as they would on it.
+    picture.setDotsPerMeterX(qRound(dpiX / metresPerInch));
+    picture.setDotsPerMeterY(qRound(dpiY / metresPerInch));
+    picture.fill(toQColor(colour::lightGrey));
+    return picture;
+}
+
+// The smallest whole-pixel rectangle that holds what a pen of this width paints around area.
+QRect paintedBounds(const QRectF &area, int penWidth) {
+    const qreal margin = penWidth / 2.0 + 1;
+    return area.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
+}
+
+} // namespace
+
+PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(pictureSize);
+    picture_ = blankPicture(pictureSize, devicePixelRatio(), logicalDpiX(), logicalDpiY());
+}
+
+SurfaceCaption *PictureSurface::caption(Caption id) const {
+    return captions_[static_cast<std::size_t>(id)];
+}
+
+float PictureSurface::toPixels(float value) const {
+    return pen_.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
+}
+
+QPen PictureSurface::currentPen(Colour colour) const {
+    return QPen(toQColor(colour), pen_.drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void PictureSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
+    const QPointF from(toPixels(x1), toPixels(y1));
+    const QPointF to(toPixels(x2), toPixels(y2));
+    {
+        QPainter painter(&picture_);
+        painter.setPen(currentPen(colour.value_or(pen_.foreColor)));
+        painter.drawLine(from, to);
+    }
+    presentArea(paintedBounds(QRectF(from, to), pen_.drawWidth));
+}
+
+void PictureSurface::circle(float x, float y, float radius, Colour outline) {
+    const QPointF centre(toPixels(x), toPixels(y));
+    const qreal r = toPixels(radius);
+    {
+        QPainter painter(&picture_);
+        painter.setPen(currentPen(outline));
+        if (pen_.fillStyle == FillStyle::solid)
+            painter.setBrush(toQColor(pen_.fillColor));
+        painter.drawEllipse(centre, r, r);
+    }
+    presentArea(paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+                              pen_.drawWidth));
+}
+
+void PictureSurface::setCaptionLeft(Caption id, float left) {
+    caption(id)->setLeft(static_cast<int>(std::lround(toPixels(left))));
+}
+
+void PictureSurface::setCaptionTop(Caption id, float top) {
+    caption(id)->setTop(static_cast<int>(std::lround(toPixels(top))));
+}
+
+void PictureSurface::showCaption(Caption id) { caption(id)->show(); }
+
+void PictureSurface::attachCaption(SurfaceCaption *caption) {
+    captions_[static_cast<std::size_t>(caption->id())] = caption;
+}
+
+void PictureSurface::paintCaption(const SurfaceCaption &caption) {
+    {
+        QPainter painter(&picture_);
+        painter.fillRect(caption.geometry(), toQColor(colour::lightGrey));
+        painter.setFont(caption.font());
+        painter.setPen(toQColor(colour::buttonText));
+        painter.drawText(caption.geometry(), int(caption.alignment()) | Qt::TextWordWrap,
+                         caption.text());
+    }
+    presentArea(caption.geometry());
+}
+
+void PictureSurface::presentArea(const QRect &area) {
+    const QRect visibleArea = area.intersected(rect());
+    if (!visibleArea.isEmpty())
+        repaint(visibleArea);
+}
+
+void PictureSurface::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    const qreal ratio = picture_.devicePixelRatio();
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                        area.height() * ratio);
+    painter.drawImage(QRectF(area), picture_, source);
+}
+
+void PictureSurface::resizeEvent(QResizeEvent *) {
+    const QSize logicalSize = picture_.deviceIndependentSize().toSize();
+    if (width() > logicalSize.width() || height() > logicalSize.height())
+        growPicture(size().expandedTo(logicalSize));
+}
+
+// Keeps what is drawn and extends the picture with the background colour.
+void PictureSurface::growPicture(QSize size) {
+    QImage larger = blankPicture(size, picture_.devicePixelRatio(), logicalDpiX(), logicalDpiY());
+    {
+        QPainter painter(&larger);
+        painter.drawImage(QPointF(0, 0), picture_);
+    }
+    picture_ = std::move(larger);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "canvas/Canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class SurfaceCaption;
+
+// The window's client area: one persistent picture that every drawing operation paints into,
+// shown at once by a synchronous repaint of just the area that changed. The picture survives
+// covering, hiding and resizing of the window; nothing but the run's own band erases it.
+//
+// The window's controls are children of this widget and so stay above the picture; its
+// captions are painted into the picture.
+class PictureSurface : public QWidget, public Canvas {
+    Q_OBJECT
+
+public:
+    PictureSurface(QSize pictureSize, QWidget *parent = nullptr);
+
+    const QImage &picture() const { return picture_; }
+    SurfaceCaption *caption(Caption id) const;
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
+    void circle(float x, float y, float radius, Colour outline) override;
+    void setCaptionLeft(Caption id, float left) override;
+    void setCaptionTop(Caption id, float top) override;
+    void showCaption(Caption id) override;
+
+    // Called by the captions themselves.
+    void attachCaption(SurfaceCaption *caption);
+    void paintCaption(const SurfaceCaption &caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    float toPixels(float value) const;
+    QPen currentPen(Colour colour) const;
+    void growPicture(QSize size);
+    void presentArea(const QRect &area);
+
+    QImage picture_;
+    std::array<SurfaceCaption *, captionCount> captions_{};
+};

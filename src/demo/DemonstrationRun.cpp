@@ -1,0 +1,7 @@
+#include "demo/DemonstrationRun.h"
+
+#include "demo/SceneSetup.h"
+
+void runDemonstration(Canvas &canvas, const Settings &settings) {
+    setUpScene(canvas, settings);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "demo/SceneGeometry.h"
+
+class Canvas;
+class Settings;
+
+// The first phase of a run: puts the surface into pixels, paints the background band over the
+// previous picture, computes the scene from the settings and draws the source, the detector,
+// the mirror strips of the chosen kind and the dot where the arrow chain starts.
+//
+// Leaves the pen at pixels, DrawWidth 1, solid fill in light grey.
+SceneGeometry setUpScene(Canvas &canvas, const Settings &settings);
+
+// The rows of the background band: the drawing area, x 5..795, y 81..580.
+struct DrawingArea {
+    static constexpr int left = 5;
+    static constexpr int right = 795;
+    static constexpr int top = 81;
+    static constexpr int bottom = 580;
+};
