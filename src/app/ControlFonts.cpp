@@ -1,14 +1,16 @@
 #include "app/ControlFonts.h"
 
-#include <QApplication>
+#include <QStringList>
 
 namespace {
 
-QFont boldFont(const QString &face, QFont::StyleHint hint, qreal pointSize) {
-    QFont font(face);
+QFont makeFont(const QStringList &faces, QFont::StyleHint hint, qreal pointSize,
+               QFont::Weight weight) {
+    QFont font;
+    font.setFamilies(faces);
     font.setStyleHint(hint);
     font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Bold);
+    font.setWeight(weight);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
@@ -16,7 +18,13 @@ QFont boldFont(const QString &face, QFont::StyleHint hint, qreal pointSize) {
 }
 
 QFont timesNewRoman(qreal pointSize) {
-    return boldFont(QStringLiteral("Times New Roman"), QFont::Serif, pointSize);
+    return makeFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+                    QFont::Serif, pointSize, QFont::Bold);
+}
+
+QFont msSansSerif(QFont::Weight weight) {
+    return makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
+                    QFont::SansSerif, 8.25, weight);
 }
 
 } // namespace
@@ -34,13 +42,13 @@ QFont controlFont(ControlFont key) {
     case ControlFont::E:
         return timesNewRoman(12);
     case ControlFont::F:
-        return boldFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, 8.25);
+        return msSansSerif(QFont::Bold);
     }
-    return QApplication::font();
+    return windowFont();
 }
 
-QFont defaultControlFont() {
-    QFont font = QApplication::font();
+QFont windowFont() {
+    QFont font = msSansSerif(QFont::Normal);
     font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }

@@ -2,8 +2,9 @@
 
 #include <QFont>
 
-// The fonts of the window's controls, all bold. "Times New Roman" falls back to a serif and
-// "MS Sans Serif" to a sans serif face where the face itself is not installed.
+// The fonts of the window's controls, all bold. Where "Times New Roman" or "MS Sans Serif" is
+// not installed, a face with the same metrics stands in (Liberation Serif, Liberation Sans),
+// or else any serif or sans serif face.
 enum class ControlFont {
     A, // Times New Roman 9.75 pt: the frames' titles
     B, // Times New Roman 14.25 pt: Exit
@@ -15,6 +16,8 @@ enum class ControlFont {
 
 QFont controlFont(ControlFont key);
 
-// The toolkit's default user-interface font, pinned so that a control showing it does not take
-// over the font of the frame it sits in.
-QFont defaultControlFont();
+// The window's own font, which controls without a font of their own show: the regular
+// user-interface font the layout was made for (MS Sans Serif, 8.25 pt), so that every caption
+// fits its control. Pinned, so that a control showing it does not take over the font of the
+// frame it sits in.
+QFont windowFont();

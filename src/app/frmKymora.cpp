@@ -54,6 +54,7 @@ QScrollBar *makeScrollBar(QWidget *container, const char *name, const QRect &geo
     bar->setPageStep(1);
     // A drag reports its value once, when the thumb is let go.
     bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
@@ -80,8 +81,10 @@ QRadioButton *makeOption(QGroupBox *frame, const char *name, const char *caption
                          const QRect &geometry) {
     auto *option = new QRadioButton(QString::fromUtf8(caption), frame);
     place(option, name, geometry);
-    option->setFont(defaultControlFont());
+    option->setFont(windowFont());
     giveBackground(option);
+    // Until it is selected, a button is no tab stop (see connectOption).
+    option->setFocusPolicy(Qt::ClickFocus);
     return option;
 }
 
@@ -99,8 +102,8 @@ QPushButton *makeCommand(QWidget *container, const char *name, const char *capti
 SurfaceCaption *makeCaption(PictureSurface *surface, Caption id, const char *text,
                             const QRect &geometry, ControlFont font, bool visible,
                             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    return new SurfaceCaption(surface, {id, QString::fromUtf8(text), geometry, controlFont(font),
-                                        visible, alignment});
+    return new SurfaceCaption(
+        surface, {id, QString::fromUtf8(text), geometry, controlFont(font), visible, alignment});
 }
 
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -125,6 +128,7 @@ void frmKymora::setUpWindow() {
     setWindowTitle(QStringLiteral("Kymora - ") + QStringLiteral(KYMORA_HOMEPAGE_URL));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setFont(windowFont());
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, backgroundColour);
     setPalette(windowPalette);
@@ -133,6 +137,7 @@ void frmKymora::setUpWindow() {
     surface_->setObjectName(QStringLiteral("clientArea"));
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setWidget(surface_);
     auto *layout = new QVBoxLayout(this);
@@ -156,8 +161,8 @@ void frmKymora::createControls() {
     keepTabStop(HScroll1, 27);
     nPoloha = makeSettingsField(window, "nPoloha", "Poloha", fromTwips(120, 1320, 375, 285));
     keepTabStop(nPoloha, 24);
-    frmPoloha = makeFrame(window, "frmPoloha", "Detector position",
-                          fromTwips(600, 1080, 1695, 855), ControlFont::A, true);
+    frmPoloha = makeFrame(window, "frmPoloha", "Detector position", fromTwips(600, 1080, 1695, 855),
+                          ControlFont::A, true);
     QPalette blackText = frmPoloha->palette();
     blackText.setColor(QPalette::WindowText, Qt::black);
     frmPoloha->setPalette(blackText);
@@ -176,8 +181,8 @@ void frmKymora::createControls() {
     nSpomaleni =
         makeSettingsField(window, "nSpomaleni", "Spomaleni", fromTwips(5160, 960, 1095, 285));
     keepTabStop(nSpomaleni, 18);
-    cndKonec = makeCommand(window, "cndKonec", "Exit", fromTwips(9720, 120, 1215, 375),
-                           ControlFont::B);
+    cndKonec =
+        makeCommand(window, "cndKonec", "Exit", fromTwips(9720, 120, 1215, 375), ControlFont::B);
     keepTabStop(cndKonec, 16);
     frmDifrakčníZrcadlo = makeFrame(window, "frmDifrakčníZrcadlo", "Mirror",
                                     fromTwips(2280, 120, 1215, 855), ControlFont::A, true);
@@ -195,8 +200,8 @@ void frmKymora::createControls() {
     keepTabStop(nDifrakce, 6);
     nKmitocet = makeSettingsField(window, "nKmitocet", "nKmitocet", fromTwips(0, 600, 615, 285));
     keepTabStop(nKmitocet, 2);
-    cmdStart = makeCommand(window, "cmdStart", "Start", fromTwips(8400, 120, 975, 375),
-                           ControlFont::C);
+    cmdStart =
+        makeCommand(window, "cmdStart", "Start", fromTwips(8400, 120, 975, 375), ControlFont::C);
     keepTabStop(cmdStart, 0);
 
     labDifrakce = makeCaption(surface_, Caption::labDifrakce, "Kymora",
@@ -207,9 +212,9 @@ void frmKymora::createControls() {
                               fromTwips(720, 3600, 1335, 255), ControlFont::E, false, centred);
     labCas = makeCaption(surface_, Caption::labCas, "Time", fromTwips(3960, 2040, 1335, 255),
                          ControlFont::E, false);
-    labRadiusvektory = makeCaption(surface_, Caption::labRadiusvektory,
-                                   "Photon vectors after fall onto detector",
-                                   fromTwips(360, 2400, 2055, 615), ControlFont::E, false, centred);
+    labRadiusvektory =
+        makeCaption(surface_, Caption::labRadiusvektory, "Photon vectors after fall onto detector",
+                    fromTwips(360, 2400, 2055, 615), ControlFont::E, false, centred);
     labDetektor = makeCaption(surface_, Caption::labDetektor, "Detector",
                               fromTwips(600, 4320, 975, 375), ControlFont::E, false);
     labZdroj = makeCaption(surface_, Caption::labZdroj, "Source", fromTwips(3360, 2520, 1335, 375),
@@ -232,8 +237,9 @@ void frmKymora::applyTabOrder() {
 
 void frmKymora::connectOption(QRadioButton *option, void (frmKymora::*handler)()) {
     // Selecting a button, by a click, a key or from code, runs its handler when it was not
-    // selected before.
-    connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+    // selected before. Within a group only the selected button is a tab stop.
+    connect(option, &QRadioButton::toggled, this, [this, option, handler](bool selected) {
+        option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
         if (selected)
             (this->*handler)();
     });
@@ -272,16 +278,38 @@ void frmKymora::cmdStart_Click() {
     }
 }
 
-void frmKymora::cndKonec_Click() { close(); }
+void frmKymora::cndKonec_Click() {
+    close();
+}
 
-void frmKymora::HScroll1_Change() { nSpomaleni->setText(QString::number(HScroll1->value())); }
+void frmKymora::HScroll1_Change() {
+    nSpomaleni->setText(QString::number(HScroll1->value()));
+}
 
-void frmKymora::op1_Click() { nKmitocet->setText(QStringLiteral("1")); }
-void frmKymora::op2_Click() { nKmitocet->setText(QStringLiteral("2")); }
-void frmKymora::opNe_Click() { nDifrakce->setText(QStringLiteral("1")); }
-void frmKymora::opAno_Click() { nDifrakce->setText(QStringLiteral("2")); }
-void frmKymora::opDaleko_Click() { nPoloha->setText(QStringLiteral("0")); }
-void frmKymora::opBlízko_Click() { nPoloha->setText(QStringLiteral("170")); }
-void frmKymora::opRychlá_Click() { nSpomaleni->setText(QStringLiteral("1")); }
-void frmKymora::opPomalej_Click() { nSpomaleni->setText(QStringLiteral("10")); }
-void frmKymora::opPomala_Click() { nSpomaleni->setText(QStringLiteral("20")); }
+void frmKymora::op1_Click() {
+    nKmitocet->setText(QStringLiteral("1"));
+}
+void frmKymora::op2_Click() {
+    nKmitocet->setText(QStringLiteral("2"));
+}
+void frmKymora::opNe_Click() {
+    nDifrakce->setText(QStringLiteral("1"));
+}
+void frmKymora::opAno_Click() {
+    nDifrakce->setText(QStringLiteral("2"));
+}
+void frmKymora::opDaleko_Click() {
+    nPoloha->setText(QStringLiteral("0"));
+}
+void frmKymora::opBlízko_Click() {
+    nPoloha->setText(QStringLiteral("170"));
+}
+void frmKymora::opRychlá_Click() {
+    nSpomaleni->setText(QStringLiteral("1"));
+}
+void frmKymora::opPomalej_Click() {
+    nSpomaleni->setText(QStringLiteral("10"));
+}
+void frmKymora::opPomala_Click() {
+    nSpomaleni->setText(QStringLiteral("20"));
+}

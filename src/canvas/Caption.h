@@ -19,8 +19,8 @@ enum class Caption {
 inline constexpr int captionCount = 8;
 
 inline constexpr std::array<std::string_view, captionCount> captionNames = {
-    "labDifrakce", "labSoucet", "labDobaLetu", "labCas",
-    "labRadiusvektory", "labDetektor", "labZdroj", "labKliknete",
+    "labDifrakce",      "labSoucet",   "labDobaLetu", "labCas",
+    "labRadiusvektory", "labDetektor", "labZdroj",    "labKliknete",
 };
 
 constexpr std::string_view captionName(Caption caption) {

@@ -21,11 +21,21 @@ inline constexpr Colour lightGrey = 0xC0C0C0;
 inline constexpr Colour titleBarText = systemColourFlag | 9;
 inline constexpr Colour buttonText = systemColourFlag | 18;
 
-constexpr bool isSystemColour(Colour c) { return (c & systemColourFlag) != 0; }
-constexpr int systemColourIndex(Colour c) { return static_cast<int>(c & ~systemColourFlag); }
+constexpr bool isSystemColour(Colour c) {
+    return (c & systemColourFlag) != 0;
+}
+constexpr int systemColourIndex(Colour c) {
+    return static_cast<int>(c & ~systemColourFlag);
+}
 
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 } // namespace colour

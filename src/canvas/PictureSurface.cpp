@@ -69,8 +69,8 @@ void PictureSurface::circle(float x, float y, float radius, Colour outline) {
             painter.setBrush(toQColor(pen_.fillColor));
         painter.drawEllipse(centre, r, r);
     }
-    presentArea(paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
-                              pen_.drawWidth));
+    presentArea(
+        paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), pen_.drawWidth));
 }
 
 void PictureSurface::setCaptionLeft(Caption id, float left) {
@@ -81,7 +81,9 @@ void PictureSurface::setCaptionTop(Caption id, float top) {
     caption(id)->setTop(static_cast<int>(std::lround(toPixels(top))));
 }
 
-void PictureSurface::showCaption(Caption id) { caption(id)->show(); }
+void PictureSurface::showCaption(Caption id) {
+    caption(id)->show();
+}
 
 void PictureSurface::attachCaption(SurfaceCaption *caption) {
     captions_[static_cast<std::size_t>(caption->id())] = caption;

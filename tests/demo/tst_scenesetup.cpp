@@ -25,7 +25,9 @@ QList<Strip> stripsDrawn(const std::vector<Operation> &operations) {
     return strips;
 }
 
-bool operator==(const Strip &a, const Strip &b) { return a.left == b.left && a.right == b.right; }
+bool operator==(const Strip &a, const Strip &b) {
+    return a.left == b.left && a.right == b.right;
+}
 
 char *toString(const Strip &strip) {
     return QTest::toString(QStringLiteral("%1-%2").arg(strip.left).arg(strip.right));
@@ -68,8 +70,10 @@ void tst_SceneSetup::computesTheScene_data() {
     QTest::addColumn<double>("detectorX");
     QTest::addColumn<double>("sumOriginX");
     // The quotient is formed first, then multiplied by 3, then by the frequency.
-    QTest::newRow("far, frequency 2") << "0" << "2" << 1.57041 / 100 * 3 * 2 << 50.0 << 450.0;
-    QTest::newRow("near, frequency 1") << "170" << "1" << 1.57041 / 100 * 3 * 1 << 220.0 << 620.0;
+    QTest::newRow("far, frequency 2") << "0"
+                                      << "2" << 1.57041 / 100 * 3 * 2 << 50.0 << 450.0;
+    QTest::newRow("near, frequency 1") << "170"
+                                       << "1" << 1.57041 / 100 * 3 * 1 << 220.0 << 620.0;
 }
 
 void tst_SceneSetup::computesTheScene() {
@@ -108,9 +112,10 @@ void tst_SceneSetup::drawsTheStillPicture_data() {
     QTest::addColumn<float>("detectorX");
     QTest::addColumn<QList<Strip>>("strips");
     QTest::addColumn<float>("sumOriginX");
-    QTest::newRow("after load: far, grating") << "0" << "2" << 50.0f << stripsFrom(11, 29, 2)
-                                              << 450.0f;
-    QTest::newRow("near, ordinary") << "170" << "1" << 220.0f << stripsFrom(11, 30, 1) << 620.0f;
+    QTest::newRow("after load: far, grating") << "0"
+                                              << "2" << 50.0f << stripsFrom(11, 29, 2) << 450.0f;
+    QTest::newRow("near, ordinary") << "170"
+                                    << "1" << 220.0f << stripsFrom(11, 30, 1) << 620.0f;
 }
 
 void tst_SceneSetup::drawsTheStillPicture() {

@@ -11,8 +11,8 @@
 // Keeps the order in which the fields were read.
 class FakeSettings : public Settings {
 public:
-    FakeSettings(std::string poloha = "0", std::string spomaleni = "1",
-                 std::string difrakce = "2", std::string kmitocet = "2")
+    FakeSettings(std::string poloha = "0", std::string spomaleni = "1", std::string difrakce = "2",
+                 std::string kmitocet = "2")
         : texts_{std::move(poloha), std::move(spomaleni), std::move(difrakce),
                  std::move(kmitocet)} {}
 

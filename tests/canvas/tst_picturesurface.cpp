@@ -1,0 +1,228 @@
+#include "canvas/PictureSurface.h"
+#include "canvas/SurfaceCaption.h"
+
+#include <QPaintEvent>
+#include <QTest>
+
+namespace {
+
+const QSize pictureSize(800, 585);
+const QRgb background = qRgb(0xC0, 0xC0, 0xC0);
+const QRgb red = qRgb(0xFF, 0, 0);
+
+QRgb pixel(const PictureSurface &surface, int x, int y) {
+    return surface.picture().pixel(x, y);
+}
+
+// Collects the areas of the paint events a widget receives.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget *widget) { widget->installEventFilter(this); }
+    QList<QRect> areas;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            areas.append(static_cast<QPaintEvent *>(event)->rect());
+        return false;
+    }
+};
+
+} // namespace
+
+class tst_PictureSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsLinesOnExactPixels_data();
+    void drawsLinesOnExactPixels();
+    void drawsInTheForegroundColourWhenNoneIsGiven();
+    void fillsCirclesOnlyWhenTheFillIsSolid_data();
+    void fillsCirclesOnlyWhenTheFillIsSolid();
+    void convertsTwipsToPixels();
+    void keepsThePenBetweenCalls();
+    void showsEachDrawingAtOnceInItsOwnArea();
+    void keepsThePictureWhenHiddenAndShown();
+    void keepsThePictureWhenTheWindowGrows();
+    void paintsACaptionWhenShownAndMoved();
+    void laterDrawingCoversACaption();
+};
+
+void tst_PictureSurface::drawsLinesOnExactPixels_data() {
+    QTest::addColumn<int>("y");
+    QTest::newRow("bottom row of the band") << 580;
+    QTest::newRow("top row of the band") << 81;
+}
+
+void tst_PictureSurface::drawsLinesOnExactPixels() {
+    QFETCH(int, y);
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(1);
+    surface.line(5, float(y), 795, float(y), colour::black);
+    QCOMPARE(pixel(surface, 5, y), qRgb(0, 0, 0));
+    QCOMPARE(pixel(surface, 795, y), qRgb(0, 0, 0));
+    QCOMPARE(pixel(surface, 4, y), background);
+    QCOMPARE(pixel(surface, 796, y), background);
+    QCOMPARE(pixel(surface, 400, y - 1), background);
+    QCOMPARE(pixel(surface, 400, y + 1), background);
+}
+
+void tst_PictureSurface::drawsInTheForegroundColourWhenNoneIsGiven() {
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.line(10, 10, 100, 10, std::nullopt);
+    QCOMPARE(QColor(pixel(surface, 50, 10)),
+             QGuiApplication::palette().color(QPalette::ButtonText));
+    surface.line(10, 20, 100, 20, 0x0000FF); // red is the low byte
+    QCOMPARE(pixel(surface, 50, 20), red);
+}
+
+void tst_PictureSurface::fillsCirclesOnlyWhenTheFillIsSolid_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QRgb>("inside");
+    QTest::newRow("solid") << int(FillStyle::solid) << qRgb(0xFF, 0xFF, 0xFF);
+    QTest::newRow("transparent") << int(FillStyle::transparent) << background;
+}
+
+void tst_PictureSurface::fillsCirclesOnlyWhenTheFillIsSolid() {
+    QFETCH(int, style);
+    QFETCH(QRgb, inside);
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(2);
+    surface.setFillColor(colour::white);
+    surface.setFillStyle(FillStyle(style));
+    surface.circle(100, 100, 10, colour::darkGrey);
+    QCOMPARE(pixel(surface, 100, 100), inside);
+    QCOMPARE(pixel(surface, 110, 100), qRgb(0x40, 0x40, 0x40));
+    QCOMPARE(pixel(surface, 100, 90), qRgb(0x40, 0x40, 0x40));
+    QCOMPARE(pixel(surface, 114, 100), background);
+}
+
+void tst_PictureSurface::convertsTwipsToPixels() {
+    PictureSurface surface(pictureSize);
+    QCOMPARE(surface.pen().scaleMode, ScaleMode::twips);
+    surface.line(150, 1500, 1500, 1500, colour::black); // 10..100 at row 100
+    QCOMPARE(pixel(surface, 10, 100), qRgb(0, 0, 0));
+    QCOMPARE(pixel(surface, 100, 100), qRgb(0, 0, 0));
+    QCOMPARE(pixel(surface, 101, 100), background);
+}
+
+void tst_PictureSurface::keepsThePenBetweenCalls() {
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(4);
+    surface.setFillColor(colour::white);
+    surface.setFillStyle(FillStyle::solid);
+    surface.line(10, 10, 20, 10, std::nullopt);
+    surface.circle(50, 50, 5, colour::darkGrey);
+    const PenState expected{ScaleMode::pixels, 4, colour::white, FillStyle::solid,
+                            colour::buttonText};
+    QVERIFY(surface.pen() == expected);
+}
+
+void tst_PictureSurface::showsEachDrawingAtOnceInItsOwnArea() {
+    PictureSurface surface(pictureSize);
+    surface.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&surface));
+    surface.setScaleMode(ScaleMode::pixels);
+    PaintSpy spy(&surface);
+
+    surface.line(5, 300, 795, 300, colour::black);
+    // Painted before line() returned, without an event loop, and only around the line.
+    QCOMPARE(spy.areas.size(), 1);
+    QVERIFY(spy.areas[0].contains(QRect(5, 300, 791, 1)));
+    QVERIFY(spy.areas[0].height() <= 4);
+
+    surface.circle(400, 400, 10, colour::darkGrey);
+    QCOMPARE(spy.areas.size(), 2);
+    QVERIFY(spy.areas[1].contains(QRect(390, 390, 21, 21)));
+    QVERIFY(spy.areas[1].width() <= 26);
+}
+
+void tst_PictureSurface::keepsThePictureWhenHiddenAndShown() {
+    PictureSurface surface(pictureSize);
+    surface.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&surface));
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(4);
+    surface.line(100, 100, 300, 200, 0x0000FF);
+    const QImage before = surface.grab().toImage();
+
+    surface.hide();
+    surface.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&surface));
+    surface.repaint();
+    QCOMPARE(surface.grab().toImage(), before);
+    QCOMPARE(before.pixel(200, 150), red);
+}
+
+void tst_PictureSurface::keepsThePictureWhenTheWindowGrows() {
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.line(10, 10, 790, 10, 0x0000FF);
+    surface.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&surface));
+    surface.resize(1000, 700);
+    QCOMPARE(surface.picture().size(), QSize(1000, 700));
+    QCOMPARE(pixel(surface, 500, 10), red);
+    QCOMPARE(pixel(surface, 900, 650), background);
+}
+
+void tst_PictureSurface::paintsACaptionWhenShownAndMoved() {
+    PictureSurface surface(pictureSize);
+    QFont font;
+    font.setPointSize(12);
+    font.setBold(true);
+    auto *caption = new SurfaceCaption(&surface, {Caption::labZdroj, QStringLiteral("Source"),
+                                                  QRect(224, 168, 89, 25), font, false,
+                                                  Qt::AlignLeft | Qt::AlignTop});
+    QCOMPARE(surface.caption(Caption::labZdroj), caption);
+    QCOMPARE(caption->objectName(), QStringLiteral("labZdroj"));
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(1);
+    for (int y = 100; y < 200; ++y)
+        surface.line(0, float(y), 400, float(y), 0x0000FF);
+
+    // Hidden: moving it paints nothing.
+    surface.setCaptionLeft(Caption::labZdroj, 60);
+    surface.setCaptionTop(Caption::labZdroj, 130);
+    QCOMPARE(caption->geometry(), QRect(60, 130, 89, 25));
+    QCOMPARE(pixel(surface, 60, 130), red);
+
+    // Shown: opaque in the background colour, with its text.
+    surface.showCaption(Caption::labZdroj);
+    QVERIFY(caption->isVisible());
+    QCOMPARE(pixel(surface, 60, 130), background);
+    QCOMPARE(pixel(surface, 148, 154), background);
+    QCOMPARE(pixel(surface, 149, 155), red);
+    const QImage area = surface.picture().copy(caption->geometry());
+    bool hasText = false;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            hasText = hasText || area.pixel(x, y) == qRgb(0, 0, 0);
+    QVERIFY(hasText);
+
+    // Moved while shown: painted again at its new place.
+    surface.setCaptionLeft(Caption::labZdroj, 200);
+    QCOMPARE(pixel(surface, 200, 130), background);
+}
+
+void tst_PictureSurface::laterDrawingCoversACaption() {
+    PictureSurface surface(pictureSize);
+    auto *caption = new SurfaceCaption(
+        &surface, {Caption::labKliknete, QStringLiteral("Please press button Start"),
+                   QRect(216, 216, 385, 41), QFont(), true, Qt::AlignLeft | Qt::AlignTop});
+    QVERIFY(caption->isVisible());
+    surface.setScaleMode(ScaleMode::pixels);
+    for (int y = 216; y < 257; ++y)
+        surface.line(216, float(y), 600, float(y), 0x0000FF);
+    const QImage area = surface.picture().copy(caption->geometry());
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            QCOMPARE(area.pixel(x, y), red);
+}
+
+QTEST_MAIN(tst_PictureSurface)
+#include "tst_picturesurface.moc"
