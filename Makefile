@@ -25,4 +25,13 @@ test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench
+
+# Benchmarks: on the offscreen platform, then on a real X server under Xvfb.
+bench: deps
+	@cmake -S . -B $(BUILD_DIR)-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
+	@echo "== offscreen platform"
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)-bench/bench/bench_run
+	@echo "== X server (Xvfb)"
+	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)-bench/bench/bench_run --benchmark_filter=BM_DefaultRun

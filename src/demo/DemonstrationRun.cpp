@@ -2,6 +2,7 @@
 
 #include "demo/SceneSetup.h"
 
-void runDemonstration(Canvas &canvas, const Settings &settings) {
-    setUpScene(canvas, settings);
+PauseTally runDemonstration(Canvas &canvas, const Settings &settings) {
+    SceneGeometry scene = setUpScene(canvas, settings);
+    return animateStrips(canvas, settings, scene);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "demo/StripAnimation.h"
+
 class Canvas;
 class Settings;
 
 // One press of Start: the whole demonstration, drawn onto the canvas with the settings as they
-// stand. Returns only when the run is over. Throws RuntimeError when a setting is not a number.
-void runDemonstration(Canvas &canvas, const Settings &settings);
+// stand. Returns only when the run is over, with the count of its pauses. Throws RuntimeError
+// when a setting is not a number.
+PauseTally runDemonstration(Canvas &canvas, const Settings &settings);

@@ -1,6 +1,8 @@
+#include "FakeSettings.h"
 #include "app/frmKymora.h"
 #include "canvas/PictureSurface.h"
 #include "canvas/SurfaceCaption.h"
+#include "demo/DemonstrationRun.h"
 #include "demo/RuntimeError.h"
 
 #include <QApplication>
@@ -38,6 +40,13 @@ void paintMarker(frmKymora &window) {
 QStringList fieldTexts(const frmKymora &window) {
     return {window.nPoloha->text(), window.nSpomaleni->text(), window.nDifrakce->text(),
             window.nKmitocet->text()};
+}
+
+// The picture a run with these settings draws on a blank surface without captions.
+QImage freshRunPicture(const FakeSettings &settings) {
+    PictureSurface surface(QSize(800, 585));
+    runDemonstration(surface, settings);
+    return surface.picture();
 }
 
 void showAndActivate(frmKymora &window) {
@@ -387,9 +396,9 @@ void tst_frmKymora::keysOnStartRunTheDemonstration() {
     QFETCH(int, key);
     frmKymora window;
     showAndActivate(window);
-    QCOMPARE(pixel(window, 50, 150), background);
+    QCOMPARE(pixel(window, 47, 150), background);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(pixel(window, 50, 150), white); // the source
+    QCOMPARE(pixel(window, 47, 150), white); // the source
 }
 
 void tst_frmKymora::exitClosesTheWindow() {
@@ -439,14 +448,18 @@ void tst_frmKymora::startDrawsTheStillPicture() {
     window.cmdStart->click();
 
     const QRgb rim = qRgb(0x40, 0x40, 0x40);
-    QCOMPARE(pixel(window, 50, 150), white); // the source
+    // The rays start at the source's centre and end at the detector's: look beside them.
+    QCOMPARE(pixel(window, 47, 150), white); // the source
     QCOMPARE(pixel(window, 50, 145), rim);
     const int detectorX = near ? 220 : 50;
-    QCOMPARE(pixel(window, detectorX, 300), background); // the detector
+    QCOMPARE(pixel(window, detectorX - 3, 300), background); // the detector
     QCOMPARE(pixel(window, detectorX, 295), rim);
     QCOMPARE(pixel(window, near ? 50 : 220, 295), background);
     const int sumOriginX = near ? 620 : 450;
-    QCOMPARE(pixel(window, sumOriginX, 198), rim); // the start of the chain
+    const QList<QRgb> aroundSumOrigin = {
+        pixel(window, sumOriginX, 198), pixel(window, sumOriginX, 202),
+        pixel(window, sumOriginX - 2, 200), pixel(window, sumOriginX + 2, 200)};
+    QVERIFY(aroundSumOrigin.contains(rim)); // the start of the chain
     // Strips along y 350: the first and last drawn, and the gaps of the grating.
     QCOMPARE(pixel(window, 316, 350), black);
     QCOMPARE(pixel(window, 340, 350), ordinary ? black : background);
@@ -460,17 +473,16 @@ void tst_frmKymora::startDrawsTheStillPicture() {
 
 void tst_frmKymora::bandCoversTheInvitation() {
     frmKymora window;
-    const QImage invitation = window.clientArea()->picture().copy(window.labKliknete->geometry());
-    QVERIFY(invitation.pixel(invitation.width() / 4, invitation.height() / 2) != background ||
-            invitation != QImage());
+    const QImage &picture = window.clientArea()->picture();
+    const QRect invitation = window.labKliknete->geometry();
+    const QRect heading = window.labDifrakce->geometry();
+    const QImage headingBefore = picture.copy(heading);
+    QVERIFY(picture.copy(invitation) != freshRunPicture(FakeSettings()).copy(invitation));
+
     window.cmdStart->click();
-    const QImage after = window.clientArea()->picture().copy(window.labKliknete->geometry());
-    for (int y = 0; y < after.height(); ++y)
-        for (int x = 0; x < after.width(); ++x)
-            QCOMPARE(after.pixel(x, y), background);
-    // The heading stays.
-    QCOMPARE(window.clientArea()->picture().copy(window.labDifrakce->geometry()),
-             window.clientArea()->picture().copy(window.labDifrakce->geometry()));
+    // What remains there is the run's drawing alone; the heading, above the band, stays.
+    QCOMPARE(picture.copy(invitation), freshRunPicture(FakeSettings()).copy(invitation));
+    QCOMPARE(picture.copy(heading), headingBefore);
 }
 
 void tst_frmKymora::framesStayAboveThePicture() {

@@ -2,6 +2,7 @@
 #include "canvas/SurfaceCaption.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -36,6 +37,8 @@ class tst_PictureSurface : public QObject {
 private slots:
     void drawsLinesOnExactPixels_data();
     void drawsLinesOnExactPixels();
+    void thinAxisLinesPaintWhatTheGeneralLineDoes_data();
+    void thinAxisLinesPaintWhatTheGeneralLineDoes();
     void drawsInTheForegroundColourWhenNoneIsGiven();
     void fillsCirclesOnlyWhenTheFillIsSolid_data();
     void fillsCirclesOnlyWhenTheFillIsSolid();
@@ -66,6 +69,32 @@ void tst_PictureSurface::drawsLinesOnExactPixels() {
     QCOMPARE(pixel(surface, 796, y), background);
     QCOMPARE(pixel(surface, 400, y - 1), background);
     QCOMPARE(pixel(surface, 400, y + 1), background);
+}
+
+void tst_PictureSurface::thinAxisLinesPaintWhatTheGeneralLineDoes_data() {
+    QTest::addColumn<QLineF>("line");
+    QTest::newRow("band row") << QLineF(5, 580, 795, 580);
+    QTest::newRow("right to left") << QLineF(795, 81, 5, 81);
+    QTest::newRow("graph axis, vertical") << QLineF(64, 400, 64, 515);
+    QTest::newRow("bottom to top") << QLineF(64, 515, 64, 400);
+    QTest::newRow("one pixel") << QLineF(30, 30, 30, 30);
+    QTest::newRow("between pixels") << QLineF(10.5, 40, 100.5, 40);
+}
+
+void tst_PictureSurface::thinAxisLinesPaintWhatTheGeneralLineDoes() {
+    QFETCH(QLineF, line);
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(1);
+    surface.line(float(line.x1()), float(line.y1()), float(line.x2()), float(line.y2()), 0x0000FF);
+
+    QImage expected(surface.picture().size(), surface.picture().format());
+    expected.fill(background);
+    QPainter painter(&expected);
+    painter.setPen(QPen(Qt::red, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(line);
+    painter.end();
+    QCOMPARE(surface.picture(), expected);
 }
 
 void tst_PictureSurface::drawsInTheForegroundColourWhenNoneIsGiven() {

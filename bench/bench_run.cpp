@@ -1,0 +1,64 @@
+// The pause's cost per decrement step, and the cost of drawing and showing a whole default run
+// in the real window beside the cost of that run's own pauses.
+
+#include "app/frmKymora.h"
+#include "demo/Pause.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One pause of the given count: the time per run, and the steps as items, so that the report
+// shows the cost of one step. The fitted complexity shows the count down is linear.
+void BM_Pause(benchmark::State &state) {
+    const double count = double(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(countDown(count));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_Pause)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(2000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+frmKymora *shownWindow() {
+    static frmKymora *window = [] {
+        auto *w = new frmKymora;
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w))
+            qFatal("the window was not shown");
+        return w;
+    }();
+    return window;
+}
+
+// A whole run with the settings after load (far, grating, frequency 2), drawn into the shown
+// window, at the given speed; 0 leaves out the pauses' counting.
+void BM_DefaultRun(benchmark::State &state) {
+    frmKymora *window = shownWindow();
+    window->nSpomaleni->setText(QString::number(state.range(0)));
+    for (auto _ : state) {
+        window->cmdStart_Click();
+        QApplication::processEvents();
+    }
+    window->nSpomaleni->setText(QStringLiteral("1"));
+}
+BENCHMARK(BM_DefaultRun)->ArgName("speed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("platform", QGuiApplication::platformName().toStdString());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
