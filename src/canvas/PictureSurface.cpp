@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -35,6 +36,10 @@ bool isPixelRun(const QPointF &from, const QPointF &to) {
     const auto whole = [](qreal v) { return v == std::floor(v); };
     const bool aligned = from.x() == to.x() || from.y() == to.y();
     return aligned && whole(from.x()) && whole(from.y()) && whole(to.x()) && whole(to.y());
+}
+
+int captionTextFlags(const SurfaceCaption &caption) {
+    return int(caption.alignment()) | Qt::TextWordWrap;
 }
 
 } // namespace
@@ -104,16 +109,24 @@ void PictureSurface::attachCaption(SurfaceCaption *caption) {
     captions_[static_cast<std::size_t>(caption->id())] = caption;
 }
 
+QRect PictureSurface::captionArea(const SurfaceCaption &caption) const {
+    const QRect designed = caption.geometry();
+    const QFontMetrics metrics(caption.font(), &picture_);
+    const QRect text = metrics.boundingRect(designed, captionTextFlags(caption), caption.text());
+    return designed.adjusted(0, 0, 0, std::max(0, text.bottom() - designed.bottom()));
+}
+
 void PictureSurface::paintCaption(const SurfaceCaption &caption) {
+    const QRect area = captionArea(caption);
     {
         QPainter painter(&picture_);
-        painter.fillRect(caption.geometry(), toQColor(colour::lightGrey));
+        painter.setClipRect(area);
+        painter.fillRect(area, toQColor(colour::lightGrey));
         painter.setFont(caption.font());
         painter.setPen(toQColor(colour::buttonText));
-        painter.drawText(caption.geometry(), int(caption.alignment()) | Qt::TextWordWrap,
-                         caption.text());
+        painter.drawText(area, captionTextFlags(caption), caption.text());
     }
-    presentArea(caption.geometry());
+    presentArea(area);
 }
 
 void PictureSurface::presentArea(const QRect &area) {

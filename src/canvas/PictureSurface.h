@@ -30,6 +30,10 @@ public:
     void setCaptionTop(Caption id, float top) override;
     void showCaption(Caption id) override;
 
+    // Where a caption is painted: its rectangle, made taller where its wrapped text needs more
+    // lines than the rectangle holds, so that no text is cut off.
+    QRect captionArea(const SurfaceCaption &caption) const;
+
     // Called by the captions themselves.
     void attachCaption(SurfaceCaption *caption);
     void paintCaption(const SurfaceCaption &caption);

@@ -283,8 +283,8 @@ void tst_StripAnimation::pausesBeforeAndAfterEveryStrip() {
     QCOMPARE(tally.pauses, pauses);
     QCOMPARE(qint64(tally.steps), steps);
     QCOMPARE(settings.reads(SettingField::nSpomaleni), pauses);
-    // nDifrakce: once for the strips drawn, once for the strips animated.
-    QCOMPARE(settings.reads(SettingField::nDifrakce), 2);
+    // nDifrakce: for the strips drawn, for the strips animated, for the detector mark.
+    QCOMPARE(settings.reads(SettingField::nDifrakce), 3);
 }
 
 QTEST_APPLESS_MAIN(tst_StripAnimation)

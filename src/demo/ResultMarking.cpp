@@ -1,0 +1,66 @@
+#include "demo/ResultMarking.h"
+
+#include "canvas/Canvas.h"
+#include "demo/SceneGeometry.h"
+#include "demo/Settings.h"
+
+namespace {
+
+constexpr int resultPenWidth = 2;
+constexpr float litDetectorRadius = 10;
+
+void drawResultant(Canvas &canvas, const SceneGeometry &scene) {
+    // The chain's start, computed again as the set-up computed it.
+    const double startX = scene.detectorX + 400;
+    const double startY = scene.mirrorY - 150;
+    canvas.line(startX, startY, scene.sumX, scene.sumY, colour::green);
+}
+
+// The detector is lit unless the frequency or the mirror setting is 1. Both are read, every time.
+void markLitDetector(Canvas &canvas, const Settings &settings, const SceneGeometry &scene) {
+    const bool frequencyOne = readNumber(settings, SettingField::nKmitocet) == 1;
+    const bool ordinaryMirror = readNumber(settings, SettingField::nDifrakce) == 1;
+    if (frequencyOne || ordinaryMirror)
+        return;
+    canvas.setFillColor(colour::white);
+    canvas.setFillStyle(FillStyle::solid);
+    canvas.circle(scene.detectorX, scene.detectorY, litDetectorRadius, colour::darkGrey);
+}
+
+bool detectorIsFar(const Settings &settings) {
+    return readNumber(settings, SettingField::nPoloha) == 0;
+}
+
+void placeCaptions(Canvas &canvas, const Settings &settings, const SceneGeometry &scene) {
+    canvas.setCaptionLeft(Caption::labRadiusvektory,
+                          scene.mirrorLeft + scene.firstStrip * scene.stripWidth);
+    canvas.setCaptionTop(Caption::labRadiusvektory, scene.mirrorY + 30);
+    canvas.setCaptionTop(Caption::labCas, scene.mirrorY + 50);
+    canvas.setCaptionLeft(Caption::labCas, scene.mirrorLeft + 30);
+    canvas.setCaptionTop(Caption::labDobaLetu, scene.mirrorY + 130);
+    canvas.setCaptionLeft(Caption::labDobaLetu, scene.mirrorLeft + 450);
+    canvas.setCaptionLeft(Caption::labSoucet,
+                          detectorIsFar(settings) ? scene.detectorX + 430 : scene.detectorX + 330);
+    canvas.setCaptionTop(Caption::labSoucet, scene.mirrorY - 220);
+    for (Caption caption :
+         {Caption::labRadiusvektory, Caption::labCas, Caption::labDobaLetu, Caption::labSoucet})
+        canvas.showCaption(caption);
+
+    canvas.setCaptionLeft(Caption::labZdroj, scene.sourceX + 10);
+    canvas.setCaptionTop(Caption::labZdroj, scene.sourceY - 20);
+    canvas.showCaption(Caption::labZdroj);
+
+    canvas.setCaptionLeft(Caption::labDetektor,
+                          detectorIsFar(settings) ? scene.sourceX + 10 : scene.sourceX + 90);
+    canvas.setCaptionTop(Caption::labDetektor, scene.detectorY - 25);
+    canvas.showCaption(Caption::labDetektor);
+}
+
+} // namespace
+
+void markResult(Canvas &canvas, const Settings &settings, const SceneGeometry &scene) {
+    canvas.setDrawWidth(resultPenWidth);
+    drawResultant(canvas, scene);
+    markLitDetector(canvas, settings, scene);
+    placeCaptions(canvas, settings, scene);
+}

@@ -1,0 +1,193 @@
+#include "FakeSettings.h"
+#include "app/frmKymora.h"
+#include "canvas/PictureSurface.h"
+#include "canvas/SurfaceCaption.h"
+#include "demo/DemonstrationRun.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QRgb background = qRgb(0xC0, 0xC0, 0xC0);
+const QRgb green = qRgb(0, 0xFF, 0);
+const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+const QRgb black = qRgb(0, 0, 0);
+
+void clickOption(QRadioButton *option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QVERIFY(option->isChecked());
+}
+
+void showAndActivate(frmKymora &window) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+QList<SurfaceCaption *> placedCaptions(const frmKymora &window) {
+    return {window.labRadiusvektory, window.labCas,   window.labDobaLetu,
+            window.labSoucet,        window.labZdroj, window.labDetektor};
+}
+
+// A canvas that draws on the window's surface and looks at the captions when the resultant
+// is drawn, near the end of a run.
+class ProbeCanvas : public Canvas {
+public:
+    explicit ProbeCanvas(frmKymora &window) : window_(window), surface_(*window.clientArea()) {}
+
+    QList<QRect> captionsAtResultant;
+
+    void setScaleMode(ScaleMode mode) override { surface_.setScaleMode(mode); }
+    void setDrawWidth(int width) override { surface_.setDrawWidth(width); }
+    void setFillColor(Colour fill) override { surface_.setFillColor(fill); }
+    void setFillStyle(FillStyle style) override { surface_.setFillStyle(style); }
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
+        if (colour == colour::green)
+            captionsAtResultant = {window_.labSoucet->geometry(), window_.labDetektor->geometry()};
+        surface_.line(x1, y1, x2, y2, colour);
+    }
+    void circle(float x, float y, float radius, Colour outline) override {
+        surface_.circle(x, y, radius, outline);
+    }
+    void setCaptionLeft(Caption caption, float left) override {
+        surface_.setCaptionLeft(caption, left);
+    }
+    void setCaptionTop(Caption caption, float top) override {
+        surface_.setCaptionTop(caption, top);
+    }
+    void showCaption(Caption caption) override { surface_.showCaption(caption); }
+
+private:
+    frmKymora &window_;
+    PictureSurface &surface_;
+};
+
+} // namespace
+
+class tst_EndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void finishedPicture_data();
+    void finishedPicture();
+    void captionsMoveOnlyAtTheEndOfARun();
+    void runAfterARunPaintsOnlyInsideTheBand();
+};
+
+void tst_EndToEnd::finishedPicture_data() {
+    QTest::addColumn<bool>("near");
+    QTest::addColumn<bool>("ordinary");
+    QTest::addColumn<bool>("frequencyOne");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<QPointF>("chainEnd");
+    auto row = [](const char *name, bool near, bool ordinary, bool one, bool keyboard,
+                  QPointF end) {
+        QTest::newRow(name) << near << ordinary << one << keyboard << end;
+    };
+    row("far, ordinary, 1", false, true, true, false, {456.3333, 213.6272});
+    row("far, ordinary, 2", false, true, false, true, {463.5235, 188.6723});
+    row("far, grating, 1", false, false, true, false, {459.7770, 204.9169});
+    row("far, grating, 2", false, false, false, true, {296.6423, 138.7968});
+    row("near, ordinary, 1", true, true, true, false, {588.6183, 202.6288});
+    row("near, ordinary, 2", true, true, false, false, {609.7877, 199.7201});
+    row("near, grating, 1", true, false, true, true, {604.4402, 213.8193});
+    row("near, grating, 2", true, false, false, false, {700.4416, 179.1365});
+}
+
+void tst_EndToEnd::finishedPicture() {
+    QFETCH(bool, near);
+    QFETCH(bool, ordinary);
+    QFETCH(bool, frequencyOne);
+    QFETCH(bool, byKeyboard);
+    QFETCH(QPointF, chainEnd);
+    frmKymora window;
+    showAndActivate(window);
+    clickOption(near ? window.opBlízko : window.opDaleko);
+    clickOption(ordinary ? window.opNe : window.opAno);
+    clickOption(frequencyOne ? window.op1 : window.op2);
+    if (byKeyboard) {
+        window.cmdStart->setFocus();
+        QTest::keyClick(window.cmdStart, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    }
+    const QImage &picture = window.clientArea()->picture();
+
+    // Green along the resultant.
+    const QPointF start(near ? 620 : 450, 200);
+    for (qreal t : {0.3, 0.5, 0.7}) {
+        const QPoint at = (start + (chainEnd - start) * t).toPoint();
+        QCOMPARE(picture.pixel(at), green);
+    }
+
+    // The white mark on the detector, for the grating at frequency 2 only.
+    const int detectorX = near ? 220 : 50;
+    const bool lit = !ordinary && !frequencyOne;
+    QCOMPARE(picture.pixel(detectorX - 7, 300) == white, lit);
+    QCOMPARE(picture.pixel(detectorX - 7, 300) == background, !lit);
+
+    // The six captions, each with its text inside its area.
+    for (SurfaceCaption *caption : placedCaptions(window)) {
+        QVERIFY(caption->isVisible());
+        const QRect area = window.clientArea()->captionArea(*caption);
+        const QImage inside = picture.copy(area);
+        int textPixels = 0;
+        for (int y = 0; y < inside.height(); ++y)
+            for (int x = 0; x < inside.width(); ++x)
+                textPixels += inside.pixel(x, y) == black;
+        QVERIFY2(textPixels > 20, qPrintable(caption->objectName()));
+    }
+    QCOMPARE(window.labSoucet->geometry().topLeft(), near ? QPoint(550, 130) : QPoint(480, 130));
+    QCOMPARE(window.labDetektor->geometry().topLeft(), near ? QPoint(140, 275) : QPoint(60, 275));
+}
+
+void tst_EndToEnd::captionsMoveOnlyAtTheEndOfARun() {
+    frmKymora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.cmdStart, Qt::LeftButton); // far
+    const QRect farSoucet = window.labSoucet->geometry();
+    const QRect farDetektor = window.labDetektor->geometry();
+
+    ProbeCanvas probe(window);
+    runDemonstration(probe, FakeSettings("170", "0"));
+    QCOMPARE(probe.captionsAtResultant, QList<QRect>({farSoucet, farDetektor}));
+    QCOMPARE(window.labSoucet->geometry().topLeft(), QPoint(550, 130));
+    QCOMPARE(window.labDetektor->geometry().topLeft(), QPoint(140, 275));
+}
+
+void tst_EndToEnd::runAfterARunPaintsOnlyInsideTheBand() {
+    frmKymora twice;
+    twice.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&twice));
+    clickOption(twice.opBlízko);
+    clickOption(twice.opNe);
+    clickOption(twice.op1);
+    QTest::mouseClick(twice.cmdStart, Qt::LeftButton);
+    const QImage afterFirst = twice.clientArea()->picture();
+    clickOption(twice.opDaleko);
+    clickOption(twice.opAno);
+    clickOption(twice.op2);
+    QTest::mouseClick(twice.cmdStart, Qt::LeftButton);
+
+    frmKymora once; // far, grating, 2 from the start
+    once.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&once));
+    QTest::mouseClick(once.cmdStart, Qt::LeftButton);
+
+    const QImage &second = twice.clientArea()->picture();
+    const QRect band(5, 81, 791, 500);
+    QCOMPARE(second.copy(band), once.clientArea()->picture().copy(band));
+    for (int y = 0; y < second.height(); ++y)
+        for (int x = 0; x < second.width(); ++x)
+            if (!band.contains(x, y) && second.pixel(x, y) != afterFirst.pixel(x, y))
+                QFAIL(qPrintable(
+                    QStringLiteral("pixel %1, %2 outside the band changed").arg(x).arg(y)));
+}
+
+QTEST_MAIN(tst_EndToEnd)
+#include "tst_endtoend.moc"
