@@ -157,52 +157,48 @@ void frmKymora::openAtDrawingAreaSize() {
 
 void frmKymora::createControls() {
     QWidget *window = surface_;
-    HScroll1 = makeScrollBar(window, "HScroll1", fromTwips(4920, 600, 2295, 255));
-    keepTabStop(HScroll1, 27);
-    nPoloha = makeSettingsField(window, "nPoloha", "Poloha", fromTwips(120, 1320, 375, 285));
-    keepTabStop(nPoloha, 24);
+    HScroll1 = withTabIndex(makeScrollBar(window, "HScroll1", fromTwips(4920, 600, 2295, 255)), 27);
+    nPoloha = withTabIndex(
+        makeSettingsField(window, "nPoloha", "Poloha", fromTwips(120, 1320, 375, 285)), 24);
     frmPoloha = makeFrame(window, "frmPoloha", "Detector position", fromTwips(600, 1080, 1695, 855),
                           ControlFont::A, true);
     QPalette blackText = frmPoloha->palette();
     blackText.setColor(QPalette::WindowText, Qt::black);
     frmPoloha->setPalette(blackText);
-    opBlízko = makeOption(frmPoloha, "opBlízko", "Near", fromTwips(720, 480, 855, 255));
-    keepTabStop(opBlízko, 26);
-    opDaleko = makeOption(frmPoloha, "opDaleko", "Far", fromTwips(240, 240, 975, 255));
-    keepTabStop(opDaleko, 25);
+    opBlízko =
+        withTabIndex(makeOption(frmPoloha, "opBlízko", "Near", fromTwips(720, 480, 855, 255)), 26);
+    opDaleko =
+        withTabIndex(makeOption(frmPoloha, "opDaleko", "Far", fromTwips(240, 240, 975, 255)), 25);
     frmAnimace = makeFrame(window, "frmAnimace", "Animace", fromTwips(2640, 1080, 1215, 975),
                            ControlFont::F, false);
-    opPomala = makeOption(frmAnimace, "opPomala", "Pomalá", fromTwips(120, 720, 975, 195));
-    keepTabStop(opPomala, 22);
-    opPomalej = makeOption(frmAnimace, "opPomalej", "Pomalejší", fromTwips(120, 480, 975, 195));
-    keepTabStop(opPomalej, 21);
-    opRychlá = makeOption(frmAnimace, "opRychlá", "Rychlá", fromTwips(120, 240, 855, 255));
-    keepTabStop(opRychlá, 20);
-    nSpomaleni =
-        makeSettingsField(window, "nSpomaleni", "Spomaleni", fromTwips(5160, 960, 1095, 285));
-    keepTabStop(nSpomaleni, 18);
-    cndKonec =
-        makeCommand(window, "cndKonec", "Exit", fromTwips(9720, 120, 1215, 375), ControlFont::B);
-    keepTabStop(cndKonec, 16);
+    opPomala = withTabIndex(
+        makeOption(frmAnimace, "opPomala", "Pomalá", fromTwips(120, 720, 975, 195)), 22);
+    opPomalej = withTabIndex(
+        makeOption(frmAnimace, "opPomalej", "Pomalejší", fromTwips(120, 480, 975, 195)), 21);
+    opRychlá = withTabIndex(
+        makeOption(frmAnimace, "opRychlá", "Rychlá", fromTwips(120, 240, 855, 255)), 20);
+    nSpomaleni = withTabIndex(
+        makeSettingsField(window, "nSpomaleni", "Spomaleni", fromTwips(5160, 960, 1095, 285)), 18);
+    cndKonec = withTabIndex(
+        makeCommand(window, "cndKonec", "Exit", fromTwips(9720, 120, 1215, 375), ControlFont::B),
+        16);
     frmDifrakčníZrcadlo = makeFrame(window, "frmDifrakčníZrcadlo", "Mirror",
                                     fromTwips(2280, 120, 1215, 855), ControlFont::A, true);
-    opNe = makeOption(frmDifrakčníZrcadlo, "opNe", "Ordinary", fromTwips(120, 480, 975, 255));
-    keepTabStop(opNe, 15);
-    opAno = makeOption(frmDifrakčníZrcadlo, "opAno", "Grating", fromTwips(120, 240, 855, 255));
-    keepTabStop(opAno, 14);
+    opNe = withTabIndex(
+        makeOption(frmDifrakčníZrcadlo, "opNe", "Ordinary", fromTwips(120, 480, 975, 255)), 15);
+    opAno = withTabIndex(
+        makeOption(frmDifrakčníZrcadlo, "opAno", "Grating", fromTwips(120, 240, 855, 255)), 14);
     frnKmitoce = makeFrame(window, "frnKmitoce", "Frequency", fromTwips(600, 120, 1095, 855),
                            ControlFont::A, true);
-    op2 = makeOption(frnKmitoce, "op2", "2", fromTwips(360, 480, 495, 195));
-    keepTabStop(op2, 12);
-    op1 = makeOption(frnKmitoce, "op1", "1", fromTwips(240, 240, 615, 195));
-    keepTabStop(op1, 11);
-    nDifrakce = makeSettingsField(window, "nDifrakce", "nDifrakce", fromTwips(2160, 720, 495, 285));
-    keepTabStop(nDifrakce, 6);
-    nKmitocet = makeSettingsField(window, "nKmitocet", "nKmitocet", fromTwips(0, 600, 615, 285));
-    keepTabStop(nKmitocet, 2);
-    cmdStart =
-        makeCommand(window, "cmdStart", "Start", fromTwips(8400, 120, 975, 375), ControlFont::C);
-    keepTabStop(cmdStart, 0);
+    op2 = withTabIndex(makeOption(frnKmitoce, "op2", "2", fromTwips(360, 480, 495, 195)), 12);
+    op1 = withTabIndex(makeOption(frnKmitoce, "op1", "1", fromTwips(240, 240, 615, 195)), 11);
+    nDifrakce = withTabIndex(
+        makeSettingsField(window, "nDifrakce", "nDifrakce", fromTwips(2160, 720, 495, 285)), 6);
+    nKmitocet = withTabIndex(
+        makeSettingsField(window, "nKmitocet", "nKmitocet", fromTwips(0, 600, 615, 285)), 2);
+    cmdStart = withTabIndex(
+        makeCommand(window, "cmdStart", "Start", fromTwips(8400, 120, 975, 375), ControlFont::C),
+        0);
 
     labDifrakce = makeCaption(surface_, Caption::labDifrakce, "Kymora",
                               fromTwips(4680, 120, 3375, 495), ControlFont::D, true);
@@ -221,10 +217,6 @@ void frmKymora::createControls() {
                            ControlFont::E, false);
     labKliknete = makeCaption(surface_, Caption::labKliknete, "Please press button Start",
                               fromTwips(3240, 3240, 5775, 615), ControlFont::C, true);
-}
-
-void frmKymora::keepTabStop(QWidget *control, int tabIndex) {
-    tabStops_.emplace_back(tabIndex, control);
 }
 
 // Keyboard focus moves through the controls in the order of their tab indexes. Hidden controls

@@ -85,7 +85,11 @@ private:
     void applyTabOrder();
     void connectHandlers();
     void connectOption(QRadioButton *option, void (frmKymora::*handler)());
-    void keepTabStop(QWidget *control, int tabIndex);
+    // Notes the control's place in the tab order.
+    template <typename Control> Control *withTabIndex(Control *control, int tabIndex) {
+        tabStops_.emplace_back(tabIndex, control);
+        return control;
+    }
     void openAtDrawingAreaSize();
 
     QScrollArea *scrollArea_ = nullptr;

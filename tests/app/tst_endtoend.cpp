@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "WindowActions.h"
 #include "app/frmKymora.h"
 #include "canvas/PictureSurface.h"
 #include "canvas/SurfaceCaption.h"
@@ -15,18 +16,6 @@ const QRgb background = qRgb(0xC0, 0xC0, 0xC0);
 const QRgb green = qRgb(0, 0xFF, 0);
 const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
 const QRgb black = qRgb(0, 0, 0);
-
-void clickOption(QRadioButton *option) {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    QVERIFY(option->isChecked());
-}
-
-void showAndActivate(frmKymora &window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
 
 QList<SurfaceCaption *> placedCaptions(const frmKymora &window) {
     return {window.labRadiusvektory, window.labCas,   window.labDobaLetu,

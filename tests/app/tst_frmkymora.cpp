@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "WindowActions.h"
 #include "app/frmKymora.h"
 #include "canvas/PictureSurface.h"
 #include "canvas/SurfaceCaption.h"
@@ -50,13 +51,6 @@ QImage freshRunPicture(const FakeSettings &settings) {
             &surface, {Caption(id), QString(), QRect(0, 0, 1, 1), QFont(), false, Qt::AlignLeft});
     runDemonstration(surface, settings);
     return surface.picture();
-}
-
-void showAndActivate(frmKymora &window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "FourDecimals.h"
 #include "RecordingCanvas.h"
 #include "demo/ResultMarking.h"
 #include "demo/SceneSetup.h"
@@ -12,10 +13,6 @@ using Kind = RecordingCanvas::Kind;
 using Operation = RecordingCanvas::Operation;
 
 namespace {
-
-qint64 fourDecimals(double value) {
-    return std::llround(value * 10000);
-}
 
 // The result phase of a run, recorded on its own, with the pen and scene the run left for it.
 struct ResultPhase {

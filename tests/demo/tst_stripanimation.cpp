@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "FourDecimals.h"
 #include "RecordingCanvas.h"
 #include "demo/DemonstrationRun.h"
 #include "demo/SceneSetup.h"
@@ -12,11 +13,6 @@ using Kind = RecordingCanvas::Kind;
 using Operation = RecordingCanvas::Operation;
 
 namespace {
-
-// The value to four decimals, as the worked values are given.
-qint64 fourDecimals(double value) {
-    return std::llround(value * 10000);
-}
 
 // Runs the set-up and the animation without pauses.
 struct AnimatedRun {
