@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install screenshots clean
 
 all: build
 
@@ -35,3 +35,9 @@ bench: deps
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)-bench/bench/bench_run
 	@echo "== X server (Xvfb)"
 	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)-bench/bench/bench_run --benchmark_filter=BM_DefaultRun
+
+# Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and
+# AppStream metainfo.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)

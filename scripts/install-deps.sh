@@ -13,6 +13,8 @@ packages=(
     fonts-liberation2
     xvfb
     xauth
+    desktop-file-utils
+    appstream
 )
 
 missing=()

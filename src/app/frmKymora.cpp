@@ -8,6 +8,7 @@
 #include "demo/SceneSetup.h"
 
 #include <QGroupBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,6 +56,7 @@ QScrollBar *makeScrollBar(QWidget *container, const char *name, const QRect &geo
     // A drag reports its value once, when the thumb is let go.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(QStringLiteral("Animation speed"));
     return bar;
 }
 
@@ -126,6 +128,10 @@ frmKymora::~frmKymora() = default;
 void frmKymora::setUpWindow() {
     setObjectName(QStringLiteral("frmKymora"));
     setWindowTitle(QStringLiteral("Kymora - ") + QStringLiteral(KYMORA_HOMEPAGE_URL));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon/kymora-16.png"));
+    icon.addFile(QStringLiteral(":/icon/kymora-32.png"));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
@@ -135,6 +141,7 @@ void frmKymora::setUpWindow() {
 
     surface_ = new PictureSurface(clientAreaSize);
     surface_->setObjectName(QStringLiteral("clientArea"));
+    surface_->setAccessibleName(QStringLiteral("Demonstration"));
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus);

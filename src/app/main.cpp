@@ -1,3 +1,4 @@
+#include "app/ApplicationInfo.h"
 #include "app/frmKymora.h"
 
 #include <QApplication>
@@ -49,8 +50,7 @@ int main(int argc, char *argv[]) {
     }
     defaultMessageHandler = qInstallMessageHandler(endOnFatalMessage);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kymora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    describeApplication();
 
     frmKymora window;
     window.show();

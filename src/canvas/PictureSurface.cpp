@@ -1,5 +1,6 @@
 #include "canvas/PictureSurface.h"
 
+#include "canvas/SurfaceAccessibility.h"
 #include "canvas/SurfaceCaption.h"
 #include "canvas/SystemColours.h"
 
@@ -45,6 +46,7 @@ int captionTextFlags(const SurfaceCaption &caption) {
 } // namespace
 
 PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(parent) {
+    installSurfaceAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(pictureSize);
     picture_ = blankPicture(pictureSize, devicePixelRatio(), logicalDpiX(), logicalDpiY());

@@ -28,6 +28,7 @@ public:
 
     SurfaceCaption(PictureSurface *surface, const Design &design);
 
+    PictureSurface *surface() const { return surface_; }
     Caption id() const { return id_; }
     QString text() const { return text_; }
     QRect geometry() const { return geometry_; }

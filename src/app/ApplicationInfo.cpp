@@ -1,0 +1,8 @@
+#include "app/ApplicationInfo.h"
+
+#include <QCoreApplication>
+
+void describeApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Kymora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KYMORA_VERSION_TEXT));
+}

@@ -1,0 +1,113 @@
+#include "app/frmKymora.h"
+#include "canvas/PictureSurface.h"
+#include "canvas/SurfaceCaption.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+struct Announced {
+    QString name;
+    bool invisible;
+};
+
+// Every interface below root, by the object name of its object.
+void collect(QAccessibleInterface *root, QHash<QString, Announced> &found) {
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface *child = root->child(i);
+        QVERIFY(child);
+        QCOMPARE(root->indexOfChild(child), i);
+        QCOMPARE(child->parent()->object(), root->object());
+        const QString objectName = child->object()->objectName();
+        if (!objectName.isEmpty())
+            found.insert(objectName,
+                         {child->text(QAccessible::Name), bool(child->state().invisible)});
+        collect(child, found);
+    }
+}
+
+} // namespace
+
+class tst_Accessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlIsNamedOrHidden_data();
+    void everyControlIsNamedOrHidden();
+    void captionsAreAnnouncedOnceShown();
+};
+
+void tst_Accessibility::everyControlIsNamedOrHidden_data() {
+    QTest::addColumn<QString>("name"); // empty: hidden, not announced
+    const char *rows[][2] = {
+        {"HScroll1", "Animation speed"},
+        {"nPoloha", ""},
+        {"frmPoloha", "Detector position"},
+        {"opBlízko", "Near"},
+        {"opDaleko", "Far"},
+        {"frmAnimace", ""},
+        {"opPomala", ""},
+        {"opPomalej", ""},
+        {"opRychlá", ""},
+        {"nSpomaleni", ""},
+        {"cndKonec", "Exit"},
+        {"frmDifrakčníZrcadlo", "Mirror"},
+        {"opNe", "Ordinary"},
+        {"opAno", "Grating"},
+        {"frnKmitoce", "Frequency"},
+        {"op2", "2"},
+        {"op1", "1"},
+        {"nDifrakce", ""},
+        {"nKmitocet", ""},
+        {"cmdStart", "Start"},
+        {"labDifrakce", "Kymora"},
+        {"labSoucet", ""},
+        {"labDobaLetu", ""},
+        {"labCas", ""},
+        {"labRadiusvektory", ""},
+        {"labDetektor", ""},
+        {"labZdroj", ""},
+        {"labKliknete", "Please press button Start"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[1]);
+}
+
+void tst_Accessibility::everyControlIsNamedOrHidden() {
+    QFETCH(QString, name);
+    frmKymora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QHash<QString, Announced> found;
+    collect(QAccessible::queryAccessibleInterface(&window), found);
+    const QString control = QString::fromUtf8(QTest::currentDataTag());
+    QVERIFY2(found.contains(control), qPrintable(control));
+    const Announced announced = found.value(control);
+    if (name.isEmpty()) {
+        QVERIFY(announced.invisible);
+    } else {
+        QVERIFY(!announced.invisible);
+        QCOMPARE(announced.name, name);
+    }
+}
+
+void tst_Accessibility::captionsAreAnnouncedOnceShown() {
+    frmKymora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.nSpomaleni->setText(QStringLiteral("0"));
+    window.cmdStart_Click();
+    QHash<QString, Announced> found;
+    collect(QAccessible::queryAccessibleInterface(&window), found);
+    QCOMPARE(found.value(QStringLiteral("labSoucet")).name, QStringLiteral("Sum of vectors"));
+    QVERIFY(!found.value(QStringLiteral("labSoucet")).invisible);
+    QVERIFY(!found.value(QStringLiteral("labDetektor")).invisible);
+    QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(window.labZdroj);
+    QCOMPARE(caption->role(), QAccessible::StaticText);
+    QCOMPARE(caption->rect().topLeft(), window.clientArea()->mapToGlobal(QPoint(60, 130)));
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,76 @@
+#include "app/frmKymora.h"
+#include "canvas/PictureSurface.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+// A run at a device pixel ratio of 2: the picture is held at device resolution, while the run
+// still works in logical pixels.
+class tst_HiDpi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pictureIsHeldAtDeviceResolution();
+    void runDrawsAtDeviceResolution();
+};
+
+void tst_HiDpi::initTestCase() {
+    if (qApp->devicePixelRatio() != 2)
+        QSKIP("needs a device pixel ratio of 2 (QT_SCALE_FACTOR=2)");
+}
+
+void tst_HiDpi::pictureIsHeldAtDeviceResolution() {
+    frmKymora window;
+    const QImage &picture = window.clientArea()->picture();
+    QCOMPARE(picture.devicePixelRatio(), 2.0);
+    QCOMPARE(picture.size(), QSize(1600, 1170));
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(800, 585));
+}
+
+void tst_HiDpi::runDrawsAtDeviceResolution() {
+    frmKymora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PictureSurface *surface = window.clientArea();
+    surface->setScaleMode(ScaleMode::pixels);
+    for (int y = 70; y <= 590; ++y)
+        surface->line(0, float(y), 800, float(y), 0x0000FF);
+    window.nSpomaleni->setText(QStringLiteral("0"));
+    window.cmdStart_Click();
+    const QImage &picture = surface->picture();
+    const QRgb background = qRgb(0xC0, 0xC0, 0xC0);
+    const QRgb marker = qRgb(0xFF, 0, 0);
+
+    // The band: logical rows 81 to 580 are device rows 162 to 1161.
+    QCOMPARE(picture.pixel(800, 162), background);
+    QCOMPARE(picture.pixel(800, 1161), background);
+    QCOMPARE(picture.pixel(800, 161), marker);
+    QCOMPARE(picture.pixel(800, 1162), marker);
+
+    // A one-pixel line is two device pixels wide: the horizontal axis of the graph, y 515.
+    QCOMPARE(picture.pixel(400, 1030), qRgb(0, 0, 0));
+    QCOMPARE(picture.pixel(400, 1031), qRgb(0, 0, 0));
+    QCOMPARE(picture.pixel(400, 1029), background);
+    QCOMPARE(picture.pixel(400, 1032), background);
+
+    // Drawn at device resolution, not enlarged: along the rays some 2 x 2 blocks of device
+    // pixels are not of one colour.
+    int mixedBlocks = 0;
+    for (int y = 300; y < 700; y += 2)
+        for (int x = 100; x < 600; x += 2) {
+            const QRgb p = picture.pixel(x, y);
+            if (picture.pixel(x + 1, y) != p || picture.pixel(x, y + 1) != p ||
+                picture.pixel(x + 1, y + 1) != p)
+                ++mixedBlocks;
+        }
+    QVERIFY(mixedBlocks > 100);
+
+    // The window shows it at device resolution too.
+    const QImage shown = window.clientArea()->grab(QRect(0, 0, 800, 585)).toImage();
+    QCOMPARE(shown.devicePixelRatio(), 2.0);
+    QCOMPARE(shown.pixel(400, 1030), qRgb(0, 0, 0));
+}
+
+QTEST_MAIN(tst_HiDpi)
+#include "tst_hidpi.moc"
