@@ -41,3 +41,7 @@ bench: deps
 PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Saves the README's pictures into docs/images.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/kymora_screenshots docs/images

@@ -1,6 +1,7 @@
 #include "FakeSettings.h"
 #include "WindowActions.h"
 #include "app/frmKymora.h"
+#include "canvas/ForwardingCanvas.h"
 #include "canvas/PictureSurface.h"
 #include "canvas/SurfaceCaption.h"
 #include "demo/DemonstrationRun.h"
@@ -24,35 +25,21 @@ QList<SurfaceCaption *> placedCaptions(const frmKymora &window) {
 
 // A canvas that draws on the window's surface and looks at the captions when the resultant
 // is drawn, near the end of a run.
-class ProbeCanvas : public Canvas {
+class ProbeCanvas : public ForwardingCanvas {
 public:
-    explicit ProbeCanvas(frmKymora &window) : window_(window), surface_(*window.clientArea()) {}
+    explicit ProbeCanvas(frmKymora &window)
+        : ForwardingCanvas(*window.clientArea()), window_(window) {}
 
     QList<QRect> captionsAtResultant;
 
-    void setScaleMode(ScaleMode mode) override { surface_.setScaleMode(mode); }
-    void setDrawWidth(int width) override { surface_.setDrawWidth(width); }
-    void setFillColor(Colour fill) override { surface_.setFillColor(fill); }
-    void setFillStyle(FillStyle style) override { surface_.setFillStyle(style); }
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
         if (colour == colour::green)
             captionsAtResultant = {window_.labSoucet->geometry(), window_.labDetektor->geometry()};
-        surface_.line(x1, y1, x2, y2, colour);
+        ForwardingCanvas::line(x1, y1, x2, y2, colour);
     }
-    void circle(float x, float y, float radius, Colour outline) override {
-        surface_.circle(x, y, radius, outline);
-    }
-    void setCaptionLeft(Caption caption, float left) override {
-        surface_.setCaptionLeft(caption, left);
-    }
-    void setCaptionTop(Caption caption, float top) override {
-        surface_.setCaptionTop(caption, top);
-    }
-    void showCaption(Caption caption) override { surface_.showCaption(caption); }
 
 private:
     frmKymora &window_;
-    PictureSurface &surface_;
 };
 
 } // namespace

@@ -1,0 +1,106 @@
+// Saves the pictures shown in the README: the window after its first run, and the finished
+// picture of every combination of detector, mirror and frequency, each with the length of its
+// arrow chain from start to end. Drives the real window on the offscreen platform.
+//
+//   screenshots OUTPUT_DIRECTORY
+
+#include "app/ApplicationInfo.h"
+#include "app/FormSettings.h"
+#include "app/frmKymora.h"
+#include "canvas/ForwardingCanvas.h"
+#include "canvas/PictureSurface.h"
+#include "demo/DemonstrationRun.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Draws on the window's surface and notes how long the green resultant is.
+class ResultantMeter : public ForwardingCanvas {
+public:
+    using ForwardingCanvas::ForwardingCanvas;
+
+    double length = 0;
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
+        if (colour == colour::green)
+            length = std::hypot(double(x2) - x1, double(y2) - y1);
+        ForwardingCanvas::line(x1, y1, x2, y2, colour);
+    }
+};
+
+struct Combination {
+    const char *file;
+    bool near;
+    bool grating;
+    bool frequencyTwo;
+};
+
+const Combination combinations[] = {
+    {"far-grating-2", false, true, true},   {"far-grating-1", false, true, false},
+    {"far-ordinary-2", false, false, true}, {"far-ordinary-1", false, false, false},
+    {"near-grating-2", true, true, true},   {"near-grating-1", true, true, false},
+    {"near-ordinary-2", true, false, true}, {"near-ordinary-1", true, false, false},
+};
+
+// The drawing area, where the run draws.
+const QRect drawingArea(5, 81, 791, 500);
+
+bool save(const QImage &image, const QDir &directory, const QString &name) {
+    const QString path = directory.filePath(name + QStringLiteral(".png"));
+    if (!image.save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::fprintf(stderr, "wrote %s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    describeApplication();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir directory(QString::fromLocal8Bit(argv[1]));
+
+    {
+        frmKymora window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
+        window.cmdStart->click();
+        if (!save(window.grab().toImage(), directory, QStringLiteral("kymora-window")))
+            return 1;
+    }
+
+    std::printf("\n| Picture | Chain length |\n|---|---|\n");
+    for (const Combination &combination : combinations) {
+        frmKymora window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
+        (combination.near ? window.opBlízko : window.opDaleko)->setChecked(true);
+        (combination.grating ? window.opAno : window.opNe)->setChecked(true);
+        (combination.frequencyTwo ? window.op2 : window.op1)->setChecked(true);
+        ResultantMeter meter(*window.clientArea());
+        runDemonstration(meter, FormSettings(window.nPoloha, window.nSpomaleni, window.nDifrakce,
+                                             window.nKmitocet));
+        const QImage picture = window.clientArea()->picture().copy(drawingArea);
+        if (!save(picture, directory, QString::fromLatin1(combination.file)))
+            return 1;
+        std::printf("| %s | %.1f |\n", combination.file, meter.length);
+    }
+    return 0;
+}
