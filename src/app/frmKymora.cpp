@@ -140,6 +140,7 @@ void frmKymora::setUpWindow() {
     setPalette(windowPalette);
 
     surface_ = new PictureSurface(clientAreaSize);
+    runCanvas_ = surface_;
     surface_->setObjectName(QStringLiteral("clientArea"));
     surface_->setAccessibleName(QStringLiteral("Demonstration"));
     scrollArea_ = new QScrollArea(this);
@@ -271,10 +272,14 @@ void frmKymora::Form_Load() {
 
 void frmKymora::cmdStart_Click() {
     try {
-        runDemonstration(*surface_, *settings_);
+        runDemonstration(*runCanvas_, *settings_);
     } catch (const RuntimeError &error) {
         reportError_(error);
     }
+}
+
+void frmKymora::setRunCanvas(Canvas *canvas) {
+    runCanvas_ = canvas ? canvas : surface_;
 }
 
 void frmKymora::cndKonec_Click() {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+class Canvas;
 class PictureSurface;
 class QGroupBox;
 class QLineEdit;
@@ -33,6 +34,10 @@ public:
     // Replaces what happens when a run meets an error (by default: a message box, then the
     // program ends with a non-zero exit code).
     void setErrorReporter(RunErrorReporter reporter) { reportError_ = std::move(reporter); }
+
+    // Where a run draws: the window's surface, or a canvas that hands everything on to it and
+    // looks at the run on the way (tests do). Null restores the surface.
+    void setRunCanvas(Canvas *canvas);
 
     // Handlers, named after their control and event.
     void Form_Load();
@@ -94,6 +99,7 @@ private:
 
     QScrollArea *scrollArea_ = nullptr;
     PictureSurface *surface_ = nullptr;
+    Canvas *runCanvas_ = nullptr;
     std::unique_ptr<FormSettings> settings_;
     RunErrorReporter reportError_;
     std::vector<std::pair<int, QWidget *>> tabStops_;

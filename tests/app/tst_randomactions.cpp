@@ -1,0 +1,386 @@
+#include "FourDecimals.h"
+#include "app/frmKymora.h"
+#include "canvas/ForwardingCanvas.h"
+#include "canvas/PictureSurface.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+constexpr int defaultActions = 10000;
+constexpr unsigned defaultSeed = 20261208;
+constexpr int runsAtSlowestSpeed = 3;
+const QRect band(5, 81, 791, 500);
+
+// The settings as texts, in the order nPoloha, nSpomaleni, nDifrakce, nKmitocet.
+struct Settings4 {
+    QString poloha, spomaleni, difrakce, kmitocet;
+    bool operator==(const Settings4 &) const = default;
+};
+
+Settings4 settingsOf(const frmKymora &window) {
+    return {window.nPoloha->text(), window.nSpomaleni->text(), window.nDifrakce->text(),
+            window.nKmitocet->text()};
+}
+
+// What a run must draw, worked out from the settings alone.
+struct ExpectedRun {
+    QPointF chainStart;
+    QPointF chainEnd;
+    int links = 0;
+    bool lit = false;
+    QPoint soucet;
+    QPoint detektor;
+};
+
+ExpectedRun expectedRun(const Settings4 &settings) {
+    const double offset = settings.poloha.toDouble();
+    const double step = settings.difrakce.toDouble();
+    const double frequency = settings.kmitocet.toDouble();
+    const double detectorX = offset + 50;
+    const double radiansPerPixel = 0.0157041 * 3 * frequency;
+    ExpectedRun run;
+    run.chainStart = QPointF(detectorX + 400, 200);
+    QPointF end = run.chainStart;
+    for (int strip = 11; strip <= 30; strip += int(step)) {
+        const double x = 24.0 * strip + 52; // the middle of the strip
+        const double path = std::sqrt(std::pow(x - 50, 2) + std::pow(x - detectorX, 2) + 42500);
+        const double angle = (path + 90) * radiansPerPixel;
+        end += QPointF(20 * std::cos(angle), 20 * std::sin(angle));
+        ++run.links;
+    }
+    run.chainEnd = end;
+    run.lit = frequency == 2 && step == 2;
+    run.soucet = offset == 0 ? QPoint(480, 130) : QPoint(550, 130);
+    run.detektor = offset == 0 ? QPoint(60, 275) : QPoint(140, 275);
+    return run;
+}
+
+// Hands a run on to the window's surface and notes what a check needs.
+class RunRecorder : public ForwardingCanvas {
+public:
+    using ForwardingCanvas::ForwardingCanvas;
+
+    int runs = 0;
+    int links = 0; // thin lines drawn from the chain end: counted as the links of the chain
+    QLineF resultant;
+    QList<QPointF> discs; // radius-10 circles
+    QHash<QString, QPoint> captionPlaces;
+
+    void setScaleMode(ScaleMode mode) override {
+        ++runs;
+        links = 0;
+        discs.clear();
+        captionPlaces.clear();
+        ForwardingCanvas::setScaleMode(mode);
+    }
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
+        if (colour == colour::green)
+            resultant = QLineF(x1, y1, x2, y2);
+        else if (!colour && pen().drawWidth == 1 && y1 < 300 && x1 > 250)
+            ++links;
+        ForwardingCanvas::line(x1, y1, x2, y2, colour);
+    }
+    void circle(float x, float y, float radius, Colour outline) override {
+        if (radius == 10)
+            discs << QPointF(x, y);
+        ForwardingCanvas::circle(x, y, radius, outline);
+    }
+    void setCaptionLeft(Caption caption, float left) override {
+        captionPlaces[QString::fromUtf8(captionName(caption).data())].setX(int(left));
+        ForwardingCanvas::setCaptionLeft(caption, left);
+    }
+    void setCaptionTop(Caption caption, float top) override {
+        captionPlaces[QString::fromUtf8(captionName(caption).data())].setY(int(top));
+        ForwardingCanvas::setCaptionTop(caption, top);
+    }
+};
+
+QRect thumbRect(QScrollBar *bar) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    option.rect = bar->rect();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        bar);
+}
+
+} // namespace
+
+class tst_RandomActions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void randomUserActions();
+
+private:
+    // The actions.
+    void clickOption();
+    void clickScrollBar();
+    void dragScrollBar(int toValue);
+    void pressKey();
+    void pressStart();
+    void attemptHiddenControl();
+
+    void act();
+    void checkSettings(const Settings4 &before, int barBefore);
+    void checkRun(const Settings4 &settings);
+    QString where() const;
+
+    std::mt19937 random_;
+    unsigned seed_ = defaultSeed;
+    int action_ = 0;
+    QString lastAction_;
+    int slowRunsLeft_ = runsAtSlowestSpeed;
+    frmKymora *window_ = nullptr;
+    RunRecorder *recorder_ = nullptr;
+};
+
+void tst_RandomActions::initTestCase() {
+    bool ok = false;
+    const unsigned fromEnvironment = qEnvironmentVariable("KYMORA_RANDOM_SEED").toUInt(&ok);
+    if (ok)
+        seed_ = fromEnvironment;
+    random_.seed(seed_);
+    qInfo("random seed %u (set KYMORA_RANDOM_SEED to repeat another)", seed_);
+}
+
+QString tst_RandomActions::where() const {
+    return QStringLiteral("seed %1, action %2 (%3)").arg(seed_).arg(action_).arg(lastAction_);
+}
+
+int pick(std::mt19937 &random, int count) {
+    return std::uniform_int_distribution<int>(0, count - 1)(random);
+}
+
+void tst_RandomActions::clickOption() {
+    QRadioButton *options[] = {window_->op1,  window_->op2,      window_->opAno,
+                               window_->opNe, window_->opDaleko, window_->opBlízko};
+    QRadioButton *option = options[pick(random_, 6)];
+    lastAction_ = QStringLiteral("click ") + option->objectName();
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+void tst_RandomActions::clickScrollBar() {
+    QScrollBar *bar = window_->HScroll1;
+    const int x = pick(random_, bar->width());
+    lastAction_ = QStringLiteral("click the scroll bar at %1").arg(x);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
+}
+
+void tst_RandomActions::dragScrollBar(int toValue) {
+    QScrollBar *bar = window_->HScroll1;
+    const QPoint from = thumbRect(bar).center();
+    const int groove = bar->width() - 2 * bar->height();
+    const int x = bar->height() + groove * (toValue - 1) / 19;
+    const QPoint to(x, from.y());
+    lastAction_ = QStringLiteral("drag the scroll bar from %1 to %2").arg(from.x()).arg(x);
+    const QString speedBefore = window_->nSpomaleni->text();
+    QTest::mousePress(bar, Qt::LeftButton, {}, from);
+    QTest::mouseMove(bar, (from + to) / 2);
+    QTest::mouseMove(bar, to);
+    // Nothing is written while the thumb is dragged.
+    QVERIFY2(window_->nSpomaleni->text() == speedBefore, qPrintable(where()));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+}
+
+void tst_RandomActions::pressKey() {
+    const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,
+                            Qt::Key_Up,  Qt::Key_Down,    Qt::Key_Return, Qt::Key_Space};
+    const Qt::Key key = keys[pick(random_, 8)];
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        focus = window_;
+    lastAction_ =
+        QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), focus->objectName());
+    const bool startsRun =
+        focus == window_->cmdStart && (key == Qt::Key_Return || key == Qt::Key_Space);
+    if (startsRun && window_->nSpomaleni->text() != QStringLiteral("1"))
+        return dragScrollBar(1); // keep the speed at its lowest
+    QTest::keyClick(focus, key);
+}
+
+void tst_RandomActions::pressStart() {
+    if (window_->nSpomaleni->text() != QStringLiteral("1")) {
+        dragScrollBar(1); // keep the speed at its lowest
+        return;
+    }
+    lastAction_ = QStringLiteral("click Start");
+    QTest::mouseClick(window_->cmdStart, Qt::LeftButton);
+}
+
+// A click where a hidden control lies: it reaches whatever is shown there instead.
+void tst_RandomActions::attemptHiddenControl() {
+    QWidget *hidden[] = {window_->nPoloha,   window_->nSpomaleni, window_->nDifrakce,
+                         window_->nKmitocet, window_->frmAnimace, window_->opPomala,
+                         window_->opPomalej, window_->opRychlá};
+    QWidget *control = hidden[pick(random_, 8)];
+    const QPoint centre = control->mapTo(window_->clientArea(), control->rect().center());
+    QWidget *target = window_->clientArea()->childAt(centre);
+    if (!target)
+        target = window_->clientArea();
+    lastAction_ = QStringLiteral("click where %1 lies, on %2")
+                      .arg(control->objectName(), target->objectName());
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window_->clientArea(), centre));
+}
+
+void tst_RandomActions::act() {
+    switch (pick(random_, 12)) {
+    case 0:
+    case 1:
+    case 2:
+        return clickOption();
+    case 3:
+        return clickScrollBar();
+    case 4:
+        return dragScrollBar(1 + pick(random_, 20));
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+        return pressKey();
+    case 9:
+        return pressStart();
+    default:
+        return attemptHiddenControl();
+    }
+}
+
+// Each field holds a text its writers may write, and the selections shown agree with it.
+void tst_RandomActions::checkSettings(const Settings4 &before, int barBefore) {
+    const Settings4 now = settingsOf(*window_);
+    const QString context = where();
+    QVERIFY2(now.poloha == QStringLiteral("0") || now.poloha == QStringLiteral("170"),
+             qPrintable(context));
+    QVERIFY2(now.difrakce == QStringLiteral("1") || now.difrakce == QStringLiteral("2"),
+             qPrintable(context));
+    QVERIFY2(now.kmitocet == QStringLiteral("1") || now.kmitocet == QStringLiteral("2"),
+             qPrintable(context));
+    QVERIFY2(window_->opDaleko->isChecked() == (now.poloha == QStringLiteral("0")) &&
+                 window_->opBlízko->isChecked() != window_->opDaleko->isChecked(),
+             qPrintable(context));
+    QVERIFY2(window_->opAno->isChecked() == (now.difrakce == QStringLiteral("2")) &&
+                 window_->opNe->isChecked() != window_->opAno->isChecked(),
+             qPrintable(context));
+    QVERIFY2(window_->op2->isChecked() == (now.kmitocet == QStringLiteral("2")) &&
+                 window_->op1->isChecked() != window_->op2->isChecked(),
+             qPrintable(context));
+    // The speed: the bar's value once it has moved, else as it was.
+    const int bar = window_->HScroll1->value();
+    QVERIFY2(bar >= 1 && bar <= 20, qPrintable(context));
+    const QString speed = bar != barBefore ? QString::number(bar) : before.spomaleni;
+    QVERIFY2(now.spomaleni == speed, qPrintable(context));
+    // The hidden speed buttons keep the selection the load gave them.
+    QVERIFY2(window_->opRychlá->isChecked() && !window_->opPomalej->isChecked() &&
+                 !window_->opPomala->isChecked(),
+             qPrintable(context));
+}
+
+// The run's drawing agrees with a model worked out from the settings at its start, and its
+// picture inside the band is that of a fresh run with the same settings.
+void tst_RandomActions::checkRun(const Settings4 &settings) {
+    const ExpectedRun expected = expectedRun(settings);
+    const QString context = where();
+    QVERIFY2(recorder_->resultant.p1() == expected.chainStart, qPrintable(context));
+    QVERIFY2(std::abs(recorder_->resultant.x2() - expected.chainEnd.x()) < 1e-3 &&
+                 std::abs(recorder_->resultant.y2() - expected.chainEnd.y()) < 1e-3,
+             qPrintable(context));
+    QVERIFY2(recorder_->links == expected.links, qPrintable(context));
+    QVERIFY2(recorder_->discs.size() == (expected.lit ? 1 : 0), qPrintable(context));
+    if (expected.lit)
+        QVERIFY2(recorder_->discs.first() == QPointF(expected.chainStart.x() - 400, 300),
+                 qPrintable(context));
+    QVERIFY2(recorder_->captionPlaces.value(QStringLiteral("labSoucet")) == expected.soucet,
+             qPrintable(context));
+    QVERIFY2(recorder_->captionPlaces.value(QStringLiteral("labDetektor")) == expected.detektor,
+             qPrintable(context));
+
+    frmKymora fresh;
+    fresh.opBlízko->setChecked(settings.poloha == QStringLiteral("170"));
+    fresh.opNe->setChecked(settings.difrakce == QStringLiteral("1"));
+    fresh.op1->setChecked(settings.kmitocet == QStringLiteral("1"));
+    fresh.nSpomaleni->setText(QStringLiteral("0"));
+    fresh.cmdStart_Click();
+    QVERIFY2(window_->clientArea()->picture().copy(band) ==
+                 fresh.clientArea()->picture().copy(band),
+             qPrintable(context));
+}
+
+void tst_RandomActions::randomUserActions() {
+    frmKymora window;
+    window_ = &window;
+    RunRecorder recorder(*window.clientArea());
+    recorder_ = &recorder;
+    window.setRunCanvas(&recorder);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    bool ok = false;
+    int actions = qEnvironmentVariable("KYMORA_RANDOM_ACTIONS").toInt(&ok);
+    if (!ok)
+        actions = defaultActions;
+    int exits = 0;
+    for (action_ = 1; action_ <= actions; ++action_) {
+        // A few runs at the slowest speed, spread over the test.
+        if (slowRunsLeft_ > 0 && action_ % (actions / runsAtSlowestSpeed) == 0) {
+            dragScrollBar(20);
+            --slowRunsLeft_;
+            QVERIFY(window.nSpomaleni->text() == QStringLiteral("20"));
+            lastAction_ = QStringLiteral("click Start at the slowest speed");
+            const Settings4 settings = settingsOf(window);
+            const int runs = recorder.runs;
+            QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+            QVERIFY2(recorder.runs == runs + 1, qPrintable(where()));
+            checkRun(settings);
+            dragScrollBar(1);
+            continue;
+        }
+        const Settings4 before = settingsOf(window);
+        const int barBefore = window.HScroll1->value();
+        const int runs = recorder.runs;
+        act();
+        if (QTest::currentTestFailed())
+            return;
+        checkSettings(before, barBefore);
+        if (QTest::currentTestFailed())
+            return;
+        if (recorder.runs != runs) {
+            QVERIFY2(recorder.runs == runs + 1, qPrintable(where()));
+            checkRun(before);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        if (!window.isVisible()) { // Enter or Space on Exit
+            ++exits;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.activateWindow();
+        }
+    }
+    qInfo("%d actions, %d runs, %d exits", actions, recorder.runs, exits);
+    QVERIFY(recorder.runs > actions / 50);
+}
+
+QTEST_MAIN(tst_RandomActions)
+#include "tst_randomactions.moc"
