@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench install screenshots clean
+.PHONY: all deps configure build run test test-sanitize bench install screenshots clean
 
 all: build
 
@@ -25,7 +25,7 @@ test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize
 
 # Benchmarks: on the offscreen platform, then on a real X server under Xvfb.
 bench: deps
@@ -45,3 +45,12 @@ install: build
 # Saves the README's pictures into docs/images.
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/kymora_screenshots docs/images
+
+# Every test again, built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+test-sanitize: deps
+	@cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYMORA_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR)-sanitize -j $(JOBS) -- --no-print-directory
+	@$(SANITIZER_ENV) ctest --test-dir $(BUILD_DIR)-sanitize --output-on-failure -j $(JOBS)
