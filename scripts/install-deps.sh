@@ -15,6 +15,8 @@ packages=(
     xauth
     desktop-file-utils
     appstream
+    strace
+    xdotool
 )
 
 missing=()
