@@ -1,13 +1,23 @@
 #include "app/ControlFonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
 
-QFont makeFont(const QStringList &faces, QFont::StyleHint hint, qreal pointSize,
+// The first of the faces that is installed, else the first: asking for an installed face spares
+// the font system a search for stand-ins at every size.
+QString installedFace(const QStringList &faces) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &face : faces)
+        if (installed.contains(face, Qt::CaseInsensitive))
+            return face;
+    return faces.first();
+}
+
+QFont makeFont(const QString &face, QFont::StyleHint hint, qreal pointSize,
                QFont::Weight weight) {
-    QFont font;
-    font.setFamilies(faces);
+    QFont font(face);
     font.setStyleHint(hint);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
@@ -18,13 +28,15 @@ QFont makeFont(const QStringList &faces, QFont::StyleHint hint, qreal pointSize,
 }
 
 QFont timesNewRoman(qreal pointSize) {
-    return makeFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-                    QFont::Serif, pointSize, QFont::Bold);
+    static const QString face =
+        installedFace({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    return makeFont(face, QFont::Serif, pointSize, QFont::Bold);
 }
 
 QFont msSansSerif(QFont::Weight weight) {
-    return makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
-                    QFont::SansSerif, 8.25, weight);
+    static const QString face =
+        installedFace({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    return makeFont(face, QFont::SansSerif, 8.25, weight);
 }
 
 } // namespace
