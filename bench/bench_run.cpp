@@ -10,6 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <unistd.h>
+
 namespace {
 
 // One pause of the given count: the time per run, and the steps as items, so that the report
@@ -51,6 +54,36 @@ void BM_DefaultRun(benchmark::State &state) {
     window->nSpomaleni->setText(QStringLiteral("1"));
 }
 BENCHMARK(BM_DefaultRun)->ArgName("speed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The process's resident memory now, in kilobytes.
+double residentKilobytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / 1024;
+}
+
+// A thousand runs in a row leave the memory where it was after the first.
+void BM_ThousandRuns(benchmark::State &state) {
+    frmKymora *window = shownWindow();
+    window->nSpomaleni->setText(QStringLiteral("0"));
+    window->cmdStart_Click();
+    QApplication::processEvents();
+    const double before = residentKilobytes();
+    for (auto _ : state) {
+        for (int run = 0; run < 1000; ++run) {
+            window->cmdStart_Click();
+            QApplication::processEvents();
+        }
+    }
+    const double after = residentKilobytes();
+    window->nSpomaleni->setText(QStringLiteral("1"));
+    state.counters["rss_before_MB"] = before / 1024;
+    state.counters["rss_after_MB"] = after / 1024;
+    state.counters["rss_growth_kB"] = after - before;
+}
+BENCHMARK(BM_ThousandRuns)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -37,7 +37,6 @@ int main(int argc, char *argv[]) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("painted_ns=%lld\nmaxrss_kb=%ld\n",
-                static_cast<long long>(std::chrono::nanoseconds(painted).count()),
-                usage.ru_maxrss);
+                static_cast<long long>(std::chrono::nanoseconds(painted).count()), usage.ru_maxrss);
     return 0;
 }
