@@ -3,6 +3,7 @@
 #include "app/ControlFonts.h"
 #include "canvas/PictureSurface.h"
 #include "canvas/SurfaceCaption.h"
+#include "canvas/SystemColours.h"
 #include "demo/DemonstrationRun.h"
 #include "demo/RuntimeError.h"
 #include "demo/SceneSetup.h"
@@ -31,12 +32,13 @@ QRect fromTwips(int left, int top, int width, int height) {
 const QSize clientAreaSize(DrawingArea::right + DrawingArea::left,
                            DrawingArea::bottom + DrawingArea::left);
 
-const QColor backgroundColour(0xC0, 0xC0, 0xC0);
+// The window's background, which every frame, option button and command button shares.
+QColor backgroundColour() { return toQColor(colour::lightGrey); }
 
 void giveBackground(QWidget *control) {
     QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, backgroundColour);
-    palette.setColor(QPalette::Button, backgroundColour);
+    palette.setColor(QPalette::Window, backgroundColour());
+    palette.setColor(QPalette::Button, backgroundColour());
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
@@ -136,7 +138,7 @@ void frmKymora::setUpWindow() {
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
     QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, backgroundColour);
+    windowPalette.setColor(QPalette::Window, backgroundColour());
     setPalette(windowPalette);
 
     surface_ = new PictureSurface(clientAreaSize);
