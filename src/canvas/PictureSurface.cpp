@@ -112,21 +112,34 @@ void PictureSurface::attachCaption(SurfaceCaption *caption) {
 }
 
 QRect PictureSurface::captionArea(const SurfaceCaption &caption) const {
-    const QRect designed = caption.geometry();
+    return QRect(caption.geometry().topLeft(),
+                 captionImage(caption).deviceIndependentSize().toSize());
+}
+
+// A caption as it is painted, made the first time it is needed: neither its text, its font nor
+// its size ever changes, only its place.
+const QImage &PictureSurface::captionImage(const SurfaceCaption &caption) const {
+    QImage &image = captionImages_[static_cast<std::size_t>(caption.id())];
+    if (!image.isNull())
+        return image;
+    const QRect designed(QPoint(0, 0), caption.geometry().size());
     const QFontMetrics metrics(caption.font(), &picture_);
     const QRect text = metrics.boundingRect(designed, captionTextFlags(caption), caption.text());
-    return designed.adjusted(0, 0, 0, std::max(0, text.bottom() - designed.bottom()));
+    const QSize size(designed.width(), std::max(designed.height(), text.bottom() + 1));
+    image = blankPicture(size, picture_.devicePixelRatio(), picture_.logicalDpiX(),
+                         picture_.logicalDpiY());
+    QPainter painter(&image);
+    painter.setFont(caption.font());
+    painter.setPen(toQColor(colour::buttonText));
+    painter.drawText(QRect(QPoint(0, 0), size), captionTextFlags(caption), caption.text());
+    return image;
 }
 
 void PictureSurface::paintCaption(const SurfaceCaption &caption) {
     const QRect area = captionArea(caption);
     {
         QPainter painter(&picture_);
-        painter.setClipRect(area);
-        painter.fillRect(area, toQColor(colour::lightGrey));
-        painter.setFont(caption.font());
-        painter.setPen(toQColor(colour::buttonText));
-        painter.drawText(area, captionTextFlags(caption), caption.text());
+        painter.drawImage(area.topLeft(), captionImage(caption));
     }
     presentArea(area);
 }

@@ -47,7 +47,9 @@ private:
     QPen currentPen(Colour colour) const;
     void growPicture(QSize size);
     void presentArea(const QRect &area);
+    const QImage &captionImage(const SurfaceCaption &caption) const;
 
     QImage picture_;
     std::array<SurfaceCaption *, captionCount> captions_{};
+    mutable std::array<QImage, captionCount> captionImages_;
 };
