@@ -2,7 +2,6 @@
 // in the real window beside the cost of that run's own pauses.
 
 #include "app/frmKymora.h"
-#include "demo/Pause.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,22 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// One pause of the given count: the time per run, and the steps as items, so that the report
-// shows the cost of one step. The fitted complexity shows the count down is linear.
-void BM_Pause(benchmark::State &state) {
-    const double count = double(state.range(0));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(countDown(count));
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.SetComplexityN(state.range(0));
-}
-BENCHMARK(BM_Pause)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Arg(2000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
 
 frmKymora *shownWindow() {
     static frmKymora *window = [] {

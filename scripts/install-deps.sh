@@ -8,6 +8,11 @@ packages=(
     g++
     make
     qt6-base-dev
+    qt6-base-private-dev
+    qt6-wayland
+    weston
+    libxcb1-dev
+    pkg-config
     libgl-dev
     libbenchmark-dev
     fonts-liberation2

@@ -6,6 +6,7 @@
 
 #include "app/ApplicationInfo.h"
 #include "app/FormSettings.h"
+#include "app/WindowPacer.h"
 #include "app/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
 #include "canvas/PictureSurface.h"
@@ -95,8 +96,11 @@ int main(int argc, char *argv[]) {
         (combination.grating ? window.opAno : window.opNe)->setChecked(true);
         (combination.frequencyTwo ? window.op2 : window.op1)->setChecked(true);
         ResultantMeter meter(*window.clientArea());
-        runDemonstration(meter, FormSettings(window.nPoloha, window.nSpomaleni, window.nDifrakce,
-                                             window.nKmitocet));
+        WindowPacer pacer;
+        runDemonstration(
+            meter,
+            FormSettings(window.nPoloha, window.nSpomaleni, window.nDifrakce, window.nKmitocet),
+            pacer);
         const QImage picture = window.clientArea()->picture().copy(drawingArea);
         if (!save(picture, directory, QString::fromLatin1(combination.file)))
             return 1;

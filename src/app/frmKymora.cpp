@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -33,7 +34,9 @@ const QSize clientAreaSize(DrawingArea::right + DrawingArea::left,
                            DrawingArea::bottom + DrawingArea::left);
 
 // The window's background, which every frame, option button and command button shares.
-QColor backgroundColour() { return toQColor(colour::lightGrey); }
+QColor backgroundColour() {
+    return toQColor(colour::lightGrey);
+}
 
 void giveBackground(QWidget *control) {
     QPalette palette = control->palette();
@@ -272,16 +275,26 @@ void frmKymora::Form_Load() {
     opDaleko->setChecked(true);
 }
 
+// The whole demonstration; returns when it is over. User input made during the run waits until
+// then, so no run ever starts inside another.
 void frmKymora::cmdStart_Click() {
+    if (running_)
+        return;
+    const QScopedValueRollback<bool> inProgress(running_, true);
     try {
-        runDemonstration(*runCanvas_, *settings_);
+        runDemonstration(*runCanvas_, *settings_, *runPacer_);
     } catch (const RuntimeError &error) {
         reportError_(error);
     }
+    WindowPacer::resumeUserInput();
 }
 
 void frmKymora::setRunCanvas(Canvas *canvas) {
     runCanvas_ = canvas ? canvas : surface_;
+}
+
+void frmKymora::setRunPacer(RunPacer *pacer) {
+    runPacer_ = pacer ? pacer : &windowPacer_;
 }
 
 void frmKymora::cndKonec_Click() {

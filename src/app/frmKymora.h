@@ -2,6 +2,7 @@
 
 #include "app/FormSettings.h"
 #include "app/RunErrorReport.h"
+#include "app/WindowPacer.h"
 
 #include <QWidget>
 
@@ -38,6 +39,13 @@ public:
     // Where a run draws: the window's surface, or a canvas that hands everything on to it and
     // looks at the run on the way (tests do). Null restores the surface.
     void setRunCanvas(Canvas *canvas);
+
+    // How a run waits at its pauses: the window's own pacer, or another (tests give the run a
+    // clock of their own). Null restores the window's pacer.
+    void setRunPacer(RunPacer *pacer);
+
+    // True while a run is going on, inside cmdStart_Click.
+    bool isRunning() const { return running_; }
 
     // Handlers, named after their control and event.
     void Form_Load();
@@ -100,6 +108,9 @@ private:
     QScrollArea *scrollArea_ = nullptr;
     PictureSurface *surface_ = nullptr;
     Canvas *runCanvas_ = nullptr;
+    WindowPacer windowPacer_;
+    RunPacer *runPacer_ = &windowPacer_;
+    bool running_ = false;
     std::unique_ptr<FormSettings> settings_;
     RunErrorReporter reportError_;
     std::vector<std::pair<int, QWidget *>> tabStops_;

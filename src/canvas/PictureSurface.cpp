@@ -78,7 +78,7 @@ void PictureSurface::line(float x1, float y1, float x2, float y2, std::optional<
             painter.drawLine(from, to);
         }
     }
-    presentArea(paintedBounds(QRectF(from, to), pen_.drawWidth));
+    markChanged(paintedBounds(QRectF(from, to), pen_.drawWidth));
 }
 
 void PictureSurface::circle(float x, float y, float radius, Colour outline) {
@@ -91,7 +91,7 @@ void PictureSurface::circle(float x, float y, float radius, Colour outline) {
             painter.setBrush(toQColor(pen_.fillColor));
         painter.drawEllipse(centre, r, r);
     }
-    presentArea(
+    markChanged(
         paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), pen_.drawWidth));
 }
 
@@ -141,13 +141,15 @@ void PictureSurface::paintCaption(const SurfaceCaption &caption) {
         QPainter painter(&picture_);
         painter.drawImage(area.topLeft(), captionImage(caption));
     }
-    presentArea(area);
+    markChanged(area);
 }
 
-void PictureSurface::presentArea(const QRect &area) {
-    const QRect visibleArea = area.intersected(rect());
-    if (!visibleArea.isEmpty())
-        repaint(visibleArea);
+void PictureSurface::markChanged(const QRect &area) {
+    const QRegion visibleArea = visibleRegion().intersected(area);
+    if (visibleArea.isEmpty())
+        return;
+    unpainted_ += visibleArea;
+    update(visibleArea);
 }
 
 void PictureSurface::paintEvent(QPaintEvent *event) {
@@ -157,6 +159,7 @@ void PictureSurface::paintEvent(QPaintEvent *event) {
     const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
                         area.height() * ratio);
     painter.drawImage(QRectF(area), picture_, source);
+    unpainted_ -= event->region();
 }
 
 void PictureSurface::resizeEvent(QResizeEvent *) {

@@ -3,15 +3,17 @@
 #include "canvas/Canvas.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <array>
 
 class SurfaceCaption;
 
-// The window's client area: one persistent picture that every drawing operation paints into,
-// shown at once by a synchronous repaint of just the area that changed. The picture survives
-// covering, hiding and resizing of the window; nothing but the run's own band erases it.
+// The window's client area: one persistent picture that every drawing operation paints into.
+// Each operation marks the area it changed, and the window shows those areas the next time it
+// handles its events: at the run's next pause, or at its end. The picture survives covering,
+// hiding and resizing of the window; nothing but the run's own band erases it.
 //
 // The window's controls are children of this widget and so stay above the picture; its
 // captions are painted into the picture.
@@ -34,6 +36,9 @@ public:
     // lines than the rectangle holds, so that no text is cut off.
     QRect captionArea(const SurfaceCaption &caption) const;
 
+    // What was drawn but has not been painted on the window yet.
+    const QRegion &unpaintedArea() const { return unpainted_; }
+
     // Called by the captions themselves.
     void attachCaption(SurfaceCaption *caption);
     void paintCaption(const SurfaceCaption &caption);
@@ -46,10 +51,11 @@ private:
     float toPixels(float value) const;
     QPen currentPen(Colour colour) const;
     void growPicture(QSize size);
-    void presentArea(const QRect &area);
+    void markChanged(const QRect &area);
     const QImage &captionImage(const SurfaceCaption &caption) const;
 
     QImage picture_;
+    QRegion unpainted_;
     std::array<SurfaceCaption *, captionCount> captions_{};
     mutable std::array<QImage, captionCount> captionImages_;
 };

@@ -1,11 +1,13 @@
 #include "demo/DemonstrationRun.h"
 
 #include "demo/ResultMarking.h"
+#include "demo/RunPacer.h"
 #include "demo/SceneSetup.h"
 
-PauseTally runDemonstration(Canvas &canvas, const Settings &settings) {
+PauseTally runDemonstration(Canvas &canvas, const Settings &settings, RunPacer &pacer) {
     SceneGeometry scene = setUpScene(canvas, settings);
-    const PauseTally tally = animateStrips(canvas, settings, scene);
+    const PauseTally tally = animateStrips(canvas, settings, pacer, scene);
     markResult(canvas, settings, scene);
+    pacer.show();
     return tally;
 }

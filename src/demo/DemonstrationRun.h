@@ -3,9 +3,10 @@
 #include "demo/StripAnimation.h"
 
 class Canvas;
+class RunPacer;
 class Settings;
 
 // One press of Start: the whole demonstration, drawn onto the canvas with the settings as they
-// stand. Returns only when the run is over, with the count of its pauses. Throws RuntimeError
-// when a setting is not a number.
-PauseTally runDemonstration(Canvas &canvas, const Settings &settings);
+// stand, paced by the pacer. Returns only when the run is over and its picture shown, with the
+// count of its pauses. Throws RuntimeError when a setting is not a number.
+PauseTally runDemonstration(Canvas &canvas, const Settings &settings, RunPacer &pacer);

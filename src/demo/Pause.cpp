@@ -1,5 +1,6 @@
 #include "demo/Pause.h"
 
+#include "demo/RunPacer.h"
 #include "demo/RuntimeError.h"
 #include "demo/Settings.h"
 
@@ -18,22 +19,17 @@ bool canBeCountedDown(double count) {
 
 } // namespace
 
-std::int64_t countDown(double count) {
+std::int64_t stepsOfPause(double count) {
     if (std::isinf(count))
         throw RuntimeError::overflow();
     if (!canBeCountedDown(count))
         return 0;
-    // The counter lives in memory and every step reads and writes it, so that no build can
-    // shorten or remove the loop.
-    volatile double delayCount = count;
-    std::int64_t steps = 0;
-    while (delayCount != 0) {
-        delayCount = delayCount - 1;
-        ++steps;
-    }
-    return steps;
+    return static_cast<std::int64_t>(count);
 }
 
-std::int64_t pause(const Settings &settings) {
-    return countDown(readNumber(settings, SettingField::nSpomaleni) * stepsPerUnitOfSlowDown);
+std::int64_t pause(const Settings &settings, RunPacer &pacer) {
+    const std::int64_t steps =
+        stepsOfPause(readNumber(settings, SettingField::nSpomaleni) * stepsPerUnitOfSlowDown);
+    pacer.showAndWaitUntil(pacer.now() + steps * pauseStep);
+    return steps;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Canvas;
+class RunPacer;
 class Settings;
 struct SceneGeometry;
 
@@ -25,5 +26,7 @@ struct PauseTally {
 // The middle phase of a run: visits the strips the set-up drew, from left to right, with a
 // pause before and after each. For each it draws the two rays, the photon vector, the path
 // graph's axes and dot, and one more link of the arrow chain, advancing the chain end held in
-// the scene. A step that is not positive visits no strip.
-PauseTally animateStrips(Canvas &canvas, const Settings &settings, SceneGeometry &scene);
+// the scene. Each pause shows what was drawn and waits through the pacer. A step that is not
+// positive visits no strip.
+PauseTally animateStrips(Canvas &canvas, const Settings &settings, RunPacer &pacer,
+                         SceneGeometry &scene);

@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "VirtualPacer.h"
 #include "WindowActions.h"
 #include "app/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
@@ -130,7 +131,8 @@ void tst_EndToEnd::captionsMoveOnlyAtTheEndOfARun() {
     const QRect farDetektor = window.labDetektor->geometry();
 
     ProbeCanvas probe(window);
-    runDemonstration(probe, FakeSettings("170", "0"));
+    VirtualPacer pacer;
+    runDemonstration(probe, FakeSettings("170", "0"), pacer);
     QCOMPARE(probe.captionsAtResultant, QList<QRect>({farSoucet, farDetektor}));
     QCOMPARE(window.labSoucet->geometry().topLeft(), QPoint(550, 130));
     QCOMPARE(window.labDetektor->geometry().topLeft(), QPoint(140, 275));

@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "VirtualPacer.h"
 #include "WindowActions.h"
 #include "app/frmKymora.h"
 #include "canvas/PictureSurface.h"
@@ -48,7 +49,8 @@ QImage freshRunPicture(const FakeSettings &settings) {
     for (int id = 0; id < captionCount; ++id)
         new SurfaceCaption(
             &surface, {Caption(id), QString(), QRect(0, 0, 1, 1), QFont(), false, Qt::AlignLeft});
-    runDemonstration(surface, settings);
+    VirtualPacer pacer;
+    runDemonstration(surface, settings, pacer);
     return surface.picture();
 }
 

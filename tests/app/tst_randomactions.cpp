@@ -1,4 +1,6 @@
 #include "FourDecimals.h"
+#include "QueuedInput.h"
+#include "WindowActions.h"
 #include "app/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
 #include "canvas/PictureSurface.h"
@@ -9,11 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <random>
 
 namespace {
@@ -107,21 +108,24 @@ public:
     }
 };
 
-QRect thumbRect(QScrollBar *bar) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    option.rect = bar->rect();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
-                                        bar);
-}
+// The window's pacing on a clock of its own that jumps to the end of each pause, so that
+// thousands of runs take no time. At a pause the user may do something, which waits for the
+// run's end.
+class QuickPacer : public WindowPacer {
+public:
+    std::function<void()> atPause;
+
+    Clock::time_point now() const override { return now_; }
+    void showAndWaitUntil(Clock::time_point deadline) override {
+        if (atPause)
+            atPause();
+        handleWindowSystemEvents();
+        now_ = std::max(now_, deadline);
+    }
+
+private:
+    Clock::time_point now_{};
+};
 
 } // namespace
 
@@ -142,6 +146,8 @@ private:
     void attemptHiddenControl();
 
     void act();
+    void actDuringRun();
+    void checkInputAfterRun(const Settings4 &before, int barBefore);
     void checkSettings(const Settings4 &before, int barBefore);
     void checkRun(const Settings4 &settings);
     QString where() const;
@@ -153,6 +159,13 @@ private:
     int slowRunsLeft_ = runsAtSlowestSpeed;
     frmKymora *window_ = nullptr;
     RunRecorder *recorder_ = nullptr;
+    QuickPacer pacer_;
+    // The settings when the current action began, and the input queued during its run.
+    Settings4 before_;
+    int barBefore_ = 1;
+    QList<QRadioButton *> queuedOptions_;
+    QList<int> queuedArrows_; // +1 or -1
+    int inputsDuringRuns_ = 0;
 };
 
 void tst_RandomActions::initTestCase() {
@@ -189,7 +202,7 @@ void tst_RandomActions::clickScrollBar() {
 
 void tst_RandomActions::dragScrollBar(int toValue) {
     QScrollBar *bar = window_->HScroll1;
-    const QPoint from = thumbRect(bar).center();
+    const QPoint from = scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     const int groove = bar->width() - 2 * bar->height();
     const int x = bar->height() + groove * (toValue - 1) / 19;
     const QPoint to(x, from.y());
@@ -241,6 +254,56 @@ void tst_RandomActions::attemptHiddenControl() {
     lastAction_ = QStringLiteral("click where %1 lies, on %2")
                       .arg(control->objectName(), target->objectName());
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window_->clientArea(), centre));
+}
+
+// At a pause of a run: nothing has changed since the run began, and the user may click an
+// option or an arrow of the scroll bar, which waits for the run's end.
+void tst_RandomActions::actDuringRun() {
+    QVERIFY2(settingsOf(*window_) == before_ && window_->HScroll1->value() == barBefore_,
+             qPrintable(where() + QStringLiteral(": settings changed during a run")));
+    if (pick(random_, 8) != 0)
+        return;
+    ++inputsDuringRuns_;
+    QRadioButton *options[] = {window_->op1,  window_->op2,      window_->opAno,
+                               window_->opNe, window_->opDaleko, window_->opBlízko};
+    if (pick(random_, 3) != 0) {
+        QRadioButton *option = options[pick(random_, 6)];
+        queueClick(option, QPoint(6, option->height() / 2));
+        queuedOptions_ << option;
+        return;
+    }
+    const bool up = pick(random_, 2) == 0;
+    QScrollBar *bar = window_->HScroll1;
+    queueClick(bar,
+               scrollBarPart(bar, up ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
+                   .center());
+    queuedArrows_ << (up ? 1 : -1);
+}
+
+// The input made during a run, handled in order once it is over.
+void tst_RandomActions::checkInputAfterRun(const Settings4 &before, int barBefore) {
+    if (queuedOptions_.isEmpty() && queuedArrows_.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const QString context = where() + QStringLiteral(": input made during the run");
+    for (QRadioButton *option : queuedOptions_) {
+        const bool clickedLaterInGroup = std::any_of(
+            queuedOptions_.begin() + queuedOptions_.lastIndexOf(option) + 1, queuedOptions_.end(),
+            [option](QRadioButton *later) { return later->parent() == option->parent(); });
+        if (!clickedLaterInGroup)
+            QVERIFY2(option->isChecked(), qPrintable(context));
+    }
+    int bar = barBefore;
+    for (int step : queuedArrows_)
+        bar = std::clamp(bar + step, 1, 20);
+    QVERIFY2(window_->HScroll1->value() == bar, qPrintable(context));
+    if (bar != barBefore)
+        QVERIFY2(window_->nSpomaleni->text() == QString::number(bar), qPrintable(context));
+    else
+        QVERIFY2(window_->nSpomaleni->text() == before.spomaleni, qPrintable(context));
+    queuedOptions_.clear();
+    queuedArrows_.clear();
 }
 
 void tst_RandomActions::act() {
@@ -331,6 +394,8 @@ void tst_RandomActions::randomUserActions() {
     RunRecorder recorder(*window.clientArea());
     recorder_ = &recorder;
     window.setRunCanvas(&recorder);
+    window.setRunPacer(&pacer_);
+    pacer_.atPause = [this] { actDuringRun(); };
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
@@ -349,17 +414,25 @@ void tst_RandomActions::randomUserActions() {
             QVERIFY(window.nSpomaleni->text() == QStringLiteral("20"));
             lastAction_ = QStringLiteral("click Start at the slowest speed");
             const Settings4 settings = settingsOf(window);
+            before_ = settings;
+            barBefore_ = window.HScroll1->value();
             const int runs = recorder.runs;
             QTest::mouseClick(window.cmdStart, Qt::LeftButton);
             QVERIFY2(recorder.runs == runs + 1, qPrintable(where()));
+            checkInputAfterRun(settings, barBefore_);
             checkRun(settings);
             dragScrollBar(1);
             continue;
         }
         const Settings4 before = settingsOf(window);
         const int barBefore = window.HScroll1->value();
+        before_ = before;
+        barBefore_ = barBefore;
         const int runs = recorder.runs;
         act();
+        if (QTest::currentTestFailed())
+            return;
+        checkInputAfterRun(before, barBefore);
         if (QTest::currentTestFailed())
             return;
         checkSettings(before, barBefore);
@@ -378,7 +451,9 @@ void tst_RandomActions::randomUserActions() {
             window.activateWindow();
         }
     }
-    qInfo("%d actions, %d runs, %d exits", actions, recorder.runs, exits);
+    qInfo("%d actions, %d runs, %d exits, %d inputs during runs", actions, recorder.runs, exits,
+          inputsDuringRuns_);
+    QVERIFY(inputsDuringRuns_ > 0);
     QVERIFY(recorder.runs > actions / 50);
 }
 

@@ -1,34 +1,67 @@
 #include "FakeSettings.h"
+#include "VirtualPacer.h"
 #include "demo/Pause.h"
 #include "demo/RuntimeError.h"
 
 #include <QTest>
 
+#include <cmath>
+
+using namespace std::chrono_literals;
+
 class tst_Pause : public QObject {
     Q_OBJECT
 
 private slots:
-    void countsDownEveryStep_data();
-    void countsDownEveryStep();
+    void lastsItsCountTimesAHundredNanoseconds_data();
+    void lastsItsCountTimesAHundredNanoseconds();
+    void takesAStepForEveryUnitOfItsCount_data();
+    void takesAStepForEveryUnitOfItsCount();
     void endsAtOnceOnACountThatNeverReachesZero_data();
     void endsAtOnceOnACountThatNeverReachesZero();
     void failsOnAnInfiniteCount();
+    void failsOnASpeedThatIsNotANumber();
     void readsTheSpeedAtEveryPause();
 };
 
-void tst_Pause::countsDownEveryStep_data() {
+void tst_Pause::lastsItsCountTimesAHundredNanoseconds_data() {
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<qint64>("steps");
+    QTest::addColumn<qint64>("milliseconds");
+    QTest::newRow("speed 1") << "1" << qint64(100000) << qint64(10);
+    QTest::newRow("speed 10") << "10" << qint64(1000000) << qint64(100);
+    QTest::newRow("speed 20") << "20" << qint64(2000000) << qint64(200);
+    QTest::newRow("speed 0") << "0" << qint64(0) << qint64(0);
+    QTest::newRow("negative speed") << "-1" << qint64(0) << qint64(0);
+    QTest::newRow("fractional speed") << "0.000015" << qint64(0) << qint64(0);
+}
+
+void tst_Pause::lastsItsCountTimesAHundredNanoseconds() {
+    QFETCH(QString, speed);
+    QFETCH(qint64, steps);
+    QFETCH(qint64, milliseconds);
+    FakeSettings settings("0", speed.toStdString());
+    VirtualPacer pacer;
+    QCOMPARE(qint64(pause(settings, pacer)), steps);
+    // One wait, which also shows what was drawn, even when it lasts no time at all.
+    QCOMPARE(pacer.waits.size(), std::size_t(1));
+    QCOMPARE(pacer.waits.front().length, std::chrono::nanoseconds(milliseconds * 1000000));
+}
+
+void tst_Pause::takesAStepForEveryUnitOfItsCount_data() {
     QTest::addColumn<double>("count");
     QTest::addColumn<qint64>("steps");
     QTest::newRow("0") << 0.0 << qint64(0);
     QTest::newRow("1") << 1.0 << qint64(1);
     QTest::newRow("100000") << 100000.0 << qint64(100000);
-    QTest::newRow("2000000") << 2000000.0 << qint64(2000000);
+    QTest::newRow("2^53, the largest exact count")
+        << 9007199254740992.0 << qint64(9007199254740992);
 }
 
-void tst_Pause::countsDownEveryStep() {
+void tst_Pause::takesAStepForEveryUnitOfItsCount() {
     QFETCH(double, count);
     QFETCH(qint64, steps);
-    QCOMPARE(qint64(countDown(count)), steps);
+    QCOMPARE(qint64(stepsOfPause(count)), steps);
 }
 
 void tst_Pause::endsAtOnceOnACountThatNeverReachesZero_data() {
@@ -36,30 +69,42 @@ void tst_Pause::endsAtOnceOnACountThatNeverReachesZero_data() {
     QTest::newRow("negative") << -100000.0;
     QTest::newRow("fraction") << 150000.5;
     QTest::newRow("too large to count exactly") << 1e17;
+    QTest::newRow("not a number") << std::nan("");
 }
 
 void tst_Pause::endsAtOnceOnACountThatNeverReachesZero() {
     QFETCH(double, count);
-    QCOMPARE(qint64(countDown(count)), qint64(0));
+    QCOMPARE(qint64(stepsOfPause(count)), qint64(0));
 }
 
 void tst_Pause::failsOnAnInfiniteCount() {
     FakeSettings settings("0", "1e304");
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, pause(settings));
+    VirtualPacer pacer;
+    try {
+        pause(settings, pacer);
+        QFAIL("an infinite count was waited for");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.number(), 6);
+    }
+    QVERIFY(pacer.waits.empty());
+}
+
+void tst_Pause::failsOnASpeedThatIsNotANumber() {
+    FakeSettings settings("0", "Spomaleni");
+    VirtualPacer pacer;
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, pause(settings, pacer));
+    QVERIFY(pacer.waits.empty());
 }
 
 void tst_Pause::readsTheSpeedAtEveryPause() {
     FakeSettings settings("0", "1");
-    QCOMPARE(qint64(pause(settings)), qint64(100000));
+    VirtualPacer pacer;
+    QCOMPARE(qint64(pause(settings, pacer)), qint64(100000));
     settings.set(SettingField::nSpomaleni, "3");
-    QCOMPARE(qint64(pause(settings)), qint64(300000));
-    settings.set(SettingField::nSpomaleni, "0");
-    QCOMPARE(qint64(pause(settings)), qint64(0));
-    settings.set(SettingField::nSpomaleni, "-2");
-    QCOMPARE(qint64(pause(settings)), qint64(0));
-    QCOMPARE(settings.reads(SettingField::nSpomaleni), 4);
-    settings.set(SettingField::nSpomaleni, "Spomaleni");
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, pause(settings));
+    QCOMPARE(qint64(pause(settings, pacer)), qint64(300000));
+    QCOMPARE(settings.reads(SettingField::nSpomaleni), 2);
+    QCOMPARE(pacer.waits[1].length, std::chrono::nanoseconds(30ms));
+    QCOMPARE(pacer.waits[1].start - pacer.waits[0].start, std::chrono::nanoseconds(10ms));
 }
 
 QTEST_APPLESS_MAIN(tst_Pause)

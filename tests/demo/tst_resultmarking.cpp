@@ -1,6 +1,7 @@
 #include "FakeSettings.h"
 #include "FourDecimals.h"
 #include "RecordingCanvas.h"
+#include "VirtualPacer.h"
 #include "demo/ResultMarking.h"
 #include "demo/SceneSetup.h"
 #include "demo/StripAnimation.h"
@@ -19,7 +20,8 @@ struct ResultPhase {
     ResultPhase(const QString &poloha, const QString &difrakce, const QString &kmitocet)
         : settings(poloha.toStdString(), "0", difrakce.toStdString(), kmitocet.toStdString()) {
         scene = setUpScene(canvas, settings);
-        animateStrips(canvas, settings, scene);
+        VirtualPacer pacer;
+        animateStrips(canvas, settings, pacer, scene);
         canvas.operations.clear();
         settings.readLog.clear();
         markResult(canvas, settings, scene);

@@ -1,6 +1,7 @@
 #include "FakeSettings.h"
 #include "FourDecimals.h"
 #include "RecordingCanvas.h"
+#include "VirtualPacer.h"
 #include "demo/DemonstrationRun.h"
 #include "demo/SceneSetup.h"
 #include "demo/StripAnimation.h"
@@ -22,9 +23,10 @@ struct AnimatedRun {
         scene = setUpScene(canvas, settings);
         setUp = canvas.operations;
         canvas.operations.clear();
-        tally = animateStrips(canvas, settings, scene);
+        tally = animateStrips(canvas, settings, pacer, scene);
     }
     FakeSettings settings;
+    VirtualPacer pacer;
     RecordingCanvas canvas; // the animation's operations, with the pen the set-up left
     std::vector<Operation> setUp;
     SceneGeometry scene;
@@ -275,7 +277,8 @@ void tst_StripAnimation::pausesBeforeAndAfterEveryStrip() {
     QFETCH(qint64, steps);
     FakeSettings settings("0", speed.toStdString(), difrakce.toStdString(), "2");
     RecordingCanvas canvas;
-    const PauseTally tally = runDemonstration(canvas, settings);
+    VirtualPacer pacer;
+    const PauseTally tally = runDemonstration(canvas, settings, pacer);
     QCOMPARE(tally.pauses, pauses);
     QCOMPARE(qint64(tally.steps), steps);
     QCOMPARE(settings.reads(SettingField::nSpomaleni), pauses);

@@ -2,11 +2,13 @@
 
 #include "canvas/Canvas.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
-// A canvas that draws nothing and records every operation, with the pen in force for it.
+// A canvas that draws nothing and records every operation, with the pen in force for it. A
+// virtual pacer can log the run's pauses into the same record.
 class RecordingCanvas : public Canvas {
 public:
     enum class Kind {
@@ -18,7 +20,8 @@ public:
         circle,
         captionLeft,
         captionTop,
-        showCaption
+        showCaption,
+        pause // the run showed what it drew and waited: for pauseLength
     };
 
     struct Operation {
@@ -30,6 +33,7 @@ public:
         Caption caption = Caption::labKliknete;
         float position = 0; // caption Left or Top
         PenState pen;       // the pen after the operation
+        std::chrono::nanoseconds pauseLength{0};
     };
 
     std::vector<Operation> operations;
@@ -74,6 +78,12 @@ public:
         recordCaption(Kind::captionTop, caption, top);
     }
     void showCaption(Caption caption) override { recordCaption(Kind::showCaption, caption, 0); }
+
+    void recordPause(std::chrono::nanoseconds length) {
+        Operation op{Kind::pause};
+        op.pauseLength = length;
+        record(op);
+    }
 
     // The operations of one kind, in order.
     std::vector<Operation> ofKind(Kind kind) const {

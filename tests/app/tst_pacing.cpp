@@ -1,0 +1,246 @@
+#include "QueuedInput.h"
+#include "WindowActions.h"
+#include "app/frmKymora.h"
+#include "canvas/PictureSurface.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#ifdef KYMORA_TEST_X11
+#include "XClient.h"
+#endif
+
+namespace {
+
+// The window's own pacing, with something done at one of the run's pauses, and a note of
+// whether every drawing had been painted when a pause ended.
+class WatchedPacer : public WindowPacer {
+public:
+    explicit WatchedPacer(frmKymora &window) : window_(window) {}
+
+    std::function<void()> atPause; // done at the pause numbered actAt
+    int actAt = 1;
+    std::function<void()> atEveryLaterPause;
+    int pauses = 0;
+    bool everyDrawingShown = true;
+    bool waitedInsideAWait = false; // a run started inside another
+
+    void showAndWaitUntil(Clock::time_point deadline) override {
+        waitedInsideAWait = waitedInsideAWait || waiting_;
+        const QScopedValueRollback<bool> waiting(waiting_, true);
+        ++pauses;
+        if (pauses == actAt && atPause)
+            atPause();
+        else if (pauses > actAt && atEveryLaterPause)
+            atEveryLaterPause();
+        WindowPacer::showAndWaitUntil(deadline);
+        if (!window_.clientArea()->unpaintedArea().isEmpty())
+            everyDrawingShown = false;
+    }
+
+private:
+    frmKymora &window_;
+    bool waiting_ = false;
+};
+
+// The mouse releases and key presses that reach the window's controls, in order.
+class InputLog : public QObject {
+public:
+    InputLog() { qApp->installEventFilter(this); }
+    QStringList entries;
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override {
+        if (!receiver->isWidgetType() || !event->spontaneous())
+            return false;
+        if (event->type() == QEvent::MouseButtonRelease)
+            entries << QStringLiteral("release ") + receiver->objectName();
+        else if (event->type() == QEvent::KeyPress &&
+                 static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab)
+            entries << QStringLiteral("key Tab");
+        return false;
+    }
+};
+
+constexpr int grating = 2;
+constexpr int ordinary = 1;
+
+} // namespace
+
+// The pace of a run in the real window, and the window during a run: alive, but leaving the
+// user's input for the run's end.
+class tst_Pacing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aRunLastsAtLeastItsPauses_data();
+    void aRunLastsAtLeastItsPauses();
+    void inputDuringARunIsHandledInOrderAfterIt();
+    void closeRequestDuringARunClosesAfterIt();
+    void noRunStartsInsideAnother();
+#ifdef KYMORA_TEST_X11
+    void answersPingsAndRepaintsDuringARun();
+#endif
+};
+
+void tst_Pacing::aRunLastsAtLeastItsPauses_data() {
+    QTest::addColumn<int>("mirror");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("nominalMilliseconds");
+    QTest::newRow("grating, speed 1") << grating << 1 << 200;
+    QTest::newRow("ordinary, speed 1") << ordinary << 1 << 400;
+    QTest::newRow("grating, speed 20") << grating << 20 << 4000;
+}
+
+void tst_Pacing::aRunLastsAtLeastItsPauses() {
+    QFETCH(int, mirror);
+    QFETCH(int, speed);
+    QFETCH(int, nominalMilliseconds);
+    frmKymora window;
+    WatchedPacer pacer(window);
+    window.setRunPacer(&pacer);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clickOption(mirror == grating ? window.opAno : window.opNe);
+    window.HScroll1->setValue(speed);
+    QCOMPARE(window.nSpomaleni->text(), QString::number(speed));
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    const qint64 measured = clock.elapsed();
+    qInfo("run: %lld ms for %d ms of pauses", measured, nominalMilliseconds);
+    QVERIFY2(measured >= nominalMilliseconds, qPrintable(QString::number(measured)));
+    QCOMPARE(pacer.pauses, (mirror == grating ? 20 : 40) + 1);
+    QVERIFY(pacer.everyDrawingShown);
+}
+
+// A click on an option, a key, a click on the scroll bar's arrow and a click on Exit, all made
+// during a run: none acts on the run, and all act, in the order they were made, once it is over.
+void tst_Pacing::inputDuringARunIsHandledInOrderAfterIt() {
+    frmKymora window;
+    WatchedPacer pacer(window);
+    window.setRunPacer(&pacer);
+    showAndActivate(window);
+    QCOMPARE(window.focusWidget(), window.cmdStart);
+
+    pacer.actAt = 3;
+    pacer.atPause = [&] {
+        queueClick(window.opBlízko, QPoint(6, window.opBlízko->height() / 2));
+        queueKey(&window, Qt::Key_Tab); // from Near, which the click focused, to the bar
+        queueClick(window.HScroll1,
+                   scrollBarPart(window.HScroll1, QStyle::SC_ScrollBarAddLine).center());
+        queueClick(window.cndKonec);
+    };
+    QStringList changedDuringRun;
+    pacer.atEveryLaterPause = [&] {
+        if (window.nPoloha->text() != QStringLiteral("0"))
+            changedDuringRun << QStringLiteral("nPoloha");
+        if (window.HScroll1->value() != 1 || window.nSpomaleni->text() != QStringLiteral("1"))
+            changedDuringRun << QStringLiteral("speed");
+        if (window.focusWidget() != window.cmdStart)
+            changedDuringRun << QStringLiteral("focus");
+        if (!window.isVisible())
+            changedDuringRun << QStringLiteral("closed");
+    };
+    QTest::keyClick(window.cmdStart, Qt::Key_Space);
+    QCOMPARE(changedDuringRun, QStringList());
+    QCOMPARE(pacer.pauses, 21);
+
+    // The run is over: the input is handled now, in order.
+    InputLog log;
+    QTRY_VERIFY(!window.isVisible());
+    QCOMPARE(window.nPoloha->text(), QStringLiteral("170"));
+    QVERIFY(window.opBlízko->isChecked());
+    QCOMPARE(window.HScroll1->value(), 2);
+    QCOMPARE(window.nSpomaleni->text(), QStringLiteral("2"));
+    QCOMPARE(log.entries,
+             QStringList({QStringLiteral("release opBlízko"), QStringLiteral("key Tab"),
+                          QStringLiteral("release HScroll1"), QStringLiteral("release cndKonec")}));
+}
+
+// Closing the window from its title bar during a run ends the program when the run is over,
+// with exit code 0.
+void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
+    frmKymora window;
+    WatchedPacer pacer(window);
+    window.setRunPacer(&pacer);
+    showAndActivate(window);
+    bool closedDuringRun = false;
+    pacer.actAt = 2;
+    pacer.atPause = [&] { queueClose(&window); };
+    pacer.atEveryLaterPause = [&] { closedDuringRun = closedDuringRun || !window.isVisible(); };
+
+    QTimer::singleShot(0, window.cmdStart,
+                       [&] { QTest::mouseClick(window.cmdStart, Qt::LeftButton); });
+    // Should the close never come, the program's loop ends all the same, with another code.
+    QTimer::singleShot(30000, qApp, [] { QApplication::exit(99); });
+    const int exitCode = QApplication::exec();
+    QCOMPARE(exitCode, 0);
+    QVERIFY(!closedDuringRun);
+    QCOMPARE(pacer.pauses, 21);
+    QVERIFY(!window.isVisible());
+}
+
+// A second press of Start during a run starts the next run after the first, never inside it.
+void tst_Pacing::noRunStartsInsideAnother() {
+    frmKymora window;
+    WatchedPacer pacer(window);
+    window.setRunPacer(&pacer);
+    showAndActivate(window);
+    pacer.actAt = 2;
+    pacer.atPause = [&] {
+        queueClick(window.cmdStart);
+        queueKey(&window, Qt::Key_Return);
+        window.cmdStart_Click(); // straight from code: ignored while a run goes on
+    };
+    QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    QCOMPARE(pacer.pauses, 21);
+    // The click and the key, each a run of its own, after the first.
+    QTRY_COMPARE(pacer.pauses, 63);
+    QVERIFY(!pacer.waitedInsideAWait);
+    QVERIFY(!window.isRunning());
+}
+
+#ifdef KYMORA_TEST_X11
+// On a real X server, during a slow run: the window answers the window manager's ping within a
+// second, and after it was unmapped and mapped again it shows its picture within half a second.
+void tst_Pacing::answersPingsAndRepaintsDuringARun() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server");
+    frmKymora window;
+    WatchedPacer pacer(window);
+    window.setRunPacer(&pacer);
+    showAndActivate(window);
+    window.HScroll1->setValue(20);
+
+    XClient client;
+    QVERIFY(client.isConnected());
+    const quint32 windowId = quint32(window.winId());
+    XClient::Probe probe;
+    pacer.actAt = 2;
+    pacer.atPause = [&] { probe = client.probeDuringRun(windowId); };
+    QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    const XClient::Result result = probe.get();
+    qInfo("ping answered %d in %ld ms; pixels %06x %06x", result.pingAnswered,
+          result.pingMilliseconds, result.sourcePixel, result.bandPixel);
+    QVERIFY2(result.pingAnswered, "no answer to _NET_WM_PING");
+    QVERIFY2(result.pingMilliseconds < 1000, qPrintable(QString::number(result.pingMilliseconds)));
+    // The source, filled white, and the grey band: not the black of an unpainted window.
+    QCOMPARE(result.sourcePixel, 0xFFFFFFu);
+    QCOMPARE(result.bandPixel, 0xC0C0C0u);
+}
+#endif
+
+QTEST_MAIN(tst_Pacing)
+#include "tst_pacing.moc"
