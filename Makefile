@@ -27,15 +27,19 @@ test: build
 clean:
 	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize
 
-# Benchmarks: on the offscreen platform, then on a real X server under Xvfb.
+# Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
+# run, on a Wayland compositor (weston, headless).
 bench: deps
 	@cmake -S . -B $(BUILD_DIR)-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
 	@echo "== offscreen platform"
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)-bench/bench/bench_run
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)-bench/bench/bench_startup
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)-bench/bench/bench_pace
 	@echo "== X server (Xvfb)"
-	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '$(BUILD_DIR)-bench/bench/bench_run --benchmark_filter=BM_DefaultRun && $(BUILD_DIR)-bench/bench/bench_startup' 
+	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '$(BUILD_DIR)-bench/bench/bench_run --benchmark_filter=BM_DefaultRun && $(BUILD_DIR)-bench/bench/bench_startup && $(BUILD_DIR)-bench/bench/bench_pace'
+	@echo "== Wayland (weston, headless)"
+	@tests/support/run-on-weston.sh $(BUILD_DIR)-bench/bench/bench_pace
 
 # Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and
 # AppStream metainfo.

@@ -1,0 +1,59 @@
+// The pace of a real run in the shown window: its wall time beside the time its pauses are meant
+// to last, and the processor time it takes. One line per mirror and speed, for a script to read:
+//   pace PLATFORM MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
+
+#include "app/frmKymora.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int pauseMillisecondsPerSpeed = 10;
+
+double processCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1000 + double(now.tv_nsec) / 1e6;
+}
+
+void measure(frmKymora &window, bool grating, int speed) {
+    (grating ? window.opAno : window.opNe)->setChecked(true);
+    window.HScroll1->setValue(speed);
+    const int pauses = grating ? 20 : 40;
+    const double nominal = pauses * speed * pauseMillisecondsPerSpeed;
+
+    const double cpuBefore = processCpuMilliseconds();
+    const auto start = std::chrono::steady_clock::now();
+    window.cmdStart_Click();
+    const std::chrono::duration<double, std::milli> measured =
+        std::chrono::steady_clock::now() - start;
+    const double cpu = processCpuMilliseconds() - cpuBefore;
+    std::printf("pace %s %s speed=%d nominal=%.0f ms measured=%.1f ms cpu=%.1f ms ratio=%.3f\n",
+                qPrintable(QGuiApplication::platformName()), grating ? "grating" : "ordinary",
+                speed, nominal, measured.count(), cpu, measured.count() / nominal);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    frmKymora window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    // A first run, unmeasured, so that fonts and caches are ready as after any first run.
+    window.HScroll1->setValue(1);
+    window.cmdStart_Click();
+    for (const bool grating : {true, false})
+        for (const int speed : {1, 20})
+            measure(window, grating, speed);
+    return 0;
+}
