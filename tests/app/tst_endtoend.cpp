@@ -120,6 +120,24 @@ void tst_EndToEnd::finishedPicture() {
     }
     QCOMPARE(window.labSoucet->geometry().topLeft(), near ? QPoint(550, 130) : QPoint(480, 130));
     QCOMPARE(window.labDetektor->geometry().topLeft(), near ? QPoint(140, 275) : QPoint(60, 275));
+
+    // The photon vectors' caption wraps to more lines than its rectangle holds: it is painted
+    // taller, and its last line, below the rectangle, shows.
+    SurfaceCaption *photons = window.labRadiusvektory;
+    const QFontMetrics metrics(photons->font(), &picture);
+    const QRect wrapped =
+        metrics.boundingRect(QRect(QPoint(0, 0), photons->geometry().size()),
+                             Qt::AlignHCenter | Qt::TextWordWrap, photons->text());
+    QVERIFY(wrapped.height() > photons->geometry().height());
+    const QRect painted = window.clientArea()->captionArea(*photons);
+    QVERIFY(painted.height() >= wrapped.height());
+    const QRect lastLine(painted.left(), photons->geometry().bottom() + 1, painted.width(),
+                         painted.bottom() - photons->geometry().bottom());
+    int lastLinePixels = 0;
+    for (int y = lastLine.top(); y <= lastLine.bottom(); ++y)
+        for (int x = lastLine.left(); x <= lastLine.right(); ++x)
+            lastLinePixels += picture.pixel(x, y) == black;
+    QVERIFY2(lastLinePixels > 20, qPrintable(QString::number(lastLinePixels)));
 }
 
 void tst_EndToEnd::captionsMoveOnlyAtTheEndOfARun() {

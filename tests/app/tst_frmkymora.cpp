@@ -70,6 +70,9 @@ private slots:
     void groupsAreIndependent();
     void selectingFromCodeRunsTheHandlerOnce();
     void scrollBarWritesItsValue();
+    void aClickOnTheScrollBarMovesItByOne_data();
+    void aClickOnTheScrollBarMovesItByOne();
+    void loadWritesItsDefaultsInOrder();
     void scrollBarWritesOnlyWhenADragEnds();
     void lastWriterSetsTheSpeed();
     void tabVisitsTheSelectedOptions();
@@ -96,9 +99,11 @@ void tst_frmKymora::window() {
     // The whole drawing area is in view.
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QRect shown(window.clientArea()->mapTo(&window, QPoint(0, 0)), window.size());
-    QVERIFY(window.clientArea()->visibleRegion().boundingRect().contains(QRect(5, 81, 791, 500)));
-    Q_UNUSED(shown);
+    const QRect drawingArea(5, 81, 791, 500);
+    QVERIFY(window.clientArea()->visibleRegion().boundingRect().contains(drawingArea));
+    // Unscrolled: the client area starts at the window's top-left corner, which shows it all.
+    QCOMPARE(window.clientArea()->mapTo(&window, QPoint(0, 0)), QPoint(0, 0));
+    QVERIFY(window.rect().contains(drawingArea));
 }
 
 void tst_frmKymora::controls_data() {
@@ -343,6 +348,70 @@ void tst_frmKymora::scrollBarWritesItsValue() {
     QCOMPARE(window.nSpomaleni->text(), QStringLiteral("1"));
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(bar->value(), 1);
+}
+
+void tst_frmKymora::aClickOnTheScrollBarMovesItByOne_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<int>("to");
+    QTest::newRow("right arrow") << 5 << int(QStyle::SC_ScrollBarAddLine) << 6;
+    QTest::newRow("left arrow") << 5 << int(QStyle::SC_ScrollBarSubLine) << 4;
+    QTest::newRow("track right of the thumb") << 5 << int(QStyle::SC_ScrollBarAddPage) << 6;
+    QTest::newRow("track left of the thumb") << 5 << int(QStyle::SC_ScrollBarSubPage) << 4;
+    QTest::newRow("right arrow at 20") << 20 << int(QStyle::SC_ScrollBarAddLine) << 20;
+    QTest::newRow("left arrow at 1") << 1 << int(QStyle::SC_ScrollBarSubLine) << 1;
+}
+
+// A real mouse click on an arrow or on the track moves the bar by exactly 1, and writes once.
+void tst_frmKymora::aClickOnTheScrollBarMovesItByOne() {
+    QFETCH(int, from);
+    QFETCH(int, part);
+    QFETCH(int, to);
+    frmKymora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QScrollBar *bar = window.HScroll1;
+    bar->setValue(from);
+    QSignalSpy writes(window.nSpomaleni, &QLineEdit::textChanged);
+    const QRect area = scrollBarPart(bar, QStyle::SubControl(part));
+    if (area.isEmpty())
+        QSKIP("the thumb leaves no track on that side");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, area.center());
+    QCOMPARE(bar->value(), to);
+    QCOMPARE(writes.size(), from == to ? 0 : 1);
+    if (from != to)
+        QCOMPARE(window.nSpomaleni->text(), QString::number(to));
+}
+
+// Form_Load's six steps in their order: the Grating, frequency 2 and fastest buttons selected,
+// each writing its field; the speed and the far offset written; then Far selected.
+void tst_frmKymora::loadWritesItsDefaultsInOrder() {
+    frmKymora window;
+    QStringList steps;
+    QRadioButton *options[] = {window.op1,      window.op2,       window.opAno,
+                               window.opNe,     window.opDaleko,  window.opBlízko,
+                               window.opRychlá, window.opPomalej, window.opPomala};
+    for (QRadioButton *option : options) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+        connect(option, &QRadioButton::toggled, this, [&steps, option](bool on) {
+            if (on)
+                steps << option->objectName();
+        });
+    }
+    for (QLineEdit *field :
+         {window.nPoloha, window.nSpomaleni, window.nDifrakce, window.nKmitocet}) {
+        field->setText(QStringLiteral("placeholder"));
+        connect(field, &QLineEdit::textChanged, this, [&steps, field](const QString &text) {
+            steps << field->objectName() + QLatin1Char('=') + text;
+        });
+    }
+    window.Form_Load();
+    // A selected button's handler writes its field before the selection is noted here. Far's
+    // handler writes the "0" that step 5 wrote already: no change to see.
+    QCOMPARE(steps, QStringList({"nDifrakce=2", "opAno", "nKmitocet=2", "op2", "nSpomaleni=1",
+                                 "opRychlá", "nPoloha=0", "opDaleko"}));
 }
 
 void tst_frmKymora::scrollBarWritesOnlyWhenADragEnds() {

@@ -70,6 +70,15 @@ void tst_HiDpi::runDrawsAtDeviceResolution() {
     const QImage shown = window.clientArea()->grab(QRect(0, 0, 800, 585)).toImage();
     QCOMPARE(shown.devicePixelRatio(), 2.0);
     QCOMPARE(shown.pixel(400, 1030), qRgb(0, 0, 0));
+
+    // And so does a repaint of a part of it that does not start at the corner: each of its
+    // device pixels is the picture's at the same place.
+    const QRect part(300, 200, 240, 160);
+    const QImage repainted = window.clientArea()->grab(part).toImage();
+    const QImage expected = picture.copy(QRect(part.topLeft() * 2, part.size() * 2));
+    QCOMPARE(repainted.size(), expected.size());
+    QCOMPARE(repainted.convertToFormat(QImage::Format_RGB32),
+             expected.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(tst_HiDpi)

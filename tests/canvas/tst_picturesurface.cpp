@@ -50,6 +50,7 @@ private slots:
     void keepsThePenBetweenCalls();
     void showsWhatWasDrawnAtTheNextPauseInItsOwnArea();
     void keepsThePictureWhenHiddenAndShown();
+    void keepsThePictureWhenTheWindowGrows_data();
     void keepsThePictureWhenTheWindowGrows();
     void paintsACaptionWhenShownAndMoved();
     void laterDrawingCoversACaption();
@@ -194,16 +195,29 @@ void tst_PictureSurface::keepsThePictureWhenHiddenAndShown() {
     QCOMPARE(before.pixel(200, 150), red);
 }
 
+void tst_PictureSurface::keepsThePictureWhenTheWindowGrows_data() {
+    QTest::addColumn<QSize>("grown");
+    QTest::newRow("wider") << QSize(1000, 585);
+    QTest::newRow("taller") << QSize(800, 700);
+    QTest::newRow("both") << QSize(1000, 700);
+}
+
+// The picture grows with the window, in either direction alone too: what was drawn stays, the
+// new part shows the background, and drawings there are kept.
 void tst_PictureSurface::keepsThePictureWhenTheWindowGrows() {
+    QFETCH(QSize, grown);
     PictureSurface surface(pictureSize);
     surface.setScaleMode(ScaleMode::pixels);
     surface.line(10, 10, 790, 10, 0x0000FF);
     surface.show();
     QVERIFY(QTest::qWaitForWindowExposed(&surface));
-    surface.resize(1000, 700);
-    QCOMPARE(surface.picture().size(), QSize(1000, 700));
+    surface.resize(grown);
+    QCOMPARE(surface.picture().deviceIndependentSize().toSize(), grown);
     QCOMPARE(pixel(surface, 500, 10), red);
-    QCOMPARE(pixel(surface, 900, 650), background);
+    const QPoint newCorner(grown.width() - 5, grown.height() - 5);
+    QCOMPARE(pixel(surface, newCorner.x(), newCorner.y()), background);
+    surface.line(0, float(newCorner.y()), float(grown.width()), float(newCorner.y()), 0x0000FF);
+    QCOMPARE(surface.grab().toImage().pixel(newCorner), red);
 }
 
 void tst_PictureSurface::paintsACaptionWhenShownAndMoved() {
