@@ -73,11 +73,23 @@ QLineEdit *makeSettingsField(QWidget *container, const char *name, const char *t
     return field;
 }
 
+// The classic frame the layout was made for: an etched line all round, with the caption on the
+// top line, breaking it; the line runs through the middle of the caption's first line of text.
+QString classicFrameStyle(const QFont &font) {
+    const int lineAtMidCaption = QFontMetrics(font).height() / 2;
+    return QStringLiteral("QGroupBox { border: 2px groove #808080; margin-top: %1px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: "
+                          "top left; left: 6px; padding: 0px 2px; background-color: %2; }")
+        .arg(lineAtMidCaption)
+        .arg(backgroundColour().name());
+}
+
 QGroupBox *makeFrame(QWidget *container, const char *name, const char *caption,
                      const QRect &geometry, ControlFont font, bool visible) {
     auto *frame = new QGroupBox(QString::fromUtf8(caption), container);
     place(frame, name, geometry);
     frame->setFont(controlFont(font));
+    frame->setStyleSheet(classicFrameStyle(frame->font()));
     frame->setFocusPolicy(Qt::NoFocus);
     giveBackground(frame);
     frame->setVisible(visible);

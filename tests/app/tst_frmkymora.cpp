@@ -73,6 +73,8 @@ private slots:
     void aClickOnTheScrollBarMovesItByOne_data();
     void aClickOnTheScrollBarMovesItByOne();
     void loadWritesItsDefaultsInOrder();
+    void framesAreClassic_data();
+    void framesAreClassic();
     void scrollBarWritesOnlyWhenADragEnds();
     void lastWriterSetsTheSpeed();
     void tabVisitsTheSelectedOptions();
@@ -412,6 +414,57 @@ void tst_frmKymora::loadWritesItsDefaultsInOrder() {
     // handler writes the "0" that step 5 wrote already: no change to see.
     QCOMPARE(steps, QStringList({"nDifrakce=2", "opAno", "nKmitocet=2", "op2", "nSpomaleni=1",
                                  "opRychlá", "nPoloha=0", "opDaleko"}));
+}
+
+void tst_frmKymora::framesAreClassic_data() {
+    QTest::addColumn<QString>("frame");
+    QTest::newRow("frnKmitoce") << "frnKmitoce";
+    QTest::newRow("frmDifrakčníZrcadlo") << "frmDifrakčníZrcadlo";
+    QTest::newRow("frmPoloha") << "frmPoloha";
+}
+
+// The frame's top line runs through its caption, broken behind it, and the option buttons lie
+// inside the line all round, at their places.
+void tst_frmKymora::framesAreClassic() {
+    QFETCH(QString, frame);
+    frmKymora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *box = window.findChild<QGroupBox *>(frame);
+    QVERIFY(box);
+    const QImage image = box->grab().toImage();
+    const QRgb grey = background;
+
+    // The top line, found from the right, where no caption lies.
+    const int column = image.width() - 12;
+    int lineRow = -1;
+    for (int y = 0; y < image.height() && lineRow < 0; ++y)
+        if (image.pixel(column, y) != grey)
+            lineRow = y;
+    QVERIFY(lineRow > 0);
+    const QRgb lineColour = image.pixel(column, lineRow);
+
+    // The caption: dark text above the line and below it, and the line broken behind it.
+    const int captionWidth = QFontMetrics(box->font()).horizontalAdvance(box->title());
+    int textAbove = 0, textBelow = 0, lineUnderCaption = 0;
+    for (int x = 8; x < 8 + captionWidth; ++x) {
+        for (int y = 0; y < image.height() / 2; ++y)
+            if (qGray(image.pixel(x, y)) < 100)
+                (y < lineRow ? textAbove : textBelow) += y != lineRow;
+        lineUnderCaption += image.pixel(x, lineRow) == lineColour;
+    }
+    QVERIFY2(textAbove > 5 && textBelow > 5,
+             qPrintable(QStringLiteral("%1 above, %2 below").arg(textAbove).arg(textBelow)));
+    QVERIFY2(lineUnderCaption < captionWidth / 4, qPrintable(QString::number(lineUnderCaption)));
+
+    // The buttons, inside the line on every side.
+    for (QRadioButton *option : box->findChildren<QRadioButton *>()) {
+        const QRect place = option->geometry();
+        QVERIFY2(place.top() > lineRow + 2, qPrintable(option->objectName()));
+        QVERIFY2(place.bottom() < box->height() - 2, qPrintable(option->objectName()));
+        QVERIFY2(place.left() >= 2 && place.right() < box->width() - 2,
+                 qPrintable(option->objectName()));
+    }
 }
 
 void tst_frmKymora::scrollBarWritesOnlyWhenADragEnds() {
