@@ -74,6 +74,10 @@ void tst_DemonstrationRun::timeline() {
     const PauseTally tally = runDemonstration(canvas, settings, pacer);
     QCOMPARE(tally.pauses, pauses);
     QCOMPARE(qint64(tally.steps), qint64(pauses) * pauseMilliseconds * 10000);
+    // The speed is read at every pause; nDifrakce for the strips drawn, for the strips animated
+    // and for the detector mark.
+    QCOMPARE(settings.reads(SettingField::nSpomaleni), pauses);
+    QCOMPARE(settings.reads(SettingField::nDifrakce), 3);
 
     const std::chrono::nanoseconds pauseLength = pauseMilliseconds * 1ms;
     QCOMPARE(int(pacer.waits.size()), pauses + 1);

@@ -2,7 +2,6 @@
 #include "FourDecimals.h"
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
-#include "demo/DemonstrationRun.h"
 #include "demo/SceneSetup.h"
 #include "demo/StripAnimation.h"
 
@@ -56,8 +55,6 @@ private slots:
     void drawsTheAxesAgainAtTheSamePlace();
     void visitsNoStripForAStepThatIsNotPositive_data();
     void visitsNoStripForAStepThatIsNotPositive();
-    void pausesBeforeAndAfterEveryStrip_data();
-    void pausesBeforeAndAfterEveryStrip();
 };
 
 void tst_StripAnimation::workedValues_data() {
@@ -259,37 +256,6 @@ void tst_StripAnimation::visitsNoStripForAStepThatIsNotPositive() {
     QVERIFY(run.canvas.operations.empty());
     QCOMPARE(run.tally.pauses, 0);
     QCOMPARE(run.scene.sumX, 450.0);
-}
-
-void tst_StripAnimation::pausesBeforeAndAfterEveryStrip_data() {
-    QTest::addColumn<QString>("difrakce");
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<int>("pauses");
-    QTest::addColumn<qint64>("steps");
-    QTest::newRow("ordinary, speed 1") << "1"
-                                       << "1" << 40 << qint64(4000000);
-    QTest::newRow("grating, speed 1") << "2"
-                                      << "1" << 20 << qint64(2000000);
-    QTest::newRow("ordinary, speed 20") << "1"
-                                        << "20" << 40 << qint64(80000000);
-    QTest::newRow("grating, speed 20") << "2"
-                                       << "20" << 20 << qint64(40000000);
-}
-
-void tst_StripAnimation::pausesBeforeAndAfterEveryStrip() {
-    QFETCH(QString, difrakce);
-    QFETCH(QString, speed);
-    QFETCH(int, pauses);
-    QFETCH(qint64, steps);
-    FakeSettings settings("0", speed.toStdString(), difrakce.toStdString(), "2");
-    RecordingCanvas canvas;
-    VirtualPacer pacer;
-    const PauseTally tally = runDemonstration(canvas, settings, pacer);
-    QCOMPARE(tally.pauses, pauses);
-    QCOMPARE(qint64(tally.steps), steps);
-    QCOMPARE(settings.reads(SettingField::nSpomaleni), pauses);
-    // nDifrakce: for the strips drawn, for the strips animated, for the detector mark.
-    QCOMPARE(settings.reads(SettingField::nDifrakce), 3);
 }
 
 QTEST_APPLESS_MAIN(tst_StripAnimation)
