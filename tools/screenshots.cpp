@@ -5,12 +5,9 @@
 //   screenshots OUTPUT_DIRECTORY
 
 #include "app/ApplicationInfo.h"
-#include "app/FormSettings.h"
-#include "app/WindowPacer.h"
 #include "app/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
 #include "canvas/PictureSurface.h"
-#include "demo/DemonstrationRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,11 +93,8 @@ int main(int argc, char *argv[]) {
         (combination.grating ? window.opAno : window.opNe)->setChecked(true);
         (combination.frequencyTwo ? window.op2 : window.op1)->setChecked(true);
         ResultantMeter meter(*window.clientArea());
-        WindowPacer pacer;
-        runDemonstration(
-            meter,
-            FormSettings(window.nPoloha, window.nSpomaleni, window.nDifrakce, window.nKmitocet),
-            pacer);
+        window.setRunCanvas(&meter);
+        window.cmdStart_Click();
         const QImage picture = window.clientArea()->picture().copy(drawingArea);
         if (!save(picture, directory, QString::fromLatin1(combination.file)))
             return 1;

@@ -145,11 +145,15 @@ void PictureSurface::paintCaption(const SurfaceCaption &caption) {
 }
 
 void PictureSurface::markChanged(const QRect &area) {
-    const QRegion visibleArea = visibleRegion().intersected(area);
-    if (visibleArea.isEmpty())
+    const QRect changed = area.intersected(rect());
+    if (changed.isEmpty())
         return;
-    unpainted_ += visibleArea;
-    update(visibleArea);
+    unpainted_ += changed;
+    update(changed);
+}
+
+QRegion PictureSurface::unpaintedArea() const {
+    return unpainted_.intersected(visibleRegion());
 }
 
 void PictureSurface::paintEvent(QPaintEvent *event) {

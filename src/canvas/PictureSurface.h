@@ -36,8 +36,8 @@ public:
     // lines than the rectangle holds, so that no text is cut off.
     QRect captionArea(const SurfaceCaption &caption) const;
 
-    // What was drawn but has not been painted on the window yet.
-    const QRegion &unpaintedArea() const { return unpainted_; }
+    // What was drawn where the window shows the picture, but has not been painted there yet.
+    QRegion unpaintedArea() const;
 
     // Called by the captions themselves.
     void attachCaption(SurfaceCaption *caption);

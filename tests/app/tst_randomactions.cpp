@@ -145,6 +145,7 @@ private:
     void pressStart();
     void attemptHiddenControl();
 
+    QRadioButton *anyShownOption();
     void act();
     void actDuringRun();
     void checkInputAfterRun(const Settings4 &before, int barBefore);
@@ -185,10 +186,15 @@ int pick(std::mt19937 &random, int count) {
     return std::uniform_int_distribution<int>(0, count - 1)(random);
 }
 
-void tst_RandomActions::clickOption() {
+// One of the six option buttons a user can see and click.
+QRadioButton *tst_RandomActions::anyShownOption() {
     QRadioButton *options[] = {window_->op1,  window_->op2,      window_->opAno,
                                window_->opNe, window_->opDaleko, window_->opBlízko};
-    QRadioButton *option = options[pick(random_, 6)];
+    return options[pick(random_, 6)];
+}
+
+void tst_RandomActions::clickOption() {
+    QRadioButton *option = anyShownOption();
     lastAction_ = QStringLiteral("click ") + option->objectName();
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
@@ -264,10 +270,8 @@ void tst_RandomActions::actDuringRun() {
     if (pick(random_, 8) != 0)
         return;
     ++inputsDuringRuns_;
-    QRadioButton *options[] = {window_->op1,  window_->op2,      window_->opAno,
-                               window_->opNe, window_->opDaleko, window_->opBlízko};
     if (pick(random_, 3) != 0) {
-        QRadioButton *option = options[pick(random_, 6)];
+        QRadioButton *option = anyShownOption();
         queueClick(option, QPoint(6, option->height() / 2));
         queuedOptions_ << option;
         return;
