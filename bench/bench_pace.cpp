@@ -2,7 +2,7 @@
 // to last, and the processor time it takes. One line per mirror and speed, for a script to read:
 //   pace PLATFORM MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 
 #include <QApplication>
 #include <QRadioButton>

@@ -1,7 +1,7 @@
 // The cost of drawing and showing a whole default run in the real window, and its memory across a
 // thousand runs.
 
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 
 #include <QApplication>
 #include <QLineEdit>

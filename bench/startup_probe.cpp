@@ -13,8 +13,8 @@
 #include <sys/resource.h>
 
 #if KYMORA_WINDOW == 1
-#include "app/ApplicationInfo.h"
-#include "app/frmKymora.h"
+#include "qt/ApplicationInfo.h"
+#include "qt/frmKymora.h"
 #endif
 
 int main(int argc, char *argv[]) {

@@ -4,10 +4,10 @@
 //
 //   screenshots OUTPUT_DIRECTORY
 
-#include "app/ApplicationInfo.h"
-#include "app/frmKymora.h"
+#include "qt/ApplicationInfo.h"
+#include "qt/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
-#include "canvas/PictureSurface.h"
+#include "qt/PictureSurface.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 
 #include <QRadioButton>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
-#include "app/frmKymora.h"
-#include "canvas/PictureSurface.h"
-#include "canvas/SurfaceCaption.h"
+#include "qt/frmKymora.h"
+#include "qt/PictureSurface.h"
+#include "qt/SurfaceCaption.h"
 
 #include <QAccessible>
 #include <QLineEdit>

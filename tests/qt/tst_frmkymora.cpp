@@ -1,9 +1,9 @@
 #include "FakeSettings.h"
 #include "VirtualPacer.h"
 #include "WindowActions.h"
-#include "app/frmKymora.h"
-#include "canvas/PictureSurface.h"
-#include "canvas/SurfaceCaption.h"
+#include "qt/frmKymora.h"
+#include "qt/PictureSurface.h"
+#include "qt/SurfaceCaption.h"
 #include "demo/DemonstrationRun.h"
 #include "demo/RuntimeError.h"
 

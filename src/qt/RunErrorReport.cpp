@@ -1,4 +1,4 @@
-#include "app/RunErrorReport.h"
+#include "qt/RunErrorReport.h"
 
 #include "demo/RuntimeError.h"
 

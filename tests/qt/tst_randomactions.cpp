@@ -1,9 +1,9 @@
 #include "FourDecimals.h"
 #include "QueuedInput.h"
 #include "WindowActions.h"
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
-#include "canvas/PictureSurface.h"
+#include "qt/PictureSurface.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "app/WindowPacer.h"
-#include "canvas/PictureSurface.h"
-#include "canvas/SurfaceCaption.h"
+#include "qt/WindowPacer.h"
+#include "qt/PictureSurface.h"
+#include "qt/SurfaceCaption.h"
 
 #include <QPaintEvent>
 #include <QPainter>

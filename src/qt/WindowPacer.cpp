@@ -1,4 +1,4 @@
-#include "app/WindowPacer.h"
+#include "qt/WindowPacer.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
-#include "canvas/SurfaceCaption.h"
+#include "qt/SurfaceCaption.h"
 
-#include "canvas/PictureSurface.h"
+#include "qt/PictureSurface.h"
 
 SurfaceCaption::SurfaceCaption(PictureSurface *surface, const Design &design)
     : QObject(surface), surface_(surface), id_(design.id), text_(design.text),
       geometry_(design.geometry), font_(design.font), visible_(design.visible),
-      alignment_(design.alignment) {
+      alignment_(design.alignment), colour_(design.colour) {
     const std::string_view name = captionName(id_);
     setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     surface_->attachCaption(this);

@@ -1,9 +1,9 @@
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 
-#include "app/ControlFonts.h"
-#include "canvas/PictureSurface.h"
-#include "canvas/SurfaceCaption.h"
-#include "canvas/SystemColours.h"
+#include "qt/ControlFonts.h"
+#include "qt/PictureSurface.h"
+#include "qt/SurfaceCaption.h"
+#include "qt/SystemColours.h"
 #include "demo/DemonstrationRun.h"
 #include "demo/RuntimeError.h"
 #include "demo/SceneSetup.h"
@@ -20,42 +20,50 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
-// Design positions and sizes are in twips, relative to the control's container.
-QRect fromTwips(int left, int top, int width, int height) {
-    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-                 height / twipsPerPixel);
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The client area holds the whole drawing area with a margin as wide as its left one.
-const QSize clientAreaSize(DrawingArea::right + DrawingArea::left,
-                           DrawingArea::bottom + DrawingArea::left);
+QRect geometryOf(const ControlDesign &design) {
+    const PixelRect pixels = inPixels(design.geometry);
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+}
+
+QSize designedClientSize() {
+    const ClientSize size = clientAreaSize();
+    return QSize(size.width, size.height);
+}
 
 // The window's background, which every frame, option button and command button shares.
 QColor backgroundColour() {
-    return toQColor(colour::lightGrey);
+    return toQColor(windowBackground);
 }
 
-void giveBackground(QWidget *control) {
+void giveColours(QWidget *control, const ControlDesign &design) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, backgroundColour());
     palette.setColor(QPalette::Button, backgroundColour());
+    palette.setColor(QPalette::WindowText, toQColor(design.textColour));
+    palette.setColor(QPalette::ButtonText, toQColor(design.textColour));
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
 
-void place(QWidget *control, const char *name, const QRect &geometry) {
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(geometry);
+void place(QWidget *control, const ControlDesign &design) {
+    control->setObjectName(toQString(design.name));
+    control->setGeometry(geometryOf(design));
+    control->setVisible(design.visible);
 }
 
-QScrollBar *makeScrollBar(QWidget *container, const char *name, const QRect &geometry) {
+QScrollBar *makeScrollBar(QWidget *container, const ControlDesign &design) {
     auto *bar = new QScrollBar(Qt::Horizontal, container);
-    place(bar, name, geometry);
-    bar->setRange(1, 20);
-    bar->setValue(1);
+    place(bar, design);
+    bar->setRange(speedMinimum, speedMaximum);
+    bar->setValue(speedMinimum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
     // A drag reports its value once, when the thumb is let go.
@@ -65,11 +73,9 @@ QScrollBar *makeScrollBar(QWidget *container, const char *name, const QRect &geo
     return bar;
 }
 
-QLineEdit *makeSettingsField(QWidget *container, const char *name, const char *text,
-                             const QRect &geometry) {
-    auto *field = new QLineEdit(QString::fromUtf8(text), container);
-    place(field, name, geometry);
-    field->setVisible(false);
+QLineEdit *makeSettingsField(QWidget *container, const ControlDesign &design) {
+    auto *field = new QLineEdit(toQString(design.caption), container);
+    place(field, design);
     return field;
 }
 
@@ -84,48 +90,66 @@ QString classicFrameStyle(const QFont &font) {
         .arg(backgroundColour().name());
 }
 
-QGroupBox *makeFrame(QWidget *container, const char *name, const char *caption,
-                     const QRect &geometry, ControlFont font, bool visible) {
-    auto *frame = new QGroupBox(QString::fromUtf8(caption), container);
-    place(frame, name, geometry);
-    frame->setFont(controlFont(font));
+QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
+    auto *frame = new QGroupBox(toQString(design.caption), container);
+    place(frame, design);
+    frame->setFont(controlFont(design.font));
     frame->setStyleSheet(classicFrameStyle(frame->font()));
     frame->setFocusPolicy(Qt::NoFocus);
-    giveBackground(frame);
-    frame->setVisible(visible);
+    giveColours(frame, design);
     return frame;
 }
 
-QRadioButton *makeOption(QGroupBox *frame, const char *name, const char *caption,
-                         const QRect &geometry) {
-    auto *option = new QRadioButton(QString::fromUtf8(caption), frame);
-    place(option, name, geometry);
+QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
+    auto *option = new QRadioButton(toQString(design.caption), frame);
+    place(option, design);
     option->setFont(windowFont());
-    giveBackground(option);
+    giveColours(option, design);
     // Until it is selected, a button is no tab stop (see connectOption).
     option->setFocusPolicy(Qt::ClickFocus);
     return option;
 }
 
-QPushButton *makeCommand(QWidget *container, const char *name, const char *caption,
-                         const QRect &geometry, ControlFont font) {
-    auto *button = new QPushButton(QString::fromUtf8(caption), container);
-    place(button, name, geometry);
-    button->setFont(controlFont(font));
-    giveBackground(button);
+QPushButton *makeCommand(QWidget *container, const ControlDesign &design) {
+    auto *button = new QPushButton(toQString(design.caption), container);
+    place(button, design);
+    button->setFont(controlFont(design.font));
+    giveColours(button, design);
     // Enter on the focused button presses it, as Space does.
     button->setAutoDefault(true);
     return button;
 }
 
-SurfaceCaption *makeCaption(PictureSurface *surface, Caption id, const char *text,
-                            const QRect &geometry, ControlFont font, bool visible,
-                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    return new SurfaceCaption(
-        surface, {id, QString::fromUtf8(text), geometry, controlFont(font), visible, alignment});
+void makeCaption(PictureSurface *surface, const ControlDesign &design) {
+    const auto id = captionNamed(design.name);
+    Q_ASSERT(id);
+    const Qt::Alignment alignment =
+        Qt::AlignTop |
+        (design.alignment == TextAlignment::centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    new SurfaceCaption(surface, {*id, toQString(design.caption), geometryOf(design),
+                                 controlFont(design.font), design.visible, alignment,
+                                 design.textColour});
 }
 
-constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+// The control of a kind, made from its design in its container; captions have no window.
+QWidget *makeControl(PictureSurface *surface, QWidget *container, const ControlDesign &design) {
+    switch (design.kind) {
+    case ControlKind::scrollBar:
+        return makeScrollBar(container, design);
+    case ControlKind::settingsField:
+        return makeSettingsField(container, design);
+    case ControlKind::frame:
+        return makeFrame(container, design);
+    case ControlKind::option:
+        return makeOption(container, design);
+    case ControlKind::command:
+        return makeCommand(container, design);
+    case ControlKind::caption:
+        makeCaption(surface, design);
+        return nullptr;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -144,7 +168,7 @@ frmKymora::~frmKymora() = default;
 
 void frmKymora::setUpWindow() {
     setObjectName(QStringLiteral("frmKymora"));
-    setWindowTitle(QStringLiteral("Kymora - ") + QStringLiteral(KYMORA_HOMEPAGE_URL));
+    setWindowTitle(toQString(windowTitlePrefix) + QStringLiteral(KYMORA_HOMEPAGE_URL));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icon/kymora-16.png"));
     icon.addFile(QStringLiteral(":/icon/kymora-32.png"));
@@ -156,7 +180,7 @@ void frmKymora::setUpWindow() {
     windowPalette.setColor(QPalette::Window, backgroundColour());
     setPalette(windowPalette);
 
-    surface_ = new PictureSurface(clientAreaSize);
+    surface_ = new PictureSurface(designedClientSize());
     runCanvas_ = surface_;
     surface_->setObjectName(QStringLiteral("clientArea"));
     surface_->setAccessibleName(QStringLiteral("Demonstration"));
@@ -174,74 +198,56 @@ void frmKymora::setUpWindow() {
 // Opens large enough to show the whole drawing area where the screen allows; on a smaller
 // screen the client area scrolls.
 void frmKymora::openAtDrawingAreaSize() {
-    QSize size = clientAreaSize;
+    QSize size = designedClientSize();
     if (const QScreen *screen = this->screen())
         size = size.boundedTo(screen->availableSize());
     resize(size);
 }
 
 void frmKymora::createControls() {
-    QWidget *window = surface_;
-    HScroll1 = withTabIndex(makeScrollBar(window, "HScroll1", fromTwips(4920, 600, 2295, 255)), 27);
-    nPoloha = withTabIndex(
-        makeSettingsField(window, "nPoloha", "Poloha", fromTwips(120, 1320, 375, 285)), 24);
-    frmPoloha = makeFrame(window, "frmPoloha", "Detector position", fromTwips(600, 1080, 1695, 855),
-                          ControlFont::A, true);
-    QPalette blackText = frmPoloha->palette();
-    blackText.setColor(QPalette::WindowText, Qt::black);
-    frmPoloha->setPalette(blackText);
-    opBlízko =
-        withTabIndex(makeOption(frmPoloha, "opBlízko", "Near", fromTwips(720, 480, 855, 255)), 26);
-    opDaleko =
-        withTabIndex(makeOption(frmPoloha, "opDaleko", "Far", fromTwips(240, 240, 975, 255)), 25);
-    frmAnimace = makeFrame(window, "frmAnimace", "Animace", fromTwips(2640, 1080, 1215, 975),
-                           ControlFont::F, false);
-    opPomala = withTabIndex(
-        makeOption(frmAnimace, "opPomala", "Pomalá", fromTwips(120, 720, 975, 195)), 22);
-    opPomalej = withTabIndex(
-        makeOption(frmAnimace, "opPomalej", "Pomalejší", fromTwips(120, 480, 975, 195)), 21);
-    opRychlá = withTabIndex(
-        makeOption(frmAnimace, "opRychlá", "Rychlá", fromTwips(120, 240, 855, 255)), 20);
-    nSpomaleni = withTabIndex(
-        makeSettingsField(window, "nSpomaleni", "Spomaleni", fromTwips(5160, 960, 1095, 285)), 18);
-    cndKonec = withTabIndex(
-        makeCommand(window, "cndKonec", "Exit", fromTwips(9720, 120, 1215, 375), ControlFont::B),
-        16);
-    frmDifrakčníZrcadlo = makeFrame(window, "frmDifrakčníZrcadlo", "Mirror",
-                                    fromTwips(2280, 120, 1215, 855), ControlFont::A, true);
-    opNe = withTabIndex(
-        makeOption(frmDifrakčníZrcadlo, "opNe", "Ordinary", fromTwips(120, 480, 975, 255)), 15);
-    opAno = withTabIndex(
-        makeOption(frmDifrakčníZrcadlo, "opAno", "Grating", fromTwips(120, 240, 855, 255)), 14);
-    frnKmitoce = makeFrame(window, "frnKmitoce", "Frequency", fromTwips(600, 120, 1095, 855),
-                           ControlFont::A, true);
-    op2 = withTabIndex(makeOption(frnKmitoce, "op2", "2", fromTwips(360, 480, 495, 195)), 12);
-    op1 = withTabIndex(makeOption(frnKmitoce, "op1", "1", fromTwips(240, 240, 615, 195)), 11);
-    nDifrakce = withTabIndex(
-        makeSettingsField(window, "nDifrakce", "nDifrakce", fromTwips(2160, 720, 495, 285)), 6);
-    nKmitocet = withTabIndex(
-        makeSettingsField(window, "nKmitocet", "nKmitocet", fromTwips(0, 600, 615, 285)), 2);
-    cmdStart = withTabIndex(
-        makeCommand(window, "cmdStart", "Start", fromTwips(8400, 120, 975, 375), ControlFont::C),
-        0);
+    std::map<std::string_view, QWidget *> frames;
+    for (const ControlDesign &design : windowControls()) {
+        QWidget *container = design.container.empty() ? surface_ : frames.at(design.container);
+        QWidget *control = makeControl(surface_, container, design);
+        if (design.kind == ControlKind::frame)
+            frames.emplace(design.name, control);
+        if (design.tabIndex != noTabStop)
+            tabStops_.emplace_back(design.tabIndex, control);
+    }
+    HScroll1 = control<QScrollBar>("HScroll1");
+    nPoloha = control<QLineEdit>("nPoloha");
+    frmPoloha = control<QGroupBox>("frmPoloha");
+    opBlízko = control<QRadioButton>("opBlízko");
+    opDaleko = control<QRadioButton>("opDaleko");
+    frmAnimace = control<QGroupBox>("frmAnimace");
+    opPomala = control<QRadioButton>("opPomala");
+    opPomalej = control<QRadioButton>("opPomalej");
+    opRychlá = control<QRadioButton>("opRychlá");
+    nSpomaleni = control<QLineEdit>("nSpomaleni");
+    cndKonec = control<QPushButton>("cndKonec");
+    frmDifrakčníZrcadlo = control<QGroupBox>("frmDifrakčníZrcadlo");
+    opNe = control<QRadioButton>("opNe");
+    opAno = control<QRadioButton>("opAno");
+    frnKmitoce = control<QGroupBox>("frnKmitoce");
+    op2 = control<QRadioButton>("op2");
+    op1 = control<QRadioButton>("op1");
+    nDifrakce = control<QLineEdit>("nDifrakce");
+    nKmitocet = control<QLineEdit>("nKmitocet");
+    cmdStart = control<QPushButton>("cmdStart");
+    labDifrakce = surface_->caption(Caption::labDifrakce);
+    labSoucet = surface_->caption(Caption::labSoucet);
+    labDobaLetu = surface_->caption(Caption::labDobaLetu);
+    labCas = surface_->caption(Caption::labCas);
+    labRadiusvektory = surface_->caption(Caption::labRadiusvektory);
+    labDetektor = surface_->caption(Caption::labDetektor);
+    labZdroj = surface_->caption(Caption::labZdroj);
+    labKliknete = surface_->caption(Caption::labKliknete);
+}
 
-    labDifrakce = makeCaption(surface_, Caption::labDifrakce, "Kymora",
-                              fromTwips(4680, 120, 3375, 495), ControlFont::D, true);
-    labSoucet = makeCaption(surface_, Caption::labSoucet, "Sum of vectors",
-                            fromTwips(5520, 1200, 1815, 615), ControlFont::E, false, centred);
-    labDobaLetu = makeCaption(surface_, Caption::labDobaLetu, "Path",
-                              fromTwips(720, 3600, 1335, 255), ControlFont::E, false, centred);
-    labCas = makeCaption(surface_, Caption::labCas, "Time", fromTwips(3960, 2040, 1335, 255),
-                         ControlFont::E, false);
-    labRadiusvektory =
-        makeCaption(surface_, Caption::labRadiusvektory, "Photon vectors after fall onto detector",
-                    fromTwips(360, 2400, 2055, 615), ControlFont::E, false, centred);
-    labDetektor = makeCaption(surface_, Caption::labDetektor, "Detector",
-                              fromTwips(600, 4320, 975, 375), ControlFont::E, false);
-    labZdroj = makeCaption(surface_, Caption::labZdroj, "Source", fromTwips(3360, 2520, 1335, 375),
-                           ControlFont::E, false);
-    labKliknete = makeCaption(surface_, Caption::labKliknete, "Please press button Start",
-                              fromTwips(3240, 3240, 5775, 615), ControlFont::C, true);
+template <typename Control> Control *frmKymora::control(const char *name) const {
+    auto *found = surface_->findChild<Control *>(QString::fromUtf8(name));
+    Q_ASSERT(found);
+    return found;
 }
 
 // Keyboard focus moves through the controls in the order of their tab indexes. Hidden controls

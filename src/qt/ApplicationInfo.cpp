@@ -1,4 +1,4 @@
-#include "app/ApplicationInfo.h"
+#include "qt/ApplicationInfo.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "app/FormSettings.h"
+#include "qt/FormSettings.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
-#include "canvas/PictureSurface.h"
+#include "qt/PictureSurface.h"
 #include "demo/RuntimeError.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FormSettings.h"
-#include "app/RunErrorReport.h"
-#include "app/WindowPacer.h"
+#include "qt/FormSettings.h"
+#include "qt/RunErrorReport.h"
+#include "qt/WindowPacer.h"
 
 #include <QWidget>
 
@@ -98,11 +98,8 @@ private:
     void applyTabOrder();
     void connectHandlers();
     void connectOption(QRadioButton *option, void (frmKymora::*handler)());
-    // Notes the control's place in the tab order.
-    template <typename Control> Control *withTabIndex(Control *control, int tabIndex) {
-        tabStops_.emplace_back(tabIndex, control);
-        return control;
-    }
+    // The window's control of that name and class.
+    template <typename Control> Control *control(const char *name) const;
     void openAtDrawingAreaSize();
 
     QScrollArea *scrollArea_ = nullptr;

@@ -1,5 +1,5 @@
-#include "app/frmKymora.h"
-#include "canvas/PictureSurface.h"
+#include "qt/frmKymora.h"
+#include "qt/PictureSurface.h"
 
 #include <QLineEdit>
 #include <QTest>

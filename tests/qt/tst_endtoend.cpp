@@ -1,10 +1,10 @@
 #include "FakeSettings.h"
 #include "VirtualPacer.h"
 #include "WindowActions.h"
-#include "app/frmKymora.h"
+#include "qt/frmKymora.h"
 #include "canvas/ForwardingCanvas.h"
-#include "canvas/PictureSurface.h"
-#include "canvas/SurfaceCaption.h"
+#include "qt/PictureSurface.h"
+#include "qt/SurfaceCaption.h"
 #include "demo/DemonstrationRun.h"
 
 #include <QApplication>

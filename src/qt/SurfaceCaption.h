@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/Caption.h"
+#include "canvas/Colour.h"
 
 #include <QFont>
 #include <QObject>
@@ -24,6 +25,7 @@ public:
         QFont font;
         bool visible;
         Qt::Alignment alignment;
+        Colour colour = colour::buttonText;
     };
 
     SurfaceCaption(PictureSurface *surface, const Design &design);
@@ -35,6 +37,7 @@ public:
     QFont font() const { return font_; }
     bool isVisible() const { return visible_; }
     Qt::Alignment alignment() const { return alignment_; }
+    Colour colour() const { return colour_; }
 
     // Moving and showing. A visible caption paints itself at its new place.
     void setLeft(int left);
@@ -51,4 +54,5 @@ private:
     QFont font_;
     bool visible_;
     Qt::Alignment alignment_;
+    Colour colour_;
 };

@@ -1,5 +1,5 @@
-#include "app/ApplicationInfo.h"
-#include "app/frmKymora.h"
+#include "qt/ApplicationInfo.h"
+#include "qt/frmKymora.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -1,7 +1,7 @@
-#include "canvas/SurfaceAccessibility.h"
+#include "qt/SurfaceAccessibility.h"
 
-#include "canvas/PictureSurface.h"
-#include "canvas/SurfaceCaption.h"
+#include "qt/PictureSurface.h"
+#include "qt/SurfaceCaption.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>

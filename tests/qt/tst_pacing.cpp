@@ -1,7 +1,7 @@
 #include "QueuedInput.h"
 #include "WindowActions.h"
-#include "app/frmKymora.h"
-#include "canvas/PictureSurface.h"
+#include "qt/frmKymora.h"
+#include "qt/PictureSurface.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

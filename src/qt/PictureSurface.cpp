@@ -1,8 +1,8 @@
-#include "canvas/PictureSurface.h"
+#include "qt/PictureSurface.h"
 
-#include "canvas/SurfaceAccessibility.h"
-#include "canvas/SurfaceCaption.h"
-#include "canvas/SystemColours.h"
+#include "qt/SurfaceAccessibility.h"
+#include "qt/SurfaceCaption.h"
+#include "qt/SystemColours.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -130,7 +130,7 @@ const QImage &PictureSurface::captionImage(const SurfaceCaption &caption) const 
                          picture_.logicalDpiY());
     QPainter painter(&image);
     painter.setFont(caption.font());
-    painter.setPen(toQColor(colour::buttonText));
+    painter.setPen(toQColor(caption.colour()));
     painter.drawText(QRect(QPoint(0, 0), size), captionTextFlags(caption), caption.text());
     return image;
 }

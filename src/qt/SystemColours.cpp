@@ -1,4 +1,4 @@
-#include "canvas/SystemColours.h"
+#include "qt/SystemColours.h"
 
 #include <QGuiApplication>
 #include <QPalette>
