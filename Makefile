@@ -2,10 +2,11 @@
 # missing first.
 
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench install screenshots clean
+.PHONY: all deps configure build run test test-sanitize bench install screenshots windows clean
 
 all: build
 
@@ -21,11 +22,18 @@ build: configure
 run: build
 	@$(BUILD_DIR)/kymora
 
-test: build
+# Every test: the Linux program's, then the Windows program's plain C++ tests under Wine.
+test: build windows
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD_DIR)/kymora.exe.
+windows: deps
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(WINDOWS_BUILD_DIR)
 
 # Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
 # run, on a Wayland compositor (weston, headless).

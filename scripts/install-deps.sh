@@ -22,6 +22,11 @@ packages=(
     appstream
     strace
     xdotool
+    g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-x86-64
+    wine
+    wine64
+    icoutils
 )
 
 missing=()

@@ -5,6 +5,9 @@
 
 // An error that ends the program: a text that is not a number, or a number out of range.
 // The window reports it to the user and then ends with a non-zero exit code.
+// The exit code of a program ended by an error.
+inline constexpr int runErrorExitCode = 1;
+
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const std::string &description)

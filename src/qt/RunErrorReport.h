@@ -1,16 +1,14 @@
 #pragma once
 
+#include "demo/RuntimeError.h"
+
 #include <functional>
 
 class QWidget;
-class RuntimeError;
 
 // Receives an error that ends the program. The window's own reporter shows it and ends the
 // program; tests put a reporter of their own in its place.
 using RunErrorReporter = std::function<void(const RuntimeError &)>;
-
-// The exit code of a program ended by an error.
-inline constexpr int runErrorExitCode = 1;
 
 // Shows the error in a message box over the window, then ends the program with
 // runErrorExitCode once the current handler has returned.

@@ -1,12 +1,12 @@
 #include "qt/frmKymora.h"
 
+#include "demo/DemonstrationRun.h"
+#include "demo/RuntimeError.h"
+#include "demo/SceneSetup.h"
 #include "qt/ControlFonts.h"
 #include "qt/PictureSurface.h"
 #include "qt/SurfaceCaption.h"
 #include "qt/SystemColours.h"
-#include "demo/DemonstrationRun.h"
-#include "demo/RuntimeError.h"
-#include "demo/SceneSetup.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -126,9 +126,9 @@ void makeCaption(PictureSurface *surface, const ControlDesign &design) {
     const Qt::Alignment alignment =
         Qt::AlignTop |
         (design.alignment == TextAlignment::centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    new SurfaceCaption(surface, {*id, toQString(design.caption), geometryOf(design),
-                                 controlFont(design.font), design.visible, alignment,
-                                 design.textColour});
+    new SurfaceCaption(surface,
+                       {*id, toQString(design.caption), geometryOf(design),
+                        controlFont(design.font), design.visible, alignment, design.textColour});
 }
 
 // The control of a kind, made from its design in its container; captions have no window.

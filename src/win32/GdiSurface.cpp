@@ -1,0 +1,203 @@
+#include "win32/GdiSurface.h"
+
+#include "win32/ControlFonts.h"
+#include "win32/SystemColours.h"
+#include "win32/Text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double designDpi = 96;
+
+RECT rectOf(POINT from, POINT to) {
+    return {std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
+            std::max(from.y, to.y) + 1};
+}
+
+// The area a pen of this width paints around a shape's outline.
+RECT withPenMargin(RECT area, int penWidth) {
+    const int margin = penWidth / 2 + 1;
+    InflateRect(&area, margin, margin);
+    return area;
+}
+
+void fillWithBackground(HDC dc, const RECT &area) {
+    const Brush background(CreateSolidBrush(toColorRef(windowBackground)));
+    FillRect(dc, &area, background.get());
+}
+
+Pen createPen(int width, COLORREF colour) {
+    if (width <= 1)
+        return Pen(CreatePen(PS_SOLID, 1, colour));
+    const LOGBRUSH brush{BS_SOLID, colour, 0};
+    return Pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                            static_cast<DWORD>(width), &brush, 0, nullptr));
+}
+
+UINT textFormat(TextAlignment alignment) {
+    return DT_TOP | DT_WORDBREAK | DT_NOPREFIX |
+           (alignment == TextAlignment::centred ? DT_CENTER : DT_LEFT);
+}
+
+} // namespace
+
+GdiSurface::GdiSurface(HWND window, int dpi, const ControlFonts &fonts)
+    : window_(window), scale_(dpi / designDpi), fonts_(&fonts) {
+    const ClientSize client = clientAreaSize();
+    createPicture({toDevice(client.width), toDevice(client.height)});
+    RECT all{0, 0, size_.cx, size_.cy};
+    fillWithBackground(dc_.get(), all);
+    for (const ControlDesign &design : windowControls()) {
+        const std::optional<Caption> id = captionNamed(design.name);
+        if (!id)
+            continue;
+        captions_[static_cast<std::size_t>(*id)] = CaptionState{
+            toWide(design.caption), inPixels(design.geometry), design.font, design.textColour,
+            design.visible,         design.alignment};
+        paintIfVisible(*id);
+    }
+}
+
+void GdiSurface::createPicture(SIZE size) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy; // rows from the top down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    selected_.reset();
+    picture_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    selected_.emplace(dc_.get(), picture_.get());
+    size_ = size;
+}
+
+void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
+    const double scale = dpi / designDpi;
+    const ClientSize client = clientAreaSize();
+    const SIZE size{static_cast<LONG>(std::lround(client.width * scale)),
+                    static_cast<LONG>(std::lround(client.height * scale))};
+    MemoryDC previousDC;
+    const Bitmap previous(CreateCompatibleBitmap(dc_.get(), size_.cx, size_.cy));
+    {
+        const Selection copy(previousDC.get(), previous.get());
+        BitBlt(previousDC.get(), 0, 0, size_.cx, size_.cy, dc_.get(), 0, 0, SRCCOPY);
+        const SIZE previousSize = size_;
+        createPicture(size);
+        SetStretchBltMode(dc_.get(), HALFTONE);
+        StretchBlt(dc_.get(), 0, 0, size.cx, size.cy, previousDC.get(), 0, 0, previousSize.cx,
+                   previousSize.cy, SRCCOPY);
+    }
+    scale_ = scale;
+    fonts_ = &fonts;
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void GdiSurface::paint(HDC target, const RECT &area) const {
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(),
+           area.left, area.top, SRCCOPY);
+    // Beyond the picture, when the window is larger: the background.
+    const RECT right{size_.cx, area.top, std::max(area.right, size_.cx), area.bottom};
+    const RECT below{area.left, size_.cy, area.right, std::max(area.bottom, size_.cy)};
+    for (const RECT &outside : {right, below})
+        if (outside.right > outside.left && outside.bottom > outside.top)
+            fillWithBackground(target, outside);
+}
+
+int GdiSurface::toDevice(double designPixels) const {
+    return static_cast<int>(std::lround(designPixels * scale_));
+}
+
+double GdiSurface::toDesignPixels(float value) const {
+    return pen_.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
+}
+
+POINT GdiSurface::devicePoint(float x, float y) const {
+    return {toDevice(toDesignPixels(x)), toDevice(toDesignPixels(y))};
+}
+
+void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
+    const POINT from = devicePoint(x1, y1);
+    const POINT to = devicePoint(x2, y2);
+    const COLORREF lineColour = toColorRef(colour.value_or(pen_.foreColor));
+    const int width = std::max(1, toDevice(pen_.drawWidth));
+    HDC dc = dc_.get();
+    {
+        const Pen pen = createPen(width, lineColour);
+        const Selection selected(dc, pen.get());
+        MoveToEx(dc, from.x, from.y, nullptr);
+        LineTo(dc, to.x, to.y);
+        // A thin line leaves out its last pixel; the design draws both ends.
+        if (width == 1)
+            SetPixelV(dc, to.x, to.y, lineColour);
+    }
+    markChanged(withPenMargin(rectOf(from, to), width));
+}
+
+void GdiSurface::circle(float x, float y, float radius, Colour outline) {
+    const POINT centre = devicePoint(x, y);
+    const int r = toDevice(toDesignPixels(radius));
+    const int width = std::max(1, toDevice(pen_.drawWidth));
+    HDC dc = dc_.get();
+    {
+        const Pen pen = createPen(width, toColorRef(outline));
+        const Brush fill(pen_.fillStyle == FillStyle::solid
+                             ? CreateSolidBrush(toColorRef(pen_.fillColor))
+                             : nullptr);
+        const Selection selectedPen(dc, pen.get());
+        const Selection selectedBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get())
+                                               : GetStockObject(NULL_BRUSH));
+        // The outline runs through both ends of each diameter.
+        Ellipse(dc, centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1);
+    }
+    markChanged(
+        withPenMargin({centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1}, width));
+}
+
+void GdiSurface::setCaptionLeft(Caption id, float left) {
+    captions_[static_cast<std::size_t>(id)].place.left =
+        static_cast<int>(std::lround(toDesignPixels(left)));
+    paintIfVisible(id);
+}
+
+void GdiSurface::setCaptionTop(Caption id, float top) {
+    captions_[static_cast<std::size_t>(id)].place.top =
+        static_cast<int>(std::lround(toDesignPixels(top)));
+    paintIfVisible(id);
+}
+
+void GdiSurface::showCaption(Caption id) {
+    captions_[static_cast<std::size_t>(id)].visible = true;
+    paintIfVisible(id);
+}
+
+void GdiSurface::paintIfVisible(Caption id) {
+    const CaptionState &caption = captions_[static_cast<std::size_t>(id)];
+    if (caption.visible)
+        paintCaption(caption);
+}
+
+// Opaque in the window's background, with the text wrapped inside the caption's width; made
+// taller where the wrapped text needs more lines than the rectangle holds.
+void GdiSurface::paintCaption(const CaptionState &caption) {
+    HDC dc = dc_.get();
+    const Selection font(dc, fonts_->get(caption.font));
+    RECT area{toDevice(caption.place.left), toDevice(caption.place.top),
+              toDevice(caption.place.left + caption.place.width),
+              toDevice(caption.place.top + caption.place.height)};
+    RECT needed = area;
+    DrawTextW(dc, caption.text.c_str(), -1, &needed, textFormat(caption.alignment) | DT_CALCRECT);
+    area.bottom = std::max(area.bottom, needed.bottom);
+    fillWithBackground(dc, area);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, toColorRef(caption.colour));
+    DrawTextW(dc, caption.text.c_str(), -1, &area, textFormat(caption.alignment));
+    markChanged(area);
+}
+
+void GdiSurface::markChanged(RECT area) {
+    InvalidateRect(window_, &area, FALSE);
+}

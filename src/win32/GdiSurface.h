@@ -1,0 +1,63 @@
+#pragma once
+
+#include "canvas/Canvas.h"
+#include "design/WindowDesign.h"
+#include "win32/GdiObjects.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+class ControlFonts;
+
+// The window's client area in GDI: one persistent picture that every drawing operation paints
+// into, at the window's resolution. Each operation marks the area it changed as invalid, and
+// the window paints it from the picture the next time it handles its paint message: at the
+// run's next pause, or at its end. The picture survives covering, hiding and minimising.
+//
+// Drawing is in design pixels (or twips), scaled to the window's resolution as it is drawn, so
+// that lines stay crisp at any scale. The captions are painted into the picture.
+class GdiSurface : public Canvas {
+public:
+    GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
+
+    // Paints the picture's part in area onto the window.
+    void paint(HDC target, const RECT &area) const;
+
+    // A new resolution: the picture so far is scaled to it, and what is drawn next is drawn at
+    // it with the new fonts.
+    void changeResolution(int dpi, const ControlFonts &fonts);
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
+    void circle(float x, float y, float radius, Colour outline) override;
+    void setCaptionLeft(Caption id, float left) override;
+    void setCaptionTop(Caption id, float top) override;
+    void showCaption(Caption id) override;
+
+private:
+    struct CaptionState {
+        std::wstring text;
+        PixelRect place; // design pixels
+        ControlFont font;
+        Colour colour;
+        bool visible;
+        TextAlignment alignment;
+    };
+
+    void createPicture(SIZE size);
+    int toDevice(double designPixels) const;
+    double toDesignPixels(float value) const;
+    POINT devicePoint(float x, float y) const;
+    void paintCaption(const CaptionState &caption);
+    void paintIfVisible(Caption id);
+    void markChanged(RECT area);
+
+    HWND window_;
+    double scale_;
+    const ControlFonts *fonts_;
+    SIZE size_{};
+    MemoryDC dc_;
+    Bitmap picture_;
+    std::optional<Selection> selected_;
+    std::array<CaptionState, captionCount> captions_;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversions between the UTF-8 the design and the run use and the UTF-16 of the Windows API.
+std::wstring toWide(std::string_view utf8);
+std::string toUtf8(std::wstring_view wide);

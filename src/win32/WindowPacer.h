@@ -1,0 +1,33 @@
+#pragma once
+
+#include "demo/RunPacer.h"
+
+#include <windows.h>
+
+// How the window waits at a run's pauses. It paints what was drawn, then waits on a
+// high-resolution timer while it handles every message but user input: it repaints, answers
+// messages sent by the system and other programs, and so never looks hung. Keyboard and mouse
+// input, in the client and non-client areas, stays queued and is handled, in order, by the
+// message loop once the run is over.
+class WindowPacer : public RunPacer {
+public:
+    explicit WindowPacer(HWND window);
+    WindowPacer(const WindowPacer &) = delete;
+    WindowPacer &operator=(const WindowPacer &) = delete;
+    ~WindowPacer() override;
+
+    Clock::time_point now() const override { return Clock::now(); }
+    void showAndWaitUntil(Clock::time_point deadline) override;
+
+    // A quit request met during a run is posted again here, for the message loop to see.
+    void passOnQuitRequest();
+
+private:
+    void handleMessagesOtherThanInput();
+    void waitAtMost(Clock::duration duration);
+
+    HWND window_;
+    HANDLE timer_;
+    bool quitRequested_ = false;
+    int quitCode_ = 0;
+};

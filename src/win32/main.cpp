@@ -1,0 +1,24 @@
+#include "win32/frmKymora.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    const INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&commonControls);
+    if (!frmKymora::registerClass(instance))
+        return 1;
+    frmKymora window(instance);
+    if (!window.handle())
+        return 1;
+    window.show(show);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window.isDialogMessage(&message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
