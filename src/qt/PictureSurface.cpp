@@ -39,6 +39,14 @@ bool isPixelRun(const QPointF &from, const QPointF &to) {
     return aligned && whole(from.x()) && whole(from.y()) && whole(to.x()) && whole(to.y());
 }
 
+// A thin line is drawn with whole coordinates at the centres of the picture's pixels, as GDI
+// draws it (Qt puts them on the pixels' edges), so that the Linux and the Windows program paint
+// the same pixels: a slanting line steps where GDI steps it.
+void centreOnPixels(QPainter &painter) {
+    const qreal halfPixel = 0.5 / painter.device()->devicePixelRatioF();
+    painter.translate(halfPixel, halfPixel);
+}
+
 int captionTextFlags(const SurfaceCaption &caption) {
     return int(caption.alignment()) | Qt::TextWordWrap;
 }
@@ -75,6 +83,8 @@ void PictureSurface::line(float x1, float y1, float x2, float y2, std::optional<
                              toQColor(lineColour));
         else {
             painter.setPen(currentPen(lineColour));
+            if (pen_.drawWidth <= 1)
+                centreOnPixels(painter);
             painter.drawLine(from, to);
         }
     }

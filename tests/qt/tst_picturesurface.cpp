@@ -1,6 +1,6 @@
-#include "qt/WindowPacer.h"
 #include "qt/PictureSurface.h"
 #include "qt/SurfaceCaption.h"
+#include "qt/WindowPacer.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -43,6 +43,7 @@ private slots:
     void drawsLinesOnExactPixels();
     void thinAxisLinesPaintWhatTheGeneralLineDoes_data();
     void thinAxisLinesPaintWhatTheGeneralLineDoes();
+    void aLineToItsOwnStartPaintsOnePixel();
     void drawsInTheForegroundColourWhenNoneIsGiven();
     void fillsCirclesOnlyWhenTheFillIsSolid_data();
     void fillsCirclesOnlyWhenTheFillIsSolid();
@@ -82,7 +83,6 @@ void tst_PictureSurface::thinAxisLinesPaintWhatTheGeneralLineDoes_data() {
     QTest::newRow("right to left") << QLineF(795, 81, 5, 81);
     QTest::newRow("graph axis, vertical") << QLineF(64, 400, 64, 515);
     QTest::newRow("bottom to top") << QLineF(64, 515, 64, 400);
-    QTest::newRow("one pixel") << QLineF(30, 30, 30, 30);
     QTest::newRow("between pixels") << QLineF(10.5, 40, 100.5, 40);
 }
 
@@ -97,9 +97,23 @@ void tst_PictureSurface::thinAxisLinesPaintWhatTheGeneralLineDoes() {
     expected.fill(background);
     QPainter painter(&expected);
     painter.setPen(QPen(Qt::red, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Whole coordinates at the centres of pixels.
+    painter.translate(0.5, 0.5);
     painter.drawLine(line);
     painter.end();
     QCOMPARE(surface.picture(), expected);
+}
+
+// A line from a point to itself paints that point's pixel, and nothing around it.
+void tst_PictureSurface::aLineToItsOwnStartPaintsOnePixel() {
+    PictureSurface surface(pictureSize);
+    surface.setScaleMode(ScaleMode::pixels);
+    surface.setDrawWidth(1);
+    surface.line(30, 30, 30, 30, colour::black);
+    QCOMPARE(pixel(surface, 30, 30), qRgb(0, 0, 0));
+    for (const QPoint &around :
+         {QPoint(29, 30), QPoint(31, 30), QPoint(30, 29), QPoint(30, 31), QPoint(31, 31)})
+        QCOMPARE(pixel(surface, around.x(), around.y()), background);
 }
 
 void tst_PictureSurface::drawsInTheForegroundColourWhenNoneIsGiven() {

@@ -55,13 +55,26 @@ XClient::Probe XClient::probeDuringRun(std::uint32_t window) {
     return std::async(std::launch::async, [this, window] { return probe(window); });
 }
 
+void XClient::requestClose(std::uint32_t window) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom(connection_, "WM_PROTOCOLS");
+    message.data.data32[0] = atom(connection_, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection_);
+}
+
 XClient::Result XClient::probe(std::uint32_t window) {
     Result result;
     const xcb_window_t root = rootOf(connection_);
     const xcb_atom_t protocols = atom(connection_, "WM_PROTOCOLS");
     const xcb_atom_t ping = atom(connection_, "_NET_WM_PING");
     // The answer to a ping goes to the root window, as to a window manager.
-    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, root, XCB_CW_EVENT_MASK, &mask);
 
     xcb_client_message_event_t message{};

@@ -29,6 +29,9 @@ public:
     // seconds; then an unmap and a map of the window, and half a second later its pixels.
     Probe probeDuringRun(std::uint32_t window);
 
+    // Asks the window to close, as a window manager does when its close button is clicked.
+    void requestClose(std::uint32_t window);
+
 private:
     Result probe(std::uint32_t window);
 

@@ -1,0 +1,130 @@
+#include "WineProgram.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProcessEnvironment>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QProcessEnvironment wineEnvironment(const QString &prefix) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    return environment;
+}
+
+int valueOf(const QString &shellLines, const QString &name) {
+    for (const QString &line : shellLines.split(QLatin1Char('\n')))
+        if (line.startsWith(name + QLatin1Char('=')))
+            return line.mid(name.size() + 1).toInt();
+    return -1;
+}
+
+} // namespace
+
+WineProgram::WineProgram(const QString &program, const QString &prefix) : prefix_(prefix) {
+    wine_.setProcessEnvironment(wineEnvironment(prefix));
+    wine_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    wine_.start(QStringLiteral("wine"), {program});
+    if (!wine_.waitForStarted())
+        return;
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--sync"),
+                  QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                  QStringLiteral("^Kymora - ")});
+    if (!search.waitForFinished(60000)) {
+        search.kill();
+        return;
+    }
+    window_ = QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n')).first();
+    // With no window manager, Wine's X window is the client area itself.
+    const QString geometry =
+        xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window_});
+    clientArea_ = QRect(
+        valueOf(geometry, QStringLiteral("X")), valueOf(geometry, QStringLiteral("Y")),
+        valueOf(geometry, QStringLiteral("WIDTH")), valueOf(geometry, QStringLiteral("HEIGHT")));
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window_});
+    // The window paints itself once it has been shown.
+    waitUntilStill();
+}
+
+WineProgram::~WineProgram() {
+    if (wine_.state() != QProcess::NotRunning) {
+        QProcess::execute(
+            QStringLiteral("sh"),
+            {QStringLiteral("-c"), QStringLiteral("WINEPREFIX='%1' wineserver -k").arg(prefix_)});
+        wine_.waitForFinished(10000);
+    }
+}
+
+QString WineProgram::xdotool(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString WineProgram::title() const {
+    return xdotool({QStringLiteral("getwindowname"), window_});
+}
+
+void WineProgram::click(QPoint clientPoint) {
+    click(clientPoint, 1);
+}
+
+void WineProgram::click(QPoint clientPoint, int times) {
+    const QPoint onScreen = clientArea_.topLeft() + clientPoint;
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(onScreen.x()),
+             QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+             QString::number(times), QStringLiteral("--delay"), QStringLiteral("60"),
+             QStringLiteral("1")});
+}
+
+void WineProgram::pressKeys(const QStringList &keys) {
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")} +
+            keys);
+}
+
+void WineProgram::unmapAndMap() {
+    xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), window_});
+    xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), window_});
+}
+
+QImage WineProgram::grab() const {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, clientArea_.x(), clientArea_.y(), clientArea_.width(), clientArea_.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage WineProgram::waitUntilStill(int timeoutMs) const {
+    constexpr int stillForMs = 500;
+    constexpr int intervalMs = 100;
+    QElapsedTimer timer;
+    timer.start();
+    QImage last = grab();
+    QElapsedTimer still;
+    still.start();
+    while (timer.elapsed() < timeoutMs) {
+        QTest::qWait(intervalMs);
+        const QImage now = grab();
+        if (now != last) {
+            last = now;
+            still.restart();
+        } else if (still.elapsed() >= stillForMs) {
+            return now;
+        }
+    }
+    return last;
+}
+
+int WineProgram::waitForExit(int timeoutMs) {
+    if (!wine_.waitForFinished(timeoutMs))
+        return -1;
+    return wine_.exitStatus() == QProcess::NormalExit ? wine_.exitCode() : -1;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// The Windows program running under Wine on the test's X server, driven with xdotool as a
+// person would drive it: by the mouse at places on its window and by keys.
+class WineProgram {
+public:
+    // Starts the program in a Wine prefix and waits until its window is shown.
+    WineProgram(const QString &program, const QString &prefix);
+    ~WineProgram();
+
+    bool hasWindow() const { return !window_.isEmpty(); }
+    QString title() const;
+    // The window's client area on the screen.
+    QRect clientArea() const { return clientArea_; }
+
+    void click(QPoint clientPoint);
+    void click(QPoint clientPoint, int times);
+    void pressKeys(const QStringList &keys);
+    void unmapAndMap();
+    // The X window that shows the client area.
+    std::uint32_t xWindow() const { return window_.toUInt(); }
+
+    // The client area as it is on the screen now.
+    QImage grab() const;
+    // Waits until the client area has not changed for half a second: a run is over.
+    QImage waitUntilStill(int timeoutMs = 30000) const;
+
+    // Waits for the program to end; its exit code, or -1 when it did not end in time.
+    int waitForExit(int timeoutMs = 20000);
+
+private:
+    static QString xdotool(const QStringList &arguments);
+
+    QProcess wine_;
+    QString prefix_;
+    QString window_;
+    QRect clientArea_;
+};

@@ -1,0 +1,193 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QtEndian>
+
+// What the Windows program carries, read back from the built file: its size, the DLLs it
+// imports, its icon, its manifest and its version record.
+
+namespace {
+
+const QString program = QStringLiteral(KYMORA_WINDOWS_PROGRAM);
+const QString iconFile = QStringLiteral(KYMORA_ICON_FILE);
+
+QByteArray run(const QString &tool, const QStringList &arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+QByteArray resource(const QString &type, bool raw) {
+    QStringList arguments{QStringLiteral("-x"), QStringLiteral("--type=") + type, program};
+    if (raw)
+        arguments.prepend(QStringLiteral("--raw"));
+    return run(QStringLiteral("wrestool"), arguments);
+}
+
+// The images of an icon file: each one's width, height, colour count and bits per pixel, and its
+// bytes.
+struct IconImage {
+    int width;
+    int height;
+    int colours;
+    int bitsPerPixel;
+    QByteArray data;
+
+    friend bool operator==(const IconImage &, const IconImage &) = default;
+};
+
+QList<IconImage> iconImages(const QByteArray &ico) {
+    QList<IconImage> images;
+    const auto *bytes = reinterpret_cast<const uchar *>(ico.constData());
+    if (ico.size() < 6)
+        return images;
+    const int count = qFromLittleEndian<quint16>(bytes + 4);
+    for (int i = 0; i < count && 6 + 16 * (i + 1) <= ico.size(); ++i) {
+        const uchar *entry = bytes + 6 + 16 * i;
+        const int size = int(qFromLittleEndian<quint32>(entry + 8));
+        const int offset = int(qFromLittleEndian<quint32>(entry + 12));
+        images.append({entry[0] ? entry[0] : 256, entry[1] ? entry[1] : 256, entry[2],
+                       qFromLittleEndian<quint16>(entry + 6), ico.mid(offset, size)});
+    }
+    return images;
+}
+
+// The keys of a version record with their texts (empty for a block): each block is a length, a
+// value length, a type, a UTF-16 key, padding to four bytes, its value and its children
+// (VS_VERSIONINFO).
+void readVersionBlock(const QByteArray &record, int start, int end,
+                      QMap<QString, QString> &strings) {
+    const auto *bytes = reinterpret_cast<const uchar *>(record.constData());
+    int at = start;
+    while (at + 6 <= end) {
+        const int length = qFromLittleEndian<quint16>(bytes + at);
+        const int valueLength = qFromLittleEndian<quint16>(bytes + at + 2);
+        const bool isText = qFromLittleEndian<quint16>(bytes + at + 4) == 1;
+        if (length == 0)
+            break;
+        int cursor = at + 6;
+        QString key;
+        while (cursor + 2 <= end && qFromLittleEndian<quint16>(bytes + cursor) != 0) {
+            key += QChar(qFromLittleEndian<quint16>(bytes + cursor));
+            cursor += 2;
+        }
+        cursor = (cursor + 2 + 3) & ~3;
+        const int valueBytes = isText ? valueLength * 2 : valueLength;
+        strings[key] = isText && valueLength > 0
+                           ? QString::fromUtf16(
+                                 reinterpret_cast<const char16_t *>(record.constData() + cursor),
+                                 valueLength - 1)
+                           : QString();
+        const int children = (cursor + valueBytes + 3) & ~3;
+        readVersionBlock(record, children, at + length, strings);
+        at = (at + length + 3) & ~3;
+    }
+}
+
+QMap<QString, QString> versionStrings(const QByteArray &record) {
+    QMap<QString, QString> strings;
+    readVersionBlock(record, 0, int(record.size()), strings);
+    return strings;
+}
+
+} // namespace
+
+class tst_WindowsExecutable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void isOneSmallFile();
+    void importsOnlyWindowsOwnDlls();
+    void carriesTheThreeImageIcon();
+    void carriesItsManifest_data();
+    void carriesItsManifest();
+    void carriesTheVersionRecord_data();
+    void carriesTheVersionRecord();
+};
+
+void tst_WindowsExecutable::isOneSmallFile() {
+    const QFileInfo file(program);
+    QVERIFY2(file.exists(), qPrintable(program));
+    QVERIFY2(file.size() < 2 * 1024 * 1024, qPrintable(QString::number(file.size())));
+}
+
+void tst_WindowsExecutable::importsOnlyWindowsOwnDlls() {
+    const QString headers = QString::fromUtf8(
+        run(QStringLiteral("x86_64-w64-mingw32-objdump"), {QStringLiteral("-p"), program}));
+    QStringList imported;
+    const QRegularExpression dllName(QStringLiteral("DLL Name: (\\S+)"));
+    for (auto match = dllName.globalMatch(headers); match.hasNext();)
+        imported << match.next().captured(1).toLower();
+    QVERIFY(!imported.isEmpty());
+    const QStringList windowsOwn = {QStringLiteral("kernel32.dll"), QStringLiteral("user32.dll"),
+                                    QStringLiteral("gdi32.dll"), QStringLiteral("comctl32.dll"),
+                                    QStringLiteral("msvcrt.dll")};
+    for (const QString &dll : imported)
+        QVERIFY2(windowsOwn.contains(dll), qPrintable(dll));
+}
+
+void tst_WindowsExecutable::carriesTheThreeImageIcon() {
+    QFile original(iconFile);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QList<IconImage> expected = iconImages(original.readAll());
+    const QList<IconImage> carried = iconImages(resource(QStringLiteral("14"), false));
+    QCOMPARE(carried.size(), 3);
+    QCOMPARE(expected.size(), 3);
+    const QList<QList<int>> kinds = {{32, 32, 2, 1}, {32, 32, 16, 4}, {16, 16, 16, 4}};
+    for (int i = 0; i < 3; ++i) {
+        const IconImage &image = carried[i];
+        QCOMPARE((QList<int>{image.width, image.height, image.colours, image.bitsPerPixel}),
+                 kinds[i]);
+        QVERIFY(image == expected[i]);
+    }
+}
+
+void tst_WindowsExecutable::carriesItsManifest_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("per-monitor DPI awareness")
+        << "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+           "PerMonitorV2</dpiAwareness>";
+    QTest::newRow("current common controls")
+        << "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"";
+    QTest::newRow("Windows 10 and 11") << "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}";
+}
+
+void tst_WindowsExecutable::carriesItsManifest() {
+    QFETCH(QString, text);
+    const QString manifest = QString::fromUtf8(resource(QStringLiteral("24"), true));
+    QVERIFY2(manifest.simplified().contains(text), qPrintable(manifest));
+}
+
+void tst_WindowsExecutable::carriesTheVersionRecord_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("file version") << "FileVersion"
+                                  << "1.00";
+    QTest::newRow("product version") << "ProductVersion"
+                                     << "1.00";
+    QTest::newRow("product name") << "ProductName"
+                                  << "Kymora";
+    QTest::newRow("description") << "FileDescription"
+                                 << "Kymora";
+    QTest::newRow("internal name") << "InternalName"
+                                   << "kymora";
+    QTest::newRow("original file name") << "OriginalFilename"
+                                        << "kymora.exe";
+}
+
+void tst_WindowsExecutable::carriesTheVersionRecord() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QMap<QString, QString> strings = versionStrings(resource(QStringLiteral("16"), true));
+    QCOMPARE(strings.value(key), value);
+    // In the table for US English, in Unicode.
+    QVERIFY(strings.contains(QStringLiteral("040904B0")));
+}
+
+QTEST_APPLESS_MAIN(tst_WindowsExecutable)
+#include "tst_windowsexecutable.moc"
