@@ -55,9 +55,11 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# Saves the README's pictures into docs/images.
-screenshots: build
+# Saves the README's pictures into docs/images: the Qt program's, and the Windows program's
+# under Wine.
+screenshots: build windows
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/kymora_screenshots docs/images
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows.png
 
 # Every test again, built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1 \

@@ -27,6 +27,7 @@ packages=(
     wine
     wine64
     icoutils
+    fonts-wine
 )
 
 missing=()

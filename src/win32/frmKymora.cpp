@@ -66,8 +66,7 @@ NativeControl nativeControl(ControlKind kind) {
     case ControlKind::frame:
         return {L"BUTTON", BS_GROUPBOX};
     case ControlKind::option:
-        // Checked by the window, so that a button becomes selected only through selectOption.
-        return {L"BUTTON", BS_RADIOBUTTON};
+        return {L"BUTTON", BS_AUTORADIOBUTTON};
     case ControlKind::command:
         return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
     case ControlKind::caption:
@@ -87,10 +86,6 @@ LRESULT CALLBACK frameWithBackground(HWND frame, UINT message, WPARAM wParam, LP
         return TRUE;
     }
     return DefSubclassProc(frame, message, wParam, lParam);
-}
-
-bool isChecked(HWND option) {
-    return Button_GetCheck(option) == BST_CHECKED;
 }
 
 } // namespace
@@ -294,14 +289,19 @@ void frmKymora::clickFocusedButton() {
 }
 
 // Selects an option button: the others of its frame are cleared, it alone of them is a tab
-// stop, and its handler runs when it was not selected before.
+// stop, and its handler runs when it was not the selected one before. A click or an arrow key
+// has checked the button already.
 void frmKymora::selectOption(HWND option) {
     const Control *selected = nullptr;
     for (const Control &entry : controls_)
         if (entry.window == option)
             selected = &entry;
-    if (!selected || isChecked(option))
+    if (!selected)
         return;
+    HWND &current = selectedOptions_[selected->design->container];
+    if (current == option)
+        return;
+    current = option;
     for (const Control &entry : controls_) {
         if (entry.design->kind != ControlKind::option ||
             entry.design->container != selected->design->container)

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<FormSettings> settings_;
     std::unique_ptr<WindowPacer> pacer_;
     std::vector<Control> controls_;
+    std::map<std::string_view, HWND> selectedOptions_; // by frame
     Brush background_;
     HWND focusBeforeDeactivation_ = nullptr;
     bool running_ = false;

@@ -208,6 +208,7 @@ private slots:
     void drawsEachCombinationAsTheQtProgramDoes_data();
     void drawsEachCombinationAsTheQtProgramDoes();
     void enterAndSpaceOnStartStartARun();
+    void arrowKeysMoveWithinAnOptionGroup();
     void inputDuringARunWaitsForItsEnd();
     void keepsThePictureAfterAnUnmapAndMap();
     void exitEndsWithZero();
@@ -315,6 +316,18 @@ void tst_WindowsProgram::enterAndSpaceOnStartStartARun() {
     wine_->pressKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")});
     runAndWait([this] { wine_->pressKeys({QStringLiteral("space")}); });
     QVERIFY(isDark(picture_.pixel(strip12)));
+}
+
+void tst_WindowsProgram::arrowKeysMoveWithinAnOptionGroup() {
+    wine_->click(optionMark("opAno"));
+    wine_->pressKeys({QStringLiteral("Down")});
+    QImage shown = wine_->waitUntilStill();
+    QVERIFY(!isWhite(shown.pixel(optionMark("opNe"))));
+    QVERIFY(isWhite(shown.pixel(optionMark("opAno"))));
+    wine_->pressKeys({QStringLiteral("Up")});
+    shown = wine_->waitUntilStill();
+    QVERIFY(!isWhite(shown.pixel(optionMark("opAno"))));
+    QVERIFY(isWhite(shown.pixel(optionMark("opNe"))));
 }
 
 void tst_WindowsProgram::inputDuringARunWaitsForItsEnd() {
