@@ -33,7 +33,7 @@ windows: deps
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(WINDOWS_BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(WINDOWS_BUILD_DIR) $(WINDOWS_BUILD_DIR)-bench
 
 # Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
 # run, on a Wayland compositor (weston, headless).
@@ -48,6 +48,10 @@ bench: deps
 	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '$(BUILD_DIR)-bench/bench/bench_run --benchmark_filter=BM_DefaultRun && $(BUILD_DIR)-bench/bench/bench_startup && $(BUILD_DIR)-bench/bench/bench_pace'
 	@echo "== Wayland (weston, headless)"
 	@tests/support/run-on-weston.sh $(BUILD_DIR)-bench/bench/bench_pace
+	@echo "== The Windows program under Wine (Xvfb)"
+	@cmake -S . -B $(WINDOWS_BUILD_DIR)-bench -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON >/dev/null
+	@cmake --build $(WINDOWS_BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)-bench/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= xvfb-run -a -s "-screen 0 1280x1024x24" wine $(WINDOWS_BUILD_DIR)-bench/bench/bench_pace_windows.exe
 
 # Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and
 # AppStream metainfo.

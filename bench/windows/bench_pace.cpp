@@ -1,0 +1,59 @@
+// The pace of a real run in the Windows program's shown window, under Wine here: its wall time
+// beside the time its pauses are meant to last, and the processor time it takes. One line per
+// mirror and speed, as the Linux program's pace benchmark prints them:
+//   pace windows MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
+
+#include "win32/frmKymora.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+constexpr int pauseMillisecondsPerSpeed = 10;
+
+double processCpuMilliseconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto milliseconds = [](const FILETIME &time) {
+        return double((ULONGLONG(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000;
+    };
+    return milliseconds(kernel) + milliseconds(user);
+}
+
+void measure(frmKymora &window, bool grating, int speed) {
+    grating ? window.opAno_Click() : window.opNe_Click();
+    speed == 1 ? window.opRychlá_Click() : window.opPomala_Click();
+    const int pauses = grating ? 20 : 40;
+    const double nominal = pauses * speed * pauseMillisecondsPerSpeed;
+
+    const double cpuBefore = processCpuMilliseconds();
+    const auto start = std::chrono::steady_clock::now();
+    window.cmdStart_Click();
+    const std::chrono::duration<double, std::milli> measured =
+        std::chrono::steady_clock::now() - start;
+    const double cpu = processCpuMilliseconds() - cpuBefore;
+    std::printf("pace windows %s speed=%d nominal=%.0f ms measured=%.1f ms cpu=%.1f ms "
+                "ratio=%.3f\n",
+                grating ? "grating" : "ordinary", speed, nominal, measured.count(), cpu,
+                measured.count() / nominal);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!frmKymora::registerClass(instance))
+        return 1;
+    frmKymora window(instance);
+    if (!window.handle())
+        return 1;
+    window.show(SW_SHOWNORMAL);
+    // A first run, unmeasured, so that fonts and caches are ready as after any first run.
+    window.cmdStart_Click();
+    for (const bool grating : {true, false})
+        for (const int speed : {1, 20})
+            measure(window, grating, speed);
+    return 0;
+}
