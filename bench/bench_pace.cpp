@@ -2,6 +2,7 @@
 // to last, and the processor time it takes. One line per mirror and speed, for a script to read:
 //   pace PLATFORM MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 
+#include "PaceReport.h"
 #include "qt/frmKymora.h"
 
 #include <QApplication>
@@ -10,12 +11,9 @@
 #include <QTest>
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 
 namespace {
-
-constexpr int pauseMillisecondsPerSpeed = 10;
 
 double processCpuMilliseconds() {
     timespec now{};
@@ -26,19 +24,13 @@ double processCpuMilliseconds() {
 void measure(frmKymora &window, bool grating, int speed) {
     (grating ? window.opAno : window.opNe)->setChecked(true);
     window.HScroll1->setValue(speed);
-    const int pauses = grating ? 20 : 40;
-    const double nominal = pauses * speed * pauseMillisecondsPerSpeed;
-
     const double cpuBefore = processCpuMilliseconds();
     const auto start = std::chrono::steady_clock::now();
     window.cmdStart_Click();
     const std::chrono::duration<double, std::milli> measured =
         std::chrono::steady_clock::now() - start;
     const double cpu = processCpuMilliseconds() - cpuBefore;
-    std::printf("pace %s %s speed=%d nominal=%.0f ms measured=%.1f ms cpu=%.1f ms ratio=%.3f\n",
-                qPrintable(QGuiApplication::platformName()), grating ? "grating" : "ordinary",
-                speed, nominal, measured.count(), cpu, measured.count() / nominal);
-    std::fflush(stdout);
+    reportPace(qPrintable(QGuiApplication::platformName()), grating, speed, measured.count(), cpu);
 }
 
 } // namespace

@@ -3,14 +3,12 @@
 // mirror and speed, as the Linux program's pace benchmark prints them:
 //   pace windows MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 
+#include "PaceReport.h"
 #include "win32/frmKymora.h"
 
 #include <chrono>
-#include <cstdio>
 
 namespace {
-
-constexpr int pauseMillisecondsPerSpeed = 10;
 
 double processCpuMilliseconds() {
     FILETIME created, exited, kernel, user;
@@ -24,20 +22,13 @@ double processCpuMilliseconds() {
 void measure(frmKymora &window, bool grating, int speed) {
     grating ? window.opAno_Click() : window.opNe_Click();
     speed == 1 ? window.opRychlá_Click() : window.opPomala_Click();
-    const int pauses = grating ? 20 : 40;
-    const double nominal = pauses * speed * pauseMillisecondsPerSpeed;
-
     const double cpuBefore = processCpuMilliseconds();
     const auto start = std::chrono::steady_clock::now();
     window.cmdStart_Click();
     const std::chrono::duration<double, std::milli> measured =
         std::chrono::steady_clock::now() - start;
     const double cpu = processCpuMilliseconds() - cpuBefore;
-    std::printf("pace windows %s speed=%d nominal=%.0f ms measured=%.1f ms cpu=%.1f ms "
-                "ratio=%.3f\n",
-                grating ? "grating" : "ordinary", speed, nominal, measured.count(), cpu,
-                measured.count() / nominal);
-    std::fflush(stdout);
+    reportPace("windows", grating, speed, measured.count(), cpu);
 }
 
 } // namespace
