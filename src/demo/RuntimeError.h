@@ -18,6 +18,12 @@ public:
 
     int number() const { return number_; }
 
+    // The message that reports it: "Run-time error '13':" and, after a blank line, its
+    // description.
+    std::string message() const {
+        return "Run-time error '" + std::to_string(number_) + "':\n\n" + what();
+    }
+
 private:
     int number_;
 };

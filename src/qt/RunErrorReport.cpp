@@ -6,9 +6,7 @@
 #include <QMessageBox>
 
 void reportErrorAndQuit(QWidget *window, const RuntimeError &error) {
-    const QString message = QStringLiteral("Run-time error '%1':\n\n%2")
-                                .arg(error.number())
-                                .arg(QString::fromStdString(error.what()));
-    QMessageBox::critical(window, QApplication::applicationName(), message);
+    QMessageBox::critical(window, QApplication::applicationName(),
+                          QString::fromStdString(error.message()));
     QApplication::exit(runErrorExitCode);
 }

@@ -61,6 +61,8 @@ void tst_TextToNumber::rejectsTextThatIsNotANumber() {
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), 13);
         QCOMPARE(QString::fromStdString(error.what()), QStringLiteral("Type mismatch"));
+        QCOMPARE(QString::fromStdString(error.message()),
+                 QStringLiteral("Run-time error '13':\n\nType mismatch"));
     }
 }
 
@@ -71,6 +73,8 @@ void tst_TextToNumber::reportsOverflow() {
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), 6);
         QCOMPARE(QString::fromStdString(error.what()), QStringLiteral("Overflow"));
+        QCOMPARE(QString::fromStdString(error.message()),
+                 QStringLiteral("Run-time error '6':\n\nOverflow"));
     }
 }
 
