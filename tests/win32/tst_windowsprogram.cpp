@@ -355,8 +355,10 @@ void tst_WindowsProgram::inputDuringARunWaitsForItsEnd() {
     const Expected grating = expectedPicture({"opBlízko", "opAno", "op2"});
     QVERIFY(!hasGreenNear(duringRun, grating.resultant.p2().toPoint()));
     QVERIFY2(runMs >= 4000, qPrintable(QString::number(runMs)));
-    // It drew the grating it started with; the click on Ordinary took effect afterwards.
+    // It drew the grating it started with, to the lit detector at its end; the click on
+    // Ordinary took effect afterwards.
     QVERIFY(hasGreenNear(picture_, grating.resultant.p2().toPoint()));
+    QVERIFY(isWhite(picture_.pixel(grating.detector.toPoint() - QPoint(3, 0))));
     QVERIFY(!isDark(picture_.pixel(onStrip12(grating))));
     // The selected button's round mark has a dot in its middle; the other one's is white.
     QVERIFY(!isWhite(picture_.pixel(optionMark("opNe"))));
