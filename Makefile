@@ -6,7 +6,7 @@ WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench install screenshots windows clean
+.PHONY: all deps configure build run test test-sanitize bench install screenshots windows package clean
 
 all: build
 
@@ -33,7 +33,7 @@ windows: deps
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(WINDOWS_BUILD_DIR) $(WINDOWS_BUILD_DIR)-bench
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WINDOWS_BUILD_DIR)-bench dist
 
 # Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
 # run, on a Wayland compositor (weston, headless).
@@ -52,6 +52,10 @@ bench: deps
 	@cmake -S . -B $(WINDOWS_BUILD_DIR)-bench -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)-bench/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= xvfb-run -a -s "-screen 0 1280x1024x24" wine $(WINDOWS_BUILD_DIR)-bench/bench/bench_pace_windows.exe
+
+# The release packages in dist/: kymora_1.00-1_amd64.deb and kymora-1.00-windows-x86_64.zip.
+package: deps windows
+	@scripts/make-packages.sh $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR)
 
 # Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and
 # AppStream metainfo.

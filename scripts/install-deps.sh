@@ -28,6 +28,8 @@ packages=(
     wine64
     icoutils
     fonts-wine
+    dpkg-dev
+    lintian
 )
 
 missing=()

@@ -50,6 +50,7 @@ void tst_Install::laysOutTheInstall_data() {
     QTest::newRow("icon 16") << "share/icons/hicolor/16x16/apps/org.example.Kymora.png";
     QTest::newRow("icon 32") << "share/icons/hicolor/32x32/apps/org.example.Kymora.png";
     QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/org.example.Kymora.svg";
+    QTest::newRow("manual page") << "share/man/man1/kymora.1";
 }
 
 void tst_Install::laysOutTheInstall() {

@@ -1,3 +1,5 @@
+#include "WindowsResources.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -13,21 +15,6 @@ namespace {
 
 const QString program = QStringLiteral(KYMORA_WINDOWS_PROGRAM);
 const QString iconFile = QStringLiteral(KYMORA_ICON_FILE);
-
-QByteArray run(const QString &tool, const QStringList &arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
-QByteArray resource(const QString &type, bool raw) {
-    QStringList arguments{QStringLiteral("-x"), QStringLiteral("--type=") + type, program};
-    if (raw)
-        arguments.prepend(QStringLiteral("--raw"));
-    return run(QStringLiteral("wrestool"), arguments);
-}
 
 // The images of an icon file: each one's width, height, colour count and bits per pixel, and its
 // bytes.
@@ -57,44 +44,6 @@ QList<IconImage> iconImages(const QByteArray &ico) {
     return images;
 }
 
-// The keys of a version record with their texts (empty for a block): each block is a length, a
-// value length, a type, a UTF-16 key, padding to four bytes, its value and its children
-// (VS_VERSIONINFO).
-void readVersionBlock(const QByteArray &record, int start, int end,
-                      QMap<QString, QString> &strings) {
-    const auto *bytes = reinterpret_cast<const uchar *>(record.constData());
-    int at = start;
-    while (at + 6 <= end) {
-        const int length = qFromLittleEndian<quint16>(bytes + at);
-        const int valueLength = qFromLittleEndian<quint16>(bytes + at + 2);
-        const bool isText = qFromLittleEndian<quint16>(bytes + at + 4) == 1;
-        if (length == 0)
-            break;
-        int cursor = at + 6;
-        QString key;
-        while (cursor + 2 <= end && qFromLittleEndian<quint16>(bytes + cursor) != 0) {
-            key += QChar(qFromLittleEndian<quint16>(bytes + cursor));
-            cursor += 2;
-        }
-        cursor = (cursor + 2 + 3) & ~3;
-        const int valueBytes = isText ? valueLength * 2 : valueLength;
-        strings[key] = isText && valueLength > 0
-                           ? QString::fromUtf16(
-                                 reinterpret_cast<const char16_t *>(record.constData() + cursor),
-                                 valueLength - 1)
-                           : QString();
-        const int children = (cursor + valueBytes + 3) & ~3;
-        readVersionBlock(record, children, at + length, strings);
-        at = (at + length + 3) & ~3;
-    }
-}
-
-QMap<QString, QString> versionStrings(const QByteArray &record) {
-    QMap<QString, QString> strings;
-    readVersionBlock(record, 0, int(record.size()), strings);
-    return strings;
-}
-
 } // namespace
 
 class tst_WindowsExecutable : public QObject {
@@ -118,7 +67,7 @@ void tst_WindowsExecutable::isOneSmallFile() {
 
 void tst_WindowsExecutable::importsOnlyWindowsOwnDlls() {
     const QString headers = QString::fromUtf8(
-        run(QStringLiteral("x86_64-w64-mingw32-objdump"), {QStringLiteral("-p"), program}));
+        outputOf(QStringLiteral("x86_64-w64-mingw32-objdump"), {QStringLiteral("-p"), program}));
     QStringList imported;
     const QRegularExpression dllName(QStringLiteral("DLL Name: (\\S+)"));
     for (auto match = dllName.globalMatch(headers); match.hasNext();)
@@ -135,7 +84,8 @@ void tst_WindowsExecutable::carriesTheThreeImageIcon() {
     QFile original(iconFile);
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QList<IconImage> expected = iconImages(original.readAll());
-    const QList<IconImage> carried = iconImages(resource(QStringLiteral("14"), false));
+    const QList<IconImage> carried =
+        iconImages(windowsResource(program, QStringLiteral("14"), false));
     QCOMPARE(carried.size(), 3);
     QCOMPARE(expected.size(), 3);
     const QList<QList<int>> kinds = {{32, 32, 2, 1}, {32, 32, 16, 4}, {16, 16, 16, 4}};
@@ -159,7 +109,8 @@ void tst_WindowsExecutable::carriesItsManifest_data() {
 
 void tst_WindowsExecutable::carriesItsManifest() {
     QFETCH(QString, text);
-    const QString manifest = QString::fromUtf8(resource(QStringLiteral("24"), true));
+    const QString manifest =
+        QString::fromUtf8(windowsResource(program, QStringLiteral("24"), true));
     QVERIFY2(manifest.simplified().contains(text), qPrintable(manifest));
 }
 
@@ -183,7 +134,7 @@ void tst_WindowsExecutable::carriesTheVersionRecord_data() {
 void tst_WindowsExecutable::carriesTheVersionRecord() {
     QFETCH(QString, key);
     QFETCH(QString, value);
-    const QMap<QString, QString> strings = versionStrings(resource(QStringLiteral("16"), true));
+    const QMap<QString, QString> strings = versionStrings(program);
     QCOMPARE(strings.value(key), value);
     // In the table for US English, in Unicode.
     QVERIFY(strings.contains(QStringLiteral("040904B0")));

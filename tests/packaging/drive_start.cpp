@@ -1,0 +1,49 @@
+// Loaded into the installed program (LD_PRELOAD) by the package test: once the program's event
+// loop runs, it presses Start, which returns when the whole run is over, and ends the program
+// with runCompleted when the finished picture shows the green resultant.
+
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+constexpr int runCompleted = 42;
+constexpr int noWindow = 3;
+constexpr int noResultant = 4;
+
+QWidget *programWindow() {
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QStringLiteral("frmKymora"))
+            return widget;
+    return nullptr;
+}
+
+bool showsGreen(const QImage &picture) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if ((picture.pixel(x, y) & 0xFFFFFF) == 0x00FF00)
+                return true;
+    return false;
+}
+
+void pressStartOnceRunning() {
+    QTimer::singleShot(0, [] {
+        QWidget *window = programWindow();
+        auto *start =
+            window ? window->findChild<QPushButton *>(QStringLiteral("cmdStart")) : nullptr;
+        auto *area = window ? window->findChild<QWidget *>(QStringLiteral("clientArea")) : nullptr;
+        if (!start || !area || !window->isVisible()) {
+            QCoreApplication::exit(noWindow);
+            return;
+        }
+        start->click();
+        QCoreApplication::exit(showsGreen(area->grab().toImage()) ? runCompleted : noResultant);
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(pressStartOnceRunning)

@@ -1,0 +1,166 @@
+#include "WindowsResources.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The release packages as `make package` makes them: the Debian package unpacked, checked and
+// its program run, lintian's verdict, and the Windows zip. Nothing is installed on this machine.
+
+namespace {
+
+const QString debianPackage = QStringLiteral(KYMORA_DEBIAN_PACKAGE);
+const QString windowsZip = QStringLiteral(KYMORA_WINDOWS_ZIP);
+
+QString controlField(const QString &field) {
+    return QString::fromUtf8(
+               outputOf(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), debianPackage, field}))
+        .trimmed();
+}
+
+QStringList filesBelow(const QString &root) {
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(root).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class tst_Packages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void debianPackageHoldsTheProgramAndItsDocuments();
+    void controlFieldsAreComplete_data();
+    void controlFieldsAreComplete();
+    void dependsOnTheLibrariesTheProgramLinks();
+    void unpackedProgramOpensItsWindowAndRuns();
+    void lintianReportsNoErrors();
+    void windowsZipHoldsTheProgramAndItsReadme();
+
+private:
+    QTemporaryDir unpacked_;
+};
+
+void tst_Packages::initTestCase() {
+    QVERIFY2(QFile::exists(debianPackage), qPrintable(debianPackage));
+    QVERIFY2(QFile::exists(windowsZip), qPrintable(windowsZip));
+    QVERIFY(unpacked_.isValid());
+    QCOMPARE(QProcess::execute(QStringLiteral("dpkg-deb"),
+                               {QStringLiteral("-x"), debianPackage, unpacked_.path()}),
+             0);
+}
+
+void tst_Packages::debianPackageHoldsTheProgramAndItsDocuments() {
+    const QStringList expected = {
+        QStringLiteral("usr/bin/kymora"),
+        QStringLiteral("usr/share/applications/org.example.Kymora.desktop"),
+        QStringLiteral("usr/share/doc/kymora/changelog.Debian.gz"),
+        QStringLiteral("usr/share/doc/kymora/copyright"),
+        QStringLiteral("usr/share/icons/hicolor/16x16/apps/org.example.Kymora.png"),
+        QStringLiteral("usr/share/icons/hicolor/32x32/apps/org.example.Kymora.png"),
+        QStringLiteral("usr/share/icons/hicolor/scalable/apps/org.example.Kymora.svg"),
+        QStringLiteral("usr/share/lintian/overrides/kymora"),
+        QStringLiteral("usr/share/man/man1/kymora.1.gz"),
+        QStringLiteral("usr/share/metainfo/org.example.Kymora.metainfo.xml"),
+    };
+    QCOMPARE(filesBelow(unpacked_.path()), expected);
+    QFile copyright(unpacked_.filePath(QStringLiteral("usr/share/doc/kymora/copyright")));
+    QVERIFY(copyright.open(QIODevice::ReadOnly));
+    QVERIFY(copyright.readLine().startsWith(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+}
+
+void tst_Packages::controlFieldsAreComplete_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("package") << "Package"
+                             << "kymora";
+    QTest::newRow("version") << "Version"
+                             << "1.00-1";
+    QTest::newRow("architecture") << "Architecture"
+                                  << "amd64";
+    QTest::newRow("maintainer") << "Maintainer"
+                                << "The Kymora developers <kymora@example.org>";
+    QTest::newRow("section") << "Section"
+                             << "education";
+    QTest::newRow("priority") << "Priority"
+                              << "optional";
+    QTest::newRow("homepage") << "Homepage"
+                              << "https://example.org/kymora";
+}
+
+void tst_Packages::controlFieldsAreComplete() {
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QCOMPARE(controlField(field), value);
+    QVERIFY(controlField(QStringLiteral("Description"))
+                .startsWith(QStringLiteral("demonstration of light paths")));
+    QVERIFY(controlField(QStringLiteral("Installed-Size")).toInt() > 0);
+}
+
+void tst_Packages::dependsOnTheLibrariesTheProgramLinks() {
+    const QString depends = controlField(QStringLiteral("Depends"));
+    for (const QString &package : {QStringLiteral("libqt6widgets6 ("),
+                                   QStringLiteral("libqt6gui6 ("), QStringLiteral("libqt6core6 ("),
+                                   QStringLiteral("libc6 ("), QStringLiteral("libstdc++6 (")})
+        QVERIFY2(depends.contains(package), qPrintable(depends));
+}
+
+// The unpacked program, not the one in the build tree: a library loaded into it presses Start
+// once its window is open and ends it with 42 when the run has drawn its green resultant.
+void tst_Packages::unpackedProgramOpensItsWindowAndRuns() {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KYMORA_DRIVE_START));
+    program.setProcessEnvironment(environment);
+    program.start(unpacked_.filePath(QStringLiteral("usr/bin/kymora")), {});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 42);
+}
+
+void tst_Packages::lintianReportsNoErrors() {
+    QProcess lintian;
+    lintian.start(QStringLiteral("lintian"),
+                  {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), debianPackage});
+    QVERIFY(lintian.waitForFinished(120000));
+    const QString report = QString::fromUtf8(lintian.readAllStandardOutput());
+    QVERIFY2(lintian.exitCode() == 0, qPrintable(report));
+    QVERIFY2(!report.contains(QStringLiteral("E: ")), qPrintable(report));
+}
+
+void tst_Packages::windowsZipHoldsTheProgramAndItsReadme() {
+    QTemporaryDir extracted;
+    QProcess tar;
+    tar.setWorkingDirectory(extracted.path());
+    tar.start(QStringLiteral("cmake"),
+              {QStringLiteral("-E"), QStringLiteral("tar"), QStringLiteral("xf"), windowsZip});
+    QVERIFY(tar.waitForFinished(30000));
+    QCOMPARE(tar.exitCode(), 0);
+    QCOMPARE(filesBelow(extracted.path()),
+             (QStringList{QStringLiteral("README.txt"), QStringLiteral("kymora.exe")}));
+
+    QFile readme(extracted.filePath(QStringLiteral("README.txt")));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QByteArray text = readme.readAll();
+    QVERIFY(text.startsWith("Kymora 1.00 for Windows\r\n"));
+    QVERIFY(text.contains("double-click kymora.exe"));
+    QCOMPARE(text.count('\n'), text.count("\r\n"));
+
+    const QMap<QString, QString> version =
+        versionStrings(extracted.filePath(QStringLiteral("kymora.exe")));
+    QCOMPARE(version.value(QStringLiteral("FileVersion")), QStringLiteral("1.00"));
+    QCOMPARE(version.value(QStringLiteral("OriginalFilename")), QStringLiteral("kymora.exe"));
+}
+
+QTEST_APPLESS_MAIN(tst_Packages)
+#include "tst_packages.moc"
