@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdio>
 
 // One line of the pace benchmarks, the same for both programs, for a script to read:
@@ -19,4 +20,16 @@ inline void reportPace(const char *platform, bool grating, int speed, double mea
                 platform, grating ? "grating" : "ordinary", speed, nominal, measuredMs, cpuMs,
                 measuredMs / nominal);
     std::fflush(stdout);
+}
+
+// Times one run, on the monotonic clock and on the process's processor-time clock, and prints
+// its line.
+template <typename CpuClock, typename Run>
+void measurePace(const char *platform, bool grating, int speed, CpuClock cpuMilliseconds, Run run) {
+    const double cpuBefore = cpuMilliseconds();
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    const std::chrono::duration<double, std::milli> measured =
+        std::chrono::steady_clock::now() - start;
+    reportPace(platform, grating, speed, measured.count(), cpuMilliseconds() - cpuBefore);
 }

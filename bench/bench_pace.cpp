@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include <chrono>
 #include <ctime>
 
 namespace {
@@ -24,13 +23,8 @@ double processCpuMilliseconds() {
 void measure(frmKymora &window, bool grating, int speed) {
     (grating ? window.opAno : window.opNe)->setChecked(true);
     window.HScroll1->setValue(speed);
-    const double cpuBefore = processCpuMilliseconds();
-    const auto start = std::chrono::steady_clock::now();
-    window.cmdStart_Click();
-    const std::chrono::duration<double, std::milli> measured =
-        std::chrono::steady_clock::now() - start;
-    const double cpu = processCpuMilliseconds() - cpuBefore;
-    reportPace(qPrintable(QGuiApplication::platformName()), grating, speed, measured.count(), cpu);
+    measurePace(qPrintable(QGuiApplication::platformName()), grating, speed, processCpuMilliseconds,
+                [&window] { window.cmdStart_Click(); });
 }
 
 } // namespace

@@ -6,8 +6,6 @@
 #include "PaceReport.h"
 #include "win32/frmKymora.h"
 
-#include <chrono>
-
 namespace {
 
 double processCpuMilliseconds() {
@@ -22,13 +20,8 @@ double processCpuMilliseconds() {
 void measure(frmKymora &window, bool grating, int speed) {
     grating ? window.opAno_Click() : window.opNe_Click();
     speed == 1 ? window.opRychlá_Click() : window.opPomala_Click();
-    const double cpuBefore = processCpuMilliseconds();
-    const auto start = std::chrono::steady_clock::now();
-    window.cmdStart_Click();
-    const std::chrono::duration<double, std::milli> measured =
-        std::chrono::steady_clock::now() - start;
-    const double cpu = processCpuMilliseconds() - cpuBefore;
-    reportPace("windows", grating, speed, measured.count(), cpu);
+    measurePace("windows", grating, speed, processCpuMilliseconds,
+                [&window] { window.cmdStart_Click(); });
 }
 
 } // namespace

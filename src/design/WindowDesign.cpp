@@ -78,6 +78,21 @@ const ControlDesign *findControl(std::string_view name) {
     return found == controls.end() ? nullptr : &*found;
 }
 
+PixelRect placeInClientArea(const ControlDesign &control) {
+    PixelRect place = inPixels(control.geometry);
+    if (!control.container.empty()) {
+        const PixelRect frame = inPixels(findControl(control.container)->geometry);
+        place.left += frame.left;
+        place.top += frame.top;
+    }
+    return place;
+}
+
+bool isShownAtStart(const ControlDesign &control) {
+    return control.visible &&
+           (control.container.empty() || findControl(control.container)->visible);
+}
+
 ClientSize clientAreaSize() {
     return {DrawingArea::right + DrawingArea::left, DrawingArea::bottom + DrawingArea::left};
 }

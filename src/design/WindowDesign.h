@@ -74,6 +74,9 @@ struct PixelRect {
 
 PixelRect inPixels(const TwipsRect &twips);
 
+// The resolution the design's pixels are meant for.
+inline constexpr int designDotsPerInch = 96;
+
 enum class TextAlignment { left, centred };
 
 inline constexpr int noTabStop = -1;
@@ -98,6 +101,12 @@ const std::array<ControlDesign, controlCount> &windowControls();
 
 // The control of that name; nullptr when there is none.
 const ControlDesign *findControl(std::string_view name);
+
+// Where a control lies in the client area, in pixels: an option button within its frame.
+PixelRect placeInClientArea(const ControlDesign &control);
+
+// Whether a control is shown when the window opens: it and its frame are visible.
+bool isShownAtStart(const ControlDesign &control);
 
 // The client area holds the whole drawing area with a margin as wide as its left one.
 struct ClientSize {

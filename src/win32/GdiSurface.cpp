@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr double designDpi = 96;
+double scaleAt(int dpi) {
+    return double(dpi) / designDotsPerInch;
+}
 
 RECT rectOf(POINT from, POINT to) {
     return {std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
@@ -44,9 +46,8 @@ UINT textFormat(TextAlignment alignment) {
 } // namespace
 
 GdiSurface::GdiSurface(HWND window, int dpi, const ControlFonts &fonts)
-    : window_(window), scale_(dpi / designDpi), fonts_(&fonts) {
-    const ClientSize client = clientAreaSize();
-    createPicture({toDevice(client.width), toDevice(client.height)});
+    : window_(window), scale_(scaleAt(dpi)), fonts_(&fonts) {
+    createPicture(pictureSize());
     RECT all{0, 0, size_.cx, size_.cy};
     fillWithBackground(dc_.get(), all);
     for (const ControlDesign &design : windowControls()) {
@@ -75,23 +76,25 @@ void GdiSurface::createPicture(SIZE size) {
     size_ = size;
 }
 
-void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
-    const double scale = dpi / designDpi;
+// The client area's picture at the current scale.
+SIZE GdiSurface::pictureSize() const {
     const ClientSize client = clientAreaSize();
-    const SIZE size{static_cast<LONG>(std::lround(client.width * scale)),
-                    static_cast<LONG>(std::lround(client.height * scale))};
+    return {toDevice(client.width), toDevice(client.height)};
+}
+
+void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
     MemoryDC previousDC;
     const Bitmap previous(CreateCompatibleBitmap(dc_.get(), size_.cx, size_.cy));
     {
         const Selection copy(previousDC.get(), previous.get());
         BitBlt(previousDC.get(), 0, 0, size_.cx, size_.cy, dc_.get(), 0, 0, SRCCOPY);
         const SIZE previousSize = size_;
-        createPicture(size);
+        scale_ = scaleAt(dpi);
+        createPicture(pictureSize());
         SetStretchBltMode(dc_.get(), HALFTONE);
-        StretchBlt(dc_.get(), 0, 0, size.cx, size.cy, previousDC.get(), 0, 0, previousSize.cx,
+        StretchBlt(dc_.get(), 0, 0, size_.cx, size_.cy, previousDC.get(), 0, 0, previousSize.cx,
                    previousSize.cy, SRCCOPY);
     }
-    scale_ = scale;
     fonts_ = &fonts;
     InvalidateRect(window_, nullptr, FALSE);
 }

@@ -44,6 +44,7 @@ private:
         TextAlignment alignment;
     };
 
+    SIZE pictureSize() const;
     void createPicture(SIZE size);
     int toDevice(double designPixels) const;
     double toDesignPixels(float value) const;

@@ -18,7 +18,6 @@ constexpr wchar_t windowClassName[] = L"frmKymora";
 constexpr wchar_t iconName[] = L"IDI_ICON1";
 constexpr wchar_t programName[] = L"Kymora";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr double designDpi = 96;
 
 // Controls are numbered from here in design order, clear of IDOK and IDCANCEL.
 constexpr int firstControlId = 100;
@@ -171,13 +170,11 @@ void frmKymora::createControls() {
         const NativeControl native = nativeControl(design.kind);
         HWND created = nullptr;
         if (native.windowClass) {
-            const ControlDesign *frame =
-                design.container.empty() ? nullptr : findControl(design.container);
-            const bool visible = design.visible && (!frame || frame->visible);
-            created = CreateWindowExW(
-                0, native.windowClass, toWide(design.caption).c_str(),
-                WS_CHILD | WS_CLIPSIBLINGS | native.style | (visible ? WS_VISIBLE : 0), 0, 0, 0, 0,
-                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+            const DWORD visible = isShownAtStart(design) ? WS_VISIBLE : 0;
+            created = CreateWindowExW(0, native.windowClass, toWide(design.caption).c_str(),
+                                      WS_CHILD | WS_CLIPSIBLINGS | native.style | visible, 0, 0, 0,
+                                      0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                      instance_, nullptr);
             if (design.kind == ControlKind::frame)
                 SetWindowSubclass(created, frameWithBackground, 0,
                                   reinterpret_cast<DWORD_PTR>(background_.get()));
@@ -222,7 +219,7 @@ void frmKymora::orderForTabbing() {
 }
 
 int frmKymora::scaled(int designPixels) const {
-    return MulDiv(designPixels, dpi_, static_cast<int>(designDpi));
+    return MulDiv(designPixels, dpi_, designDotsPerInch);
 }
 
 // Places and sizes every control at the window's resolution and gives it its font. Option
@@ -231,12 +228,7 @@ void frmKymora::layOutControls() {
     for (const Control &entry : controls_) {
         if (!entry.window)
             continue;
-        PixelRect place = inPixels(entry.design->geometry);
-        if (!entry.design->container.empty()) {
-            const PixelRect frame = inPixels(findControl(entry.design->container)->geometry);
-            place.left += frame.left;
-            place.top += frame.top;
-        }
+        const PixelRect place = placeInClientArea(*entry.design);
         MoveWindow(entry.window, scaled(place.left), scaled(place.top), scaled(place.width),
                    scaled(place.height), TRUE);
         SetWindowFont(entry.window, fonts_->get(entry.design->font), TRUE);

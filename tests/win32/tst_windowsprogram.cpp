@@ -34,13 +34,7 @@ const QRect drawingArea(5, 81, 791, 500);
 
 // A control's place in the client area, in design pixels; option buttons lie within their frame.
 QRect placeOf(std::string_view name) {
-    const ControlDesign *design = findControl(name);
-    PixelRect place = inPixels(design->geometry);
-    if (!design->container.empty()) {
-        const PixelRect frame = inPixels(findControl(design->container)->geometry);
-        place.left += frame.left;
-        place.top += frame.top;
-    }
+    const PixelRect place = placeInClientArea(*findControl(name));
     return QRect(place.left, place.top, place.width, place.height);
 }
 
@@ -233,9 +227,7 @@ void tst_WindowsProgram::opensTheWindowWithItsControls() {
     QCOMPARE(wine_->clientArea().size(), QSize(client.width, client.height));
     const QImage shown = wine_->grab();
     for (const ControlDesign &design : windowControls()) {
-        const bool containerVisible =
-            design.container.empty() || findControl(design.container)->visible;
-        if (!design.visible || !containerVisible)
+        if (!isShownAtStart(design))
             continue;
         const QRect place = placeOf(design.name);
         QRect marked = place; // where the control shows something
