@@ -2,8 +2,9 @@
 // to last, and the processor time it takes. One line per mirror and speed, for a script to read:
 //   pace PLATFORM MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 
+#include "FormControls.h"
 #include "PaceReport.h"
-#include "qt/frmKymora.h"
+#include "qt/FormWindow.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -20,24 +21,25 @@ double processCpuMilliseconds() {
     return double(now.tv_sec) * 1000 + double(now.tv_nsec) / 1e6;
 }
 
-void measure(frmKymora &window, bool grating, int speed) {
-    (grating ? window.opAno : window.opNe)->setChecked(true);
-    window.HScroll1->setValue(speed);
+void measure(FormWindow &window, bool grating, int speed) {
+    (grating ? ui.opAno : ui.opNe)->setChecked(true);
+    ui.HScroll1->setValue(speed);
     measurePace(qPrintable(QGuiApplication::platformName()), grating, speed, processCpuMilliseconds,
-                [&window] { window.cmdStart_Click(); });
+                [&window] { window.form().cmdStart_Click(); });
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     // A first run, unmeasured, so that fonts and caches are ready as after any first run.
-    window.HScroll1->setValue(1);
-    window.cmdStart_Click();
+    ui.HScroll1->setValue(1);
+    window.form().cmdStart_Click();
     for (const bool grating : {true, false})
         for (const int speed : {1, 20})
             measure(window, grating, speed);

@@ -1,7 +1,8 @@
 // The cost of drawing and showing a whole default run in the real window, and its memory across a
 // thousand runs.
 
-#include "qt/frmKymora.h"
+#include "FormControls.h"
+#include "qt/FormWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,9 +15,9 @@
 
 namespace {
 
-frmKymora *shownWindow() {
-    static frmKymora *window = [] {
-        auto *w = new frmKymora;
+FormWindow *shownWindow() {
+    static FormWindow *window = [] {
+        auto *w = new FormWindow;
         w->show();
         if (!QTest::qWaitForWindowExposed(w))
             qFatal("the window was not shown");
@@ -28,10 +29,10 @@ frmKymora *shownWindow() {
 // A whole run with the settings after load (far, grating, frequency 2), drawn into the shown
 // window, with pauses that last no time: what drawing and showing a run costs.
 void BM_DefaultRun(benchmark::State &state) {
-    frmKymora *window = shownWindow();
+    FormWindow *window = shownWindow();
     window->nSpomaleni->setText(QStringLiteral("0"));
     for (auto _ : state) {
-        window->cmdStart_Click();
+        window->form().cmdStart_Click();
         QApplication::processEvents();
     }
     window->nSpomaleni->setText(QStringLiteral("1"));
@@ -49,14 +50,14 @@ double residentKilobytes() {
 
 // A thousand runs in a row leave the memory where it was after the first.
 void BM_ThousandRuns(benchmark::State &state) {
-    frmKymora *window = shownWindow();
+    FormWindow *window = shownWindow();
     window->nSpomaleni->setText(QStringLiteral("0"));
-    window->cmdStart_Click();
+    window->form().cmdStart_Click();
     QApplication::processEvents();
     const double before = residentKilobytes();
     for (auto _ : state) {
         for (int run = 0; run < 1000; ++run) {
-            window->cmdStart_Click();
+            window->form().cmdStart_Click();
             QApplication::processEvents();
         }
     }

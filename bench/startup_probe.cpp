@@ -13,15 +13,17 @@
 #include <sys/resource.h>
 
 #if KYMORA_WINDOW == 1
+#include "FormControls.h"
 #include "qt/ApplicationInfo.h"
-#include "qt/frmKymora.h"
+#include "qt/FormWindow.h"
 #endif
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
 #if KYMORA_WINDOW == 1
     describeApplication();
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
 #else
     QWidget window;
     window.resize(800, 585);

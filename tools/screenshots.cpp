@@ -4,9 +4,10 @@
 //
 //   screenshots OUTPUT_DIRECTORY
 
+#include "FormControls.h"
+#include "ForwardingCanvas.h"
 #include "qt/ApplicationInfo.h"
-#include "qt/frmKymora.h"
-#include "canvas/ForwardingCanvas.h"
+#include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 
 #include <QApplication>
@@ -49,9 +50,6 @@ const Combination combinations[] = {
     {"near-ordinary-2", true, false, true}, {"near-ordinary-1", true, false, false},
 };
 
-// The drawing area, where the run draws.
-const QRect drawingArea(5, 81, 791, 500);
-
 bool save(const QImage &image, const QDir &directory, const QString &name) {
     const QString path = directory.filePath(name + QStringLiteral(".png"));
     if (!image.save(path)) {
@@ -74,27 +72,29 @@ int main(int argc, char *argv[]) {
     const QDir directory(QString::fromLocal8Bit(argv[1]));
 
     {
-        frmKymora window;
+        FormWindow window;
+        const Controls ui(window);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
-        window.cmdStart->click();
+        ui.cmdStart->click();
         if (!save(window.grab().toImage(), directory, QStringLiteral("kymora-window")))
             return 1;
     }
 
     std::printf("\n| Picture | Chain length |\n|---|---|\n");
     for (const Combination &combination : combinations) {
-        frmKymora window;
+        FormWindow window;
+        const Controls ui(window);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
-        (combination.near ? window.opBlízko : window.opDaleko)->setChecked(true);
-        (combination.grating ? window.opAno : window.opNe)->setChecked(true);
-        (combination.frequencyTwo ? window.op2 : window.op1)->setChecked(true);
+        (combination.near ? ui.opBlízko : ui.opDaleko)->setChecked(true);
+        (combination.grating ? ui.opAno : ui.opNe)->setChecked(true);
+        (combination.frequencyTwo ? ui.op2 : ui.op1)->setChecked(true);
         ResultantMeter meter(*window.clientArea());
-        window.setRunCanvas(&meter);
-        window.cmdStart_Click();
+        window.form().drawOn(meter);
+        window.form().cmdStart_Click();
         const QImage picture = window.clientArea()->picture().copy(drawingArea);
         if (!save(picture, directory, QString::fromLatin1(combination.file)))
             return 1;

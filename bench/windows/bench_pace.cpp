@@ -4,7 +4,7 @@
 //   pace windows MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 
 #include "PaceReport.h"
-#include "win32/frmKymora.h"
+#include "win32/FormWindow.h"
 
 namespace {
 
@@ -17,27 +17,27 @@ double processCpuMilliseconds() {
     return milliseconds(kernel) + milliseconds(user);
 }
 
-void measure(frmKymora &window, bool grating, int speed) {
-    grating ? window.opAno_Click() : window.opNe_Click();
-    speed == 1 ? window.opRychlá_Click() : window.opPomala_Click();
+void measure(frmKymora &form, bool grating, int speed) {
+    form.select(grating ? Option::opAno : Option::opNe);
+    form.select(speed == 1 ? Option::opRychlá : Option::opPomala);
     measurePace("windows", grating, speed, processCpuMilliseconds,
-                [&window] { window.cmdStart_Click(); });
+                [&form] { form.cmdStart_Click(); });
 }
 
 } // namespace
 
 int main() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!frmKymora::registerClass(instance))
+    if (!FormWindow::registerClass(instance))
         return 1;
-    frmKymora window(instance);
+    FormWindow window(instance);
     if (!window.handle())
         return 1;
     window.show(SW_SHOWNORMAL);
     // A first run, unmeasured, so that fonts and caches are ready as after any first run.
-    window.cmdStart_Click();
+    window.form().cmdStart_Click();
     for (const bool grating : {true, false})
         for (const int speed : {1, 20})
-            measure(window, grating, speed);
+            measure(window.form(), grating, speed);
     return 0;
 }

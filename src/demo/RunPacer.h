@@ -21,6 +21,9 @@ public:
     // Shows everything drawn so far, without waiting.
     void show() { showAndWaitUntil(now()); }
 
+    // The run is over: the window takes the input it held back, in order.
+    virtual void resumeInput() {}
+
 protected:
     RunPacer() = default;
     RunPacer(const RunPacer &) = default;

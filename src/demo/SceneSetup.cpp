@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int bandRows = DrawingArea::bottom - DrawingArea::top + 1; // 500
+constexpr int bandRows = DrawingArea::height; // 500
 constexpr float sourceRadius = 5;
 constexpr float detectorRadius = 5;
 constexpr float stripDotRadius = 1;

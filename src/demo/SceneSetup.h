@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/DrawingArea.h"
 #include "demo/SceneGeometry.h"
 
 class Canvas;
@@ -11,11 +12,3 @@ class Settings;
 //
 // Leaves the pen at pixels, DrawWidth 1, solid fill in light grey.
 SceneGeometry setUpScene(Canvas &canvas, const Settings &settings);
-
-// The rows of the background band: the drawing area, x 5..795, y 81..580.
-struct DrawingArea {
-    static constexpr int left = 5;
-    static constexpr int right = 795;
-    static constexpr int top = 81;
-    static constexpr int bottom = 580;
-};

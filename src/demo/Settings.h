@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 // The four hidden settings fields of the window. Each holds the decimal text of a whole
 // number, written by the option buttons, the scroll bar and the load handler.
@@ -10,6 +12,13 @@ enum class SettingField {
     nDifrakce,  // mirror kind and strip step: "1" ordinary, "2" grating
     nKmitocet,  // frequency multiplier: "1" or "2"
 };
+
+// The field's design name.
+constexpr std::string_view fieldName(SettingField field) {
+    constexpr std::array<std::string_view, 4> names = {"nPoloha", "nSpomaleni", "nDifrakce",
+                                                       "nKmitocet"};
+    return names[static_cast<std::size_t>(field)];
+}
 
 // Read access to the settings fields, as the run sees them.
 class Settings {

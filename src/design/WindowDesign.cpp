@@ -1,7 +1,7 @@
 #include "design/WindowDesign.h"
 
 #include "canvas/PenState.h"
-#include "demo/SceneSetup.h"
+#include "canvas/DrawingArea.h"
 
 #include <algorithm>
 

@@ -18,7 +18,7 @@ void WindowPacer::handleWindowSystemEvents() {
     QCoreApplication::processEvents(withoutUserInput);
 }
 
-void WindowPacer::resumeUserInput() {
+void WindowPacer::resumeInput() {
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
 }

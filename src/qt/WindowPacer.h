@@ -19,5 +19,5 @@ public:
 
     // Has the user input that waited during a run handled, in order, as soon as the event loop
     // runs again. Some window systems keep it where only a wake-up makes the loop look again.
-    static void resumeUserInput();
+    void resumeInput() override;
 };

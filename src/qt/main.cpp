@@ -1,5 +1,5 @@
 #include "qt/ApplicationInfo.h"
-#include "qt/frmKymora.h"
+#include "qt/FormWindow.h"
 
 #include <QApplication>
 
@@ -52,7 +52,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     describeApplication();
 
-    frmKymora window;
+    FormWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -99,13 +99,19 @@ void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+void GdiSurface::scrollTo(POINT origin) {
+    origin_ = origin;
+}
+
 void GdiSurface::paint(HDC target, const RECT &area) const {
     BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(),
-           area.left, area.top, SRCCOPY);
+           area.left + origin_.x, area.top + origin_.y, SRCCOPY);
     // Beyond the picture, when the window is larger: the background.
-    const RECT right{size_.cx, area.top, std::max(area.right, size_.cx), area.bottom};
-    const RECT below{area.left, size_.cy, area.right, std::max(area.bottom, size_.cy)};
-    for (const RECT &outside : {right, below})
+    const LONG right = size_.cx - origin_.x;
+    const LONG bottom = size_.cy - origin_.y;
+    const RECT beside{right, area.top, std::max(area.right, right), area.bottom};
+    const RECT below{area.left, bottom, area.right, std::max(area.bottom, bottom)};
+    for (const RECT &outside : {beside, below})
         if (outside.right > outside.left && outside.bottom > outside.top)
             fillWithBackground(target, outside);
 }
@@ -202,5 +208,6 @@ void GdiSurface::paintCaption(const CaptionState &caption) {
 }
 
 void GdiSurface::markChanged(RECT area) {
+    OffsetRect(&area, -origin_.x, -origin_.y);
     InvalidateRect(window_, &area, FALSE);
 }

@@ -21,8 +21,11 @@ class GdiSurface : public Canvas {
 public:
     GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
 
-    // Paints the picture's part in area onto the window.
+    // Paints the picture's part in area of the client area onto the window.
     void paint(HDC target, const RECT &area) const;
+
+    // The client area shows the picture from this point on, in device pixels.
+    void scrollTo(POINT origin);
 
     // A new resolution: the picture so far is scaled to it, and what is drawn next is drawn at
     // it with the new fonts.
@@ -57,6 +60,7 @@ private:
     double scale_;
     const ControlFonts *fonts_;
     SIZE size_{};
+    POINT origin_{};
     MemoryDC dc_;
     Bitmap picture_;
     std::optional<Selection> selected_;

@@ -78,7 +78,7 @@ void WindowPacer::handleMessagesOtherThanInput() {
         }
 }
 
-void WindowPacer::passOnQuitRequest() {
+void WindowPacer::resumeInput() {
     if (quitRequested_)
         PostQuitMessage(quitCode_);
     quitRequested_ = false;

@@ -20,7 +20,7 @@ public:
     void showAndWaitUntil(Clock::time_point deadline) override;
 
     // A quit request met during a run is posted again here, for the message loop to see.
-    void passOnQuitRequest();
+    void resumeInput() override;
 
 private:
     void handleMessagesOtherThanInput();

@@ -1,4 +1,4 @@
-#include "win32/frmKymora.h"
+#include "win32/FormWindow.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -6,9 +6,9 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
-    if (!frmKymora::registerClass(instance))
+    if (!FormWindow::registerClass(instance))
         return 1;
-    frmKymora window(instance);
+    FormWindow window(instance);
     if (!window.handle())
         return 1;
     window.show(show);

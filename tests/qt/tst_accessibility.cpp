@@ -1,4 +1,5 @@
-#include "qt/frmKymora.h"
+#include "FormControls.h"
+#include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 #include "qt/SurfaceCaption.h"
 
@@ -77,7 +78,8 @@ void tst_Accessibility::everyControlIsNamedOrHidden_data() {
 
 void tst_Accessibility::everyControlIsNamedOrHidden() {
     QFETCH(QString, name);
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QHash<QString, Announced> found;
@@ -94,17 +96,18 @@ void tst_Accessibility::everyControlIsNamedOrHidden() {
 }
 
 void tst_Accessibility::captionsAreAnnouncedOnceShown() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.nSpomaleni->setText(QStringLiteral("0"));
-    window.cmdStart_Click();
+    ui.nSpomaleni->setText(QStringLiteral("0"));
+    window.form().cmdStart_Click();
     QHash<QString, Announced> found;
     collect(QAccessible::queryAccessibleInterface(&window), found);
     QCOMPARE(found.value(QStringLiteral("labSoucet")).name, QStringLiteral("Sum of vectors"));
     QVERIFY(!found.value(QStringLiteral("labSoucet")).invisible);
     QVERIFY(!found.value(QStringLiteral("labDetektor")).invisible);
-    QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(window.labZdroj);
+    QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(ui.labZdroj);
     QCOMPARE(caption->role(), QAccessible::StaticText);
     QCOMPARE(caption->rect().topLeft(), window.clientArea()->mapToGlobal(QPoint(60, 130)));
 }

@@ -1,11 +1,12 @@
 #include "FakeSettings.h"
+#include "FormControls.h"
+#include "ForwardingCanvas.h"
 #include "VirtualPacer.h"
 #include "WindowActions.h"
-#include "qt/frmKymora.h"
-#include "canvas/ForwardingCanvas.h"
+#include "demo/DemonstrationRun.h"
+#include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 #include "qt/SurfaceCaption.h"
-#include "demo/DemonstrationRun.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -19,28 +20,28 @@ const QRgb green = qRgb(0, 0xFF, 0);
 const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
 const QRgb black = qRgb(0, 0, 0);
 
-QList<SurfaceCaption *> placedCaptions(const frmKymora &window) {
-    return {window.labRadiusvektory, window.labCas,   window.labDobaLetu,
-            window.labSoucet,        window.labZdroj, window.labDetektor};
+QList<SurfaceCaption *> placedCaptions(const Controls &ui) {
+    return {ui.labRadiusvektory, ui.labCas,   ui.labDobaLetu,
+            ui.labSoucet,        ui.labZdroj, ui.labDetektor};
 }
 
 // A canvas that draws on the window's surface and looks at the captions when the resultant
 // is drawn, near the end of a run.
 class ProbeCanvas : public ForwardingCanvas {
 public:
-    explicit ProbeCanvas(frmKymora &window)
-        : ForwardingCanvas(*window.clientArea()), window_(window) {}
+    explicit ProbeCanvas(FormWindow &window)
+        : ForwardingCanvas(*window.clientArea()), ui_(window) {}
 
     QList<QRect> captionsAtResultant;
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
         if (colour == colour::green)
-            captionsAtResultant = {window_.labSoucet->geometry(), window_.labDetektor->geometry()};
+            captionsAtResultant = {ui_.labSoucet->geometry(), ui_.labDetektor->geometry()};
         ForwardingCanvas::line(x1, y1, x2, y2, colour);
     }
 
 private:
-    frmKymora &window_;
+    const Controls ui_;
 };
 
 } // namespace
@@ -81,16 +82,17 @@ void tst_EndToEnd::finishedPicture() {
     QFETCH(bool, frequencyOne);
     QFETCH(bool, byKeyboard);
     QFETCH(QPointF, chainEnd);
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     showAndActivate(window);
-    clickOption(near ? window.opBlízko : window.opDaleko);
-    clickOption(ordinary ? window.opNe : window.opAno);
-    clickOption(frequencyOne ? window.op1 : window.op2);
+    clickOption(near ? ui.opBlízko : ui.opDaleko);
+    clickOption(ordinary ? ui.opNe : ui.opAno);
+    clickOption(frequencyOne ? ui.op1 : ui.op2);
     if (byKeyboard) {
-        window.cmdStart->setFocus();
-        QTest::keyClick(window.cmdStart, Qt::Key_Return);
+        ui.cmdStart->setFocus();
+        QTest::keyClick(ui.cmdStart, Qt::Key_Return);
     } else {
-        QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+        QTest::mouseClick(ui.cmdStart, Qt::LeftButton);
     }
     const QImage &picture = window.clientArea()->picture();
 
@@ -108,7 +110,7 @@ void tst_EndToEnd::finishedPicture() {
     QCOMPARE(picture.pixel(detectorX - 7, 300) == background, !lit);
 
     // The six captions, each with its text inside its area.
-    for (SurfaceCaption *caption : placedCaptions(window)) {
+    for (SurfaceCaption *caption : placedCaptions(ui)) {
         QVERIFY(caption->isVisible());
         const QRect area = window.clientArea()->captionArea(*caption);
         const QImage inside = picture.copy(area);
@@ -118,12 +120,12 @@ void tst_EndToEnd::finishedPicture() {
                 textPixels += inside.pixel(x, y) == black;
         QVERIFY2(textPixels > 20, qPrintable(caption->objectName()));
     }
-    QCOMPARE(window.labSoucet->geometry().topLeft(), near ? QPoint(550, 130) : QPoint(480, 130));
-    QCOMPARE(window.labDetektor->geometry().topLeft(), near ? QPoint(140, 275) : QPoint(60, 275));
+    QCOMPARE(ui.labSoucet->geometry().topLeft(), near ? QPoint(550, 130) : QPoint(480, 130));
+    QCOMPARE(ui.labDetektor->geometry().topLeft(), near ? QPoint(140, 275) : QPoint(60, 275));
 
     // The photon vectors' caption wraps to more lines than its rectangle holds: it is painted
     // taller, and its last line, below the rectangle, shows.
-    SurfaceCaption *photons = window.labRadiusvektory;
+    SurfaceCaption *photons = ui.labRadiusvektory;
     const QFontMetrics metrics(photons->font(), &picture);
     const QRect wrapped =
         metrics.boundingRect(QRect(QPoint(0, 0), photons->geometry().size()),
@@ -141,42 +143,45 @@ void tst_EndToEnd::finishedPicture() {
 }
 
 void tst_EndToEnd::captionsMoveOnlyAtTheEndOfARun() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.cmdStart, Qt::LeftButton); // far
-    const QRect farSoucet = window.labSoucet->geometry();
-    const QRect farDetektor = window.labDetektor->geometry();
+    QTest::mouseClick(ui.cmdStart, Qt::LeftButton); // far
+    const QRect farSoucet = ui.labSoucet->geometry();
+    const QRect farDetektor = ui.labDetektor->geometry();
 
     ProbeCanvas probe(window);
     VirtualPacer pacer;
     runDemonstration(probe, FakeSettings("170", "0"), pacer);
     QCOMPARE(probe.captionsAtResultant, QList<QRect>({farSoucet, farDetektor}));
-    QCOMPARE(window.labSoucet->geometry().topLeft(), QPoint(550, 130));
-    QCOMPARE(window.labDetektor->geometry().topLeft(), QPoint(140, 275));
+    QCOMPARE(ui.labSoucet->geometry().topLeft(), QPoint(550, 130));
+    QCOMPARE(ui.labDetektor->geometry().topLeft(), QPoint(140, 275));
 }
 
 void tst_EndToEnd::runAfterARunPaintsOnlyInsideTheBand() {
-    frmKymora twice;
+    FormWindow twice;
+    const Controls twiceUi(twice);
     twice.show();
     QVERIFY(QTest::qWaitForWindowExposed(&twice));
-    clickOption(twice.opBlízko);
-    clickOption(twice.opNe);
-    clickOption(twice.op1);
-    QTest::mouseClick(twice.cmdStart, Qt::LeftButton);
+    clickOption(twiceUi.opBlízko);
+    clickOption(twiceUi.opNe);
+    clickOption(twiceUi.op1);
+    QTest::mouseClick(twiceUi.cmdStart, Qt::LeftButton);
     const QImage afterFirst = twice.clientArea()->picture();
-    clickOption(twice.opDaleko);
-    clickOption(twice.opAno);
-    clickOption(twice.op2);
-    QTest::mouseClick(twice.cmdStart, Qt::LeftButton);
+    clickOption(twiceUi.opDaleko);
+    clickOption(twiceUi.opAno);
+    clickOption(twiceUi.op2);
+    QTest::mouseClick(twiceUi.cmdStart, Qt::LeftButton);
 
-    frmKymora once; // far, grating, 2 from the start
+    FormWindow once; // far, grating, 2 from the start
+    const Controls onceUi(once);
     once.show();
     QVERIFY(QTest::qWaitForWindowExposed(&once));
-    QTest::mouseClick(once.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(onceUi.cmdStart, Qt::LeftButton);
 
     const QImage &second = twice.clientArea()->picture();
-    const QRect band(5, 81, 791, 500);
+    const QRect &band = drawingArea;
     QCOMPARE(second.copy(band), once.clientArea()->picture().copy(band));
     for (int y = 0; y < second.height(); ++y)
         for (int x = 0; x < second.width(); ++x)

@@ -1,7 +1,8 @@
-#include "qt/frmKymora.h"
-#include "canvas/ForwardingCanvas.h"
-#include "qt/PictureSurface.h"
+#include "FormControls.h"
+#include "ForwardingCanvas.h"
 #include "demo/RuntimeError.h"
+#include "qt/FormWindow.h"
+#include "qt/PictureSurface.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -36,7 +37,7 @@ public:
 
 constexpr int noErrorExitCode = 99;
 
-QLineEdit *field(frmKymora &window, const QString &name) {
+QLineEdit *field(FormWindow &window, const QString &name) {
     return window.findChild<QLineEdit *>(name);
 }
 
@@ -75,30 +76,27 @@ void tst_Faults::badTextIsReportedAndEndsTheProgram() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     OperationCounter counter(*window.clientArea());
-    window.setRunCanvas(&counter);
+    window.form().drawOn(counter);
     ::field(window, field)->setText(text);
 
-    // The window's own reporter, with a note of how far the run had drawn.
+    // The window's own error box, with a note of how far the run had drawn when it showed.
     int drawnAtError = -1;
-    window.setErrorReporter([&](const RuntimeError &error) {
-        drawnAtError = counter.drawings;
-        reportErrorAndQuit(&window, error);
-    });
     QString shown;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             shown = box->text();
+            drawnAtError = counter.drawings;
             box->accept();
         }
     });
     closer.start(10);
-    QTimer::singleShot(0, window.cmdStart,
-                       [&] { QTest::mouseClick(window.cmdStart, Qt::LeftButton); });
+    QTimer::singleShot(0, ui.cmdStart, [&] { QTest::mouseClick(ui.cmdStart, Qt::LeftButton); });
     // The program's own event loop, which the error ends. Should no error box come, the loop
     // ends all the same, with a code of its own, and the test fails.
     QTimer::singleShot(20000, qApp, [] { QApplication::exit(noErrorExitCode); });
@@ -128,15 +126,22 @@ void tst_Faults::settingsThatWouldHangDoNot() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(int, strips);
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     OperationCounter counter(*window.clientArea());
-    window.setRunCanvas(&counter);
-    window.setErrorReporter([](const RuntimeError &error) { QFAIL(error.what()); });
+    window.form().drawOn(counter);
+    QTimer closer; // an error box, should one come, is closed: the test then fails below
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    closer.start(10);
     ::field(window, field)->setText(text);
 
-    QTest::mouseClick(window.cmdStart, Qt::LeftButton); // returns: the run is over
+    QTest::mouseClick(ui.cmdStart, Qt::LeftButton); // returns: the run is over
+    QVERIFY(!window.form().hasEnded());
     QCOMPARE(counter.strips, strips);
     QCOMPARE(counter.resultant.p1(), QPointF(450, 200));
     if (strips == 0)

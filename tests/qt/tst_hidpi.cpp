@@ -1,4 +1,5 @@
-#include "qt/frmKymora.h"
+#include "FormControls.h"
+#include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 
 #include <QLineEdit>
@@ -21,7 +22,8 @@ void tst_HiDpi::initTestCase() {
 }
 
 void tst_HiDpi::pictureIsHeldAtDeviceResolution() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     const QImage &picture = window.clientArea()->picture();
     QCOMPARE(picture.devicePixelRatio(), 2.0);
     QCOMPARE(picture.size(), QSize(1600, 1170));
@@ -29,15 +31,16 @@ void tst_HiDpi::pictureIsHeldAtDeviceResolution() {
 }
 
 void tst_HiDpi::runDrawsAtDeviceResolution() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     PictureSurface *surface = window.clientArea();
     surface->setScaleMode(ScaleMode::pixels);
     for (int y = 70; y <= 590; ++y)
         surface->line(0, float(y), 800, float(y), 0x0000FF);
-    window.nSpomaleni->setText(QStringLiteral("0"));
-    window.cmdStart_Click();
+    ui.nSpomaleni->setText(QStringLiteral("0"));
+    window.form().cmdStart_Click();
     const QImage &picture = surface->picture();
     const QRgb background = qRgb(0xC0, 0xC0, 0xC0);
     const QRgb marker = qRgb(0xFF, 0, 0);

@@ -1,6 +1,7 @@
+#include "FormControls.h"
 #include "QueuedInput.h"
 #include "WindowActions.h"
-#include "qt/frmKymora.h"
+#include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ namespace {
 // whether every drawing had been painted when a pause ended.
 class WatchedPacer : public WindowPacer {
 public:
-    explicit WatchedPacer(frmKymora &window) : window_(window) {}
+    explicit WatchedPacer(FormWindow &window) : window_(window) {}
 
     std::function<void()> atPause; // done at the pause numbered actAt
     int actAt = 1;
@@ -49,7 +50,7 @@ public:
     }
 
 private:
-    frmKymora &window_;
+    FormWindow &window_;
     bool waiting_ = false;
 };
 
@@ -106,18 +107,19 @@ void tst_Pacing::aRunLastsAtLeastItsPauses() {
     QFETCH(int, mirror);
     QFETCH(int, speed);
     QFETCH(int, nominalMilliseconds);
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     WatchedPacer pacer(window);
-    window.setRunPacer(&pacer);
+    window.form().waitThrough(pacer);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clickOption(mirror == grating ? window.opAno : window.opNe);
-    window.HScroll1->setValue(speed);
-    QCOMPARE(window.nSpomaleni->text(), QString::number(speed));
+    clickOption(mirror == grating ? ui.opAno : ui.opNe);
+    ui.HScroll1->setValue(speed);
+    QCOMPARE(ui.nSpomaleni->text(), QString::number(speed));
 
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdStart, Qt::LeftButton);
     const qint64 measured = clock.elapsed();
     qInfo("run: %lld ms for %d ms of pauses", measured, nominalMilliseconds);
     QVERIFY2(measured >= nominalMilliseconds, qPrintable(QString::number(measured)));
@@ -128,42 +130,42 @@ void tst_Pacing::aRunLastsAtLeastItsPauses() {
 // A click on an option, a key, a click on the scroll bar's arrow and a click on Exit, all made
 // during a run: none acts on the run, and all act, in the order they were made, once it is over.
 void tst_Pacing::inputDuringARunIsHandledInOrderAfterIt() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     WatchedPacer pacer(window);
-    window.setRunPacer(&pacer);
+    window.form().waitThrough(pacer);
     showAndActivate(window);
-    QCOMPARE(window.focusWidget(), window.cmdStart);
+    QCOMPARE(window.focusWidget(), ui.cmdStart);
 
     pacer.actAt = 3;
     pacer.atPause = [&] {
-        queueClick(window.opBlízko, QPoint(6, window.opBlízko->height() / 2));
+        queueClick(ui.opBlízko, QPoint(6, ui.opBlízko->height() / 2));
         queueKey(&window, Qt::Key_Tab); // from Near, which the click focused, to the bar
-        queueClick(window.HScroll1,
-                   scrollBarPart(window.HScroll1, QStyle::SC_ScrollBarAddLine).center());
-        queueClick(window.cndKonec);
+        queueClick(ui.HScroll1, scrollBarPart(ui.HScroll1, QStyle::SC_ScrollBarAddLine).center());
+        queueClick(ui.cndKonec);
     };
     QStringList changedDuringRun;
     pacer.atEveryLaterPause = [&] {
-        if (window.nPoloha->text() != QStringLiteral("0"))
+        if (ui.nPoloha->text() != QStringLiteral("0"))
             changedDuringRun << QStringLiteral("nPoloha");
-        if (window.HScroll1->value() != 1 || window.nSpomaleni->text() != QStringLiteral("1"))
+        if (ui.HScroll1->value() != 1 || ui.nSpomaleni->text() != QStringLiteral("1"))
             changedDuringRun << QStringLiteral("speed");
-        if (window.focusWidget() != window.cmdStart)
+        if (window.focusWidget() != ui.cmdStart)
             changedDuringRun << QStringLiteral("focus");
         if (!window.isVisible())
             changedDuringRun << QStringLiteral("closed");
     };
-    QTest::keyClick(window.cmdStart, Qt::Key_Space);
+    QTest::keyClick(ui.cmdStart, Qt::Key_Space);
     QCOMPARE(changedDuringRun, QStringList());
     QCOMPARE(pacer.pauses, 21);
 
     // The run is over: the input is handled now, in order.
     InputLog log;
     QTRY_VERIFY(!window.isVisible());
-    QCOMPARE(window.nPoloha->text(), QStringLiteral("170"));
-    QVERIFY(window.opBlízko->isChecked());
-    QCOMPARE(window.HScroll1->value(), 2);
-    QCOMPARE(window.nSpomaleni->text(), QStringLiteral("2"));
+    QCOMPARE(ui.nPoloha->text(), QStringLiteral("170"));
+    QVERIFY(ui.opBlízko->isChecked());
+    QCOMPARE(ui.HScroll1->value(), 2);
+    QCOMPARE(ui.nSpomaleni->text(), QStringLiteral("2"));
     QCOMPARE(log.entries,
              QStringList({QStringLiteral("release opBlízko"), QStringLiteral("key Tab"),
                           QStringLiteral("release HScroll1"), QStringLiteral("release cndKonec")}));
@@ -172,17 +174,17 @@ void tst_Pacing::inputDuringARunIsHandledInOrderAfterIt() {
 // Closing the window from its title bar during a run ends the program when the run is over,
 // with exit code 0.
 void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     WatchedPacer pacer(window);
-    window.setRunPacer(&pacer);
+    window.form().waitThrough(pacer);
     showAndActivate(window);
     bool closedDuringRun = false;
     pacer.actAt = 2;
     pacer.atPause = [&] { queueClose(&window); };
     pacer.atEveryLaterPause = [&] { closedDuringRun = closedDuringRun || !window.isVisible(); };
 
-    QTimer::singleShot(0, window.cmdStart,
-                       [&] { QTest::mouseClick(window.cmdStart, Qt::LeftButton); });
+    QTimer::singleShot(0, ui.cmdStart, [&] { QTest::mouseClick(ui.cmdStart, Qt::LeftButton); });
     // Should the close never come, the program's loop ends all the same, with another code.
     QTimer::singleShot(30000, qApp, [] { QApplication::exit(99); });
     const int exitCode = QApplication::exec();
@@ -194,22 +196,23 @@ void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
 
 // A second press of Start during a run starts the next run after the first, never inside it.
 void tst_Pacing::noRunStartsInsideAnother() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     WatchedPacer pacer(window);
-    window.setRunPacer(&pacer);
+    window.form().waitThrough(pacer);
     showAndActivate(window);
     pacer.actAt = 2;
     pacer.atPause = [&] {
-        queueClick(window.cmdStart);
+        queueClick(ui.cmdStart);
         queueKey(&window, Qt::Key_Return);
-        window.cmdStart_Click(); // straight from code: ignored while a run goes on
+        window.form().cmdStart_Click(); // straight from code: ignored while a run goes on
     };
-    QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdStart, Qt::LeftButton);
     QCOMPARE(pacer.pauses, 21);
     // The click and the key, each a run of its own, after the first.
     QTRY_COMPARE(pacer.pauses, 63);
     QVERIFY(!pacer.waitedInsideAWait);
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.form().isRunning());
 }
 
 #ifdef KYMORA_TEST_X11
@@ -218,11 +221,12 @@ void tst_Pacing::noRunStartsInsideAnother() {
 void tst_Pacing::answersPingsAndRepaintsDuringARun() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X server");
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     WatchedPacer pacer(window);
-    window.setRunPacer(&pacer);
+    window.form().waitThrough(pacer);
     showAndActivate(window);
-    window.HScroll1->setValue(20);
+    ui.HScroll1->setValue(20);
 
     XClient client;
     QVERIFY(client.isConnected());
@@ -230,7 +234,7 @@ void tst_Pacing::answersPingsAndRepaintsDuringARun() {
     XClient::Probe probe;
     pacer.actAt = 2;
     pacer.atPause = [&] { probe = client.probeDuringRun(windowId); };
-    QTest::mouseClick(window.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdStart, Qt::LeftButton);
     const XClient::Result result = probe.get();
     qInfo("ping answered %d in %ld ms; pixels %06x %06x", result.pingAnswered,
           result.pingMilliseconds, result.sourcePixel, result.bandPixel);

@@ -1,8 +1,9 @@
+#include "FormControls.h"
+#include "ForwardingCanvas.h"
 #include "FourDecimals.h"
 #include "QueuedInput.h"
 #include "WindowActions.h"
-#include "qt/frmKymora.h"
-#include "canvas/ForwardingCanvas.h"
+#include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <random>
 
 namespace {
@@ -22,7 +24,6 @@ namespace {
 constexpr int defaultActions = 10000;
 constexpr unsigned defaultSeed = 20261208;
 constexpr int runsAtSlowestSpeed = 3;
-const QRect band(5, 81, 791, 500);
 
 // The settings as texts, in the order nPoloha, nSpomaleni, nDifrakce, nKmitocet.
 struct Settings4 {
@@ -30,9 +31,8 @@ struct Settings4 {
     bool operator==(const Settings4 &) const = default;
 };
 
-Settings4 settingsOf(const frmKymora &window) {
-    return {window.nPoloha->text(), window.nSpomaleni->text(), window.nDifrakce->text(),
-            window.nKmitocet->text()};
+Settings4 settingsOf(const Controls &ui) {
+    return {ui.nPoloha->text(), ui.nSpomaleni->text(), ui.nDifrakce->text(), ui.nKmitocet->text()};
 }
 
 // What a run must draw, worked out from the settings alone.
@@ -152,13 +152,24 @@ private:
     void checkSettings(const Settings4 &before, int barBefore);
     void checkRun(const Settings4 &settings);
     QString where() const;
+    void openWindow();
 
+    // The window the actions go to, with its controls and a recorder of its runs. Exit ends its
+    // program; the actions go on in a new one.
+    struct Session {
+        FormWindow window;
+        const Controls ui{window};
+        RunRecorder recorder{*window.clientArea()};
+    };
+    std::unique_ptr<Session> session_;
+    int runsOfEndedSessions_ = 0;
     std::mt19937 random_;
     unsigned seed_ = defaultSeed;
     int action_ = 0;
     QString lastAction_;
     int slowRunsLeft_ = runsAtSlowestSpeed;
-    frmKymora *window_ = nullptr;
+    FormWindow *window_ = nullptr;
+    const Controls *ui_ = nullptr;
     RunRecorder *recorder_ = nullptr;
     QuickPacer pacer_;
     // The settings when the current action began, and the input queued during its run.
@@ -188,8 +199,8 @@ int pick(std::mt19937 &random, int count) {
 
 // One of the six option buttons a user can see and click.
 QRadioButton *tst_RandomActions::anyShownOption() {
-    QRadioButton *options[] = {window_->op1,  window_->op2,      window_->opAno,
-                               window_->opNe, window_->opDaleko, window_->opBlízko};
+    QRadioButton *options[] = {ui_->op1,  ui_->op2,      ui_->opAno,
+                               ui_->opNe, ui_->opDaleko, ui_->opBlízko};
     return options[pick(random_, 6)];
 }
 
@@ -200,25 +211,25 @@ void tst_RandomActions::clickOption() {
 }
 
 void tst_RandomActions::clickScrollBar() {
-    QScrollBar *bar = window_->HScroll1;
+    QScrollBar *bar = ui_->HScroll1;
     const int x = pick(random_, bar->width());
     lastAction_ = QStringLiteral("click the scroll bar at %1").arg(x);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
 }
 
 void tst_RandomActions::dragScrollBar(int toValue) {
-    QScrollBar *bar = window_->HScroll1;
+    QScrollBar *bar = ui_->HScroll1;
     const QPoint from = scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     const int groove = bar->width() - 2 * bar->height();
     const int x = bar->height() + groove * (toValue - 1) / 19;
     const QPoint to(x, from.y());
     lastAction_ = QStringLiteral("drag the scroll bar from %1 to %2").arg(from.x()).arg(x);
-    const QString speedBefore = window_->nSpomaleni->text();
+    const QString speedBefore = ui_->nSpomaleni->text();
     QTest::mousePress(bar, Qt::LeftButton, {}, from);
     QTest::mouseMove(bar, (from + to) / 2);
     QTest::mouseMove(bar, to);
     // Nothing is written while the thumb is dragged.
-    QVERIFY2(window_->nSpomaleni->text() == speedBefore, qPrintable(where()));
+    QVERIFY2(ui_->nSpomaleni->text() == speedBefore, qPrintable(where()));
     QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
 }
 
@@ -232,26 +243,25 @@ void tst_RandomActions::pressKey() {
     lastAction_ =
         QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), focus->objectName());
     const bool startsRun =
-        focus == window_->cmdStart && (key == Qt::Key_Return || key == Qt::Key_Space);
-    if (startsRun && window_->nSpomaleni->text() != QStringLiteral("1"))
+        focus == ui_->cmdStart && (key == Qt::Key_Return || key == Qt::Key_Space);
+    if (startsRun && ui_->nSpomaleni->text() != QStringLiteral("1"))
         return dragScrollBar(1); // keep the speed at its lowest
     QTest::keyClick(focus, key);
 }
 
 void tst_RandomActions::pressStart() {
-    if (window_->nSpomaleni->text() != QStringLiteral("1")) {
+    if (ui_->nSpomaleni->text() != QStringLiteral("1")) {
         dragScrollBar(1); // keep the speed at its lowest
         return;
     }
     lastAction_ = QStringLiteral("click Start");
-    QTest::mouseClick(window_->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(ui_->cmdStart, Qt::LeftButton);
 }
 
 // A click where a hidden control lies: it reaches whatever is shown there instead.
 void tst_RandomActions::attemptHiddenControl() {
-    QWidget *hidden[] = {window_->nPoloha,   window_->nSpomaleni, window_->nDifrakce,
-                         window_->nKmitocet, window_->frmAnimace, window_->opPomala,
-                         window_->opPomalej, window_->opRychlá};
+    QWidget *hidden[] = {ui_->nPoloha,    ui_->nSpomaleni, ui_->nDifrakce, ui_->nKmitocet,
+                         ui_->frmAnimace, ui_->opPomala,   ui_->opPomalej, ui_->opRychlá};
     QWidget *control = hidden[pick(random_, 8)];
     const QPoint centre = control->mapTo(window_->clientArea(), control->rect().center());
     QWidget *target = window_->clientArea()->childAt(centre);
@@ -265,7 +275,7 @@ void tst_RandomActions::attemptHiddenControl() {
 // At a pause of a run: nothing has changed since the run began, and the user may click an
 // option or an arrow of the scroll bar, which waits for the run's end.
 void tst_RandomActions::actDuringRun() {
-    QVERIFY2(settingsOf(*window_) == before_ && window_->HScroll1->value() == barBefore_,
+    QVERIFY2(settingsOf(*ui_) == before_ && ui_->HScroll1->value() == barBefore_,
              qPrintable(where() + QStringLiteral(": settings changed during a run")));
     if (pick(random_, 8) != 0)
         return;
@@ -277,7 +287,7 @@ void tst_RandomActions::actDuringRun() {
         return;
     }
     const bool up = pick(random_, 2) == 0;
-    QScrollBar *bar = window_->HScroll1;
+    QScrollBar *bar = ui_->HScroll1;
     queueClick(bar,
                scrollBarPart(bar, up ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
                    .center());
@@ -301,11 +311,11 @@ void tst_RandomActions::checkInputAfterRun(const Settings4 &before, int barBefor
     int bar = barBefore;
     for (int step : queuedArrows_)
         bar = std::clamp(bar + step, 1, 20);
-    QVERIFY2(window_->HScroll1->value() == bar, qPrintable(context));
+    QVERIFY2(ui_->HScroll1->value() == bar, qPrintable(context));
     if (bar != barBefore)
-        QVERIFY2(window_->nSpomaleni->text() == QString::number(bar), qPrintable(context));
+        QVERIFY2(ui_->nSpomaleni->text() == QString::number(bar), qPrintable(context));
     else
-        QVERIFY2(window_->nSpomaleni->text() == before.spomaleni, qPrintable(context));
+        QVERIFY2(ui_->nSpomaleni->text() == before.spomaleni, qPrintable(context));
     queuedOptions_.clear();
     queuedArrows_.clear();
 }
@@ -334,7 +344,7 @@ void tst_RandomActions::act() {
 
 // Each field holds a text its writers may write, and the selections shown agree with it.
 void tst_RandomActions::checkSettings(const Settings4 &before, int barBefore) {
-    const Settings4 now = settingsOf(*window_);
+    const Settings4 now = settingsOf(*ui_);
     const QString context = where();
     QVERIFY2(now.poloha == QStringLiteral("0") || now.poloha == QStringLiteral("170"),
              qPrintable(context));
@@ -342,23 +352,23 @@ void tst_RandomActions::checkSettings(const Settings4 &before, int barBefore) {
              qPrintable(context));
     QVERIFY2(now.kmitocet == QStringLiteral("1") || now.kmitocet == QStringLiteral("2"),
              qPrintable(context));
-    QVERIFY2(window_->opDaleko->isChecked() == (now.poloha == QStringLiteral("0")) &&
-                 window_->opBlízko->isChecked() != window_->opDaleko->isChecked(),
+    QVERIFY2(ui_->opDaleko->isChecked() == (now.poloha == QStringLiteral("0")) &&
+                 ui_->opBlízko->isChecked() != ui_->opDaleko->isChecked(),
              qPrintable(context));
-    QVERIFY2(window_->opAno->isChecked() == (now.difrakce == QStringLiteral("2")) &&
-                 window_->opNe->isChecked() != window_->opAno->isChecked(),
+    QVERIFY2(ui_->opAno->isChecked() == (now.difrakce == QStringLiteral("2")) &&
+                 ui_->opNe->isChecked() != ui_->opAno->isChecked(),
              qPrintable(context));
-    QVERIFY2(window_->op2->isChecked() == (now.kmitocet == QStringLiteral("2")) &&
-                 window_->op1->isChecked() != window_->op2->isChecked(),
+    QVERIFY2(ui_->op2->isChecked() == (now.kmitocet == QStringLiteral("2")) &&
+                 ui_->op1->isChecked() != ui_->op2->isChecked(),
              qPrintable(context));
     // The speed: the bar's value once it has moved, else as it was.
-    const int bar = window_->HScroll1->value();
+    const int bar = ui_->HScroll1->value();
     QVERIFY2(bar >= 1 && bar <= 20, qPrintable(context));
     const QString speed = bar != barBefore ? QString::number(bar) : before.spomaleni;
     QVERIFY2(now.spomaleni == speed, qPrintable(context));
     // The hidden speed buttons keep the selection the load gave them.
-    QVERIFY2(window_->opRychlá->isChecked() && !window_->opPomalej->isChecked() &&
-                 !window_->opPomala->isChecked(),
+    QVERIFY2(ui_->opRychlá->isChecked() && !ui_->opPomalej->isChecked() &&
+                 !ui_->opPomala->isChecked(),
              qPrintable(context));
 }
 
@@ -381,29 +391,36 @@ void tst_RandomActions::checkRun(const Settings4 &settings) {
     QVERIFY2(recorder_->captionPlaces.value(QStringLiteral("labDetektor")) == expected.detektor,
              qPrintable(context));
 
-    frmKymora fresh;
-    fresh.opBlízko->setChecked(settings.poloha == QStringLiteral("170"));
-    fresh.opNe->setChecked(settings.difrakce == QStringLiteral("1"));
-    fresh.op1->setChecked(settings.kmitocet == QStringLiteral("1"));
-    fresh.nSpomaleni->setText(QStringLiteral("0"));
-    fresh.cmdStart_Click();
-    QVERIFY2(window_->clientArea()->picture().copy(band) ==
-                 fresh.clientArea()->picture().copy(band),
+    FormWindow fresh;
+    const Controls freshUi(fresh);
+    freshUi.opBlízko->setChecked(settings.poloha == QStringLiteral("170"));
+    freshUi.opNe->setChecked(settings.difrakce == QStringLiteral("1"));
+    freshUi.op1->setChecked(settings.kmitocet == QStringLiteral("1"));
+    freshUi.nSpomaleni->setText(QStringLiteral("0"));
+    fresh.form().cmdStart_Click();
+    QVERIFY2(window_->clientArea()->picture().copy(drawingArea) ==
+                 fresh.clientArea()->picture().copy(drawingArea),
              qPrintable(context));
 }
 
+void tst_RandomActions::openWindow() {
+    if (session_)
+        runsOfEndedSessions_ += session_->recorder.runs;
+    session_ = std::make_unique<Session>();
+    window_ = &session_->window;
+    ui_ = &session_->ui;
+    recorder_ = &session_->recorder;
+    window_->form().drawOn(*recorder_);
+    window_->form().waitThrough(pacer_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+}
+
 void tst_RandomActions::randomUserActions() {
-    frmKymora window;
-    window_ = &window;
-    RunRecorder recorder(*window.clientArea());
-    recorder_ = &recorder;
-    window.setRunCanvas(&recorder);
-    window.setRunPacer(&pacer_);
     pacer_.atPause = [this] { actDuringRun(); };
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    openWindow();
 
     bool ok = false;
     int actions = qEnvironmentVariable("KYMORA_RANDOM_ACTIONS").toInt(&ok);
@@ -415,24 +432,24 @@ void tst_RandomActions::randomUserActions() {
         if (slowRunsLeft_ > 0 && action_ % (actions / runsAtSlowestSpeed) == 0) {
             dragScrollBar(20);
             --slowRunsLeft_;
-            QVERIFY(window.nSpomaleni->text() == QStringLiteral("20"));
+            QVERIFY(ui_->nSpomaleni->text() == QStringLiteral("20"));
             lastAction_ = QStringLiteral("click Start at the slowest speed");
-            const Settings4 settings = settingsOf(window);
+            const Settings4 settings = settingsOf(*ui_);
             before_ = settings;
-            barBefore_ = window.HScroll1->value();
-            const int runs = recorder.runs;
-            QTest::mouseClick(window.cmdStart, Qt::LeftButton);
-            QVERIFY2(recorder.runs == runs + 1, qPrintable(where()));
+            barBefore_ = ui_->HScroll1->value();
+            const int runs = recorder_->runs;
+            QTest::mouseClick(ui_->cmdStart, Qt::LeftButton);
+            QVERIFY2(recorder_->runs == runs + 1, qPrintable(where()));
             checkInputAfterRun(settings, barBefore_);
             checkRun(settings);
             dragScrollBar(1);
             continue;
         }
-        const Settings4 before = settingsOf(window);
-        const int barBefore = window.HScroll1->value();
+        const Settings4 before = settingsOf(*ui_);
+        const int barBefore = ui_->HScroll1->value();
         before_ = before;
         barBefore_ = barBefore;
-        const int runs = recorder.runs;
+        const int runs = recorder_->runs;
         act();
         if (QTest::currentTestFailed())
             return;
@@ -442,23 +459,23 @@ void tst_RandomActions::randomUserActions() {
         checkSettings(before, barBefore);
         if (QTest::currentTestFailed())
             return;
-        if (recorder.runs != runs) {
-            QVERIFY2(recorder.runs == runs + 1, qPrintable(where()));
+        if (recorder_->runs != runs) {
+            QVERIFY2(recorder_->runs == runs + 1, qPrintable(where()));
             checkRun(before);
             if (QTest::currentTestFailed())
                 return;
         }
-        if (!window.isVisible()) { // Enter or Space on Exit
+        if (!window_->isVisible()) { // Enter or Space on Exit: the program has ended
+            QVERIFY2(window_->form().hasEnded(), qPrintable(where()));
             ++exits;
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            window.activateWindow();
+            openWindow();
         }
     }
-    qInfo("%d actions, %d runs, %d exits, %d inputs during runs", actions, recorder.runs, exits,
+    const int runs = runsOfEndedSessions_ + recorder_->runs;
+    qInfo("%d actions, %d runs, %d exits, %d inputs during runs", actions, runs, exits,
           inputsDuringRuns_);
     QVERIFY(inputsDuringRuns_ > 0);
-    QVERIFY(recorder.runs > actions / 50);
+    QVERIFY(runs > actions / 50);
 }
 
 QTEST_MAIN(tst_RandomActions)

@@ -1,5 +1,6 @@
+#include "FormControls.h"
 #include "qt/ApplicationInfo.h"
-#include "qt/frmKymora.h"
+#include "qt/FormWindow.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -22,7 +23,8 @@ void tst_Resources::applicationNameAndVersion() {
 }
 
 void tst_Resources::windowShowsTheIcon() {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     const QIcon icon = window.windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "qt/frmKymora.h"
+#include "FormControls.h"
+#include "qt/FormWindow.h"
 
 #include <QRadioButton>
 #include <QScrollBar>
@@ -11,7 +12,7 @@
 // What a user does to the window, for the window tests.
 
 // Shows the window and waits until it has the keyboard focus.
-inline void showAndActivate(frmKymora &window) {
+inline void showAndActivate(FormWindow &window) {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();

@@ -7,7 +7,8 @@
 #include "design/WindowDesign.h"
 #include "qt/PictureSurface.h"
 #include "qt/SurfaceCaption.h"
-#include "qt/frmKymora.h"
+#include "FormControls.h"
+#include "qt/FormWindow.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -143,13 +144,14 @@ struct QtPicture {
 };
 
 QtPicture qtPicture(const Combination &combination) {
-    frmKymora window;
+    FormWindow window;
+    const Controls ui(window);
     window.findChild<QRadioButton *>(QString::fromUtf8(combination.near))->setChecked(true);
     window.findChild<QRadioButton *>(QString::fromUtf8(combination.mirror))->setChecked(true);
     window.findChild<QRadioButton *>(QString::fromUtf8(combination.frequency))->setChecked(true);
     VirtualPacer pacer;
-    window.setRunPacer(&pacer);
-    window.cmdStart_Click();
+    window.form().waitThrough(pacer);
+    window.form().cmdStart_Click();
     QtPicture result{window.clientArea()->picture().convertToFormat(QImage::Format_RGB32), {}};
     for (const SurfaceCaption *caption : window.clientArea()->findChildren<SurfaceCaption *>())
         if (caption->isVisible())

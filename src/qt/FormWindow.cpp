@@ -1,19 +1,20 @@
-#include "qt/frmKymora.h"
+#include "qt/FormWindow.h"
 
-#include "demo/DemonstrationRun.h"
 #include "demo/RuntimeError.h"
-#include "demo/SceneSetup.h"
 #include "qt/ControlFonts.h"
 #include "qt/PictureSurface.h"
 #include "qt/SurfaceCaption.h"
 #include "qt/SystemColours.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -59,14 +60,44 @@ void place(QWidget *control, const ControlDesign &design) {
     control->setVisible(design.visible);
 }
 
+// The speed bar. Like a Windows scroll bar, it moves by one for each arrow key (and page key),
+// and writes at once; a drag of its thumb writes once, when the thumb is let go.
+class SpeedBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+            setValue(value() - 1);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_PageDown:
+            setValue(value() + 1);
+            break;
+        case Qt::Key_Home:
+            setValue(minimum());
+            break;
+        case Qt::Key_End:
+            setValue(maximum());
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+        }
+    }
+};
+
 QScrollBar *makeScrollBar(QWidget *container, const ControlDesign &design) {
-    auto *bar = new QScrollBar(Qt::Horizontal, container);
+    auto *bar = new SpeedBar(Qt::Horizontal, container);
     place(bar, design);
     bar->setRange(speedMinimum, speedMaximum);
     bar->setValue(speedMinimum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    // A drag reports its value once, when the thumb is let go.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setAccessibleName(QStringLiteral("Animation speed"));
@@ -153,20 +184,20 @@ QWidget *makeControl(PictureSurface *surface, QWidget *container, const ControlD
 
 } // namespace
 
-frmKymora::frmKymora(QWidget *parent) : QWidget(parent) {
+FormWindow::FormWindow(QWidget *parent) : QWidget(parent) {
     setUpWindow();
     createControls();
     applyTabOrder();
-    settings_ = std::make_unique<FormSettings>(nPoloha, nSpomaleni, nDifrakce, nKmitocet);
-    reportError_ = [this](const RuntimeError &error) { reportErrorAndQuit(this, error); };
-    connectHandlers();
-    Form_Load();
-    cmdStart->setFocus();
+    FormView &view = *this;
+    form_ = std::make_unique<frmKymora>(view, *surface_, pacer_);
+    connectEvents();
+    form_->Form_Load();
+    control<QPushButton>("cmdStart")->setFocus();
 }
 
-frmKymora::~frmKymora() = default;
+FormWindow::~FormWindow() = default;
 
-void frmKymora::setUpWindow() {
+void FormWindow::setUpWindow() {
     setObjectName(QStringLiteral("frmKymora"));
     setWindowTitle(toQString(windowTitlePrefix) + QStringLiteral(KYMORA_HOMEPAGE_URL));
     QIcon icon;
@@ -181,7 +212,6 @@ void frmKymora::setUpWindow() {
     setPalette(windowPalette);
 
     surface_ = new PictureSurface(designedClientSize());
-    runCanvas_ = surface_;
     surface_->setObjectName(QStringLiteral("clientArea"));
     surface_->setAccessibleName(QStringLiteral("Demonstration"));
     scrollArea_ = new QScrollArea(this);
@@ -197,14 +227,14 @@ void frmKymora::setUpWindow() {
 
 // Opens large enough to show the whole drawing area where the screen allows; on a smaller
 // screen the client area scrolls.
-void frmKymora::openAtDrawingAreaSize() {
+void FormWindow::openAtDrawingAreaSize() {
     QSize size = designedClientSize();
     if (const QScreen *screen = this->screen())
         size = size.boundedTo(screen->availableSize());
     resize(size);
 }
 
-void frmKymora::createControls() {
+void FormWindow::createControls() {
     std::map<std::string_view, QWidget *> frames;
     for (const ControlDesign &design : windowControls()) {
         QWidget *container = design.container.empty() ? surface_ : frames.at(design.container);
@@ -214,139 +244,76 @@ void frmKymora::createControls() {
         if (design.tabIndex != noTabStop)
             tabStops_.emplace_back(design.tabIndex, control);
     }
-    HScroll1 = control<QScrollBar>("HScroll1");
-    nPoloha = control<QLineEdit>("nPoloha");
-    frmPoloha = control<QGroupBox>("frmPoloha");
-    opBlízko = control<QRadioButton>("opBlízko");
-    opDaleko = control<QRadioButton>("opDaleko");
-    frmAnimace = control<QGroupBox>("frmAnimace");
-    opPomala = control<QRadioButton>("opPomala");
-    opPomalej = control<QRadioButton>("opPomalej");
-    opRychlá = control<QRadioButton>("opRychlá");
-    nSpomaleni = control<QLineEdit>("nSpomaleni");
-    cndKonec = control<QPushButton>("cndKonec");
-    frmDifrakčníZrcadlo = control<QGroupBox>("frmDifrakčníZrcadlo");
-    opNe = control<QRadioButton>("opNe");
-    opAno = control<QRadioButton>("opAno");
-    frnKmitoce = control<QGroupBox>("frnKmitoce");
-    op2 = control<QRadioButton>("op2");
-    op1 = control<QRadioButton>("op1");
-    nDifrakce = control<QLineEdit>("nDifrakce");
-    nKmitocet = control<QLineEdit>("nKmitocet");
-    cmdStart = control<QPushButton>("cmdStart");
-    labDifrakce = surface_->caption(Caption::labDifrakce);
-    labSoucet = surface_->caption(Caption::labSoucet);
-    labDobaLetu = surface_->caption(Caption::labDobaLetu);
-    labCas = surface_->caption(Caption::labCas);
-    labRadiusvektory = surface_->caption(Caption::labRadiusvektory);
-    labDetektor = surface_->caption(Caption::labDetektor);
-    labZdroj = surface_->caption(Caption::labZdroj);
-    labKliknete = surface_->caption(Caption::labKliknete);
 }
 
-template <typename Control> Control *frmKymora::control(const char *name) const {
-    auto *found = surface_->findChild<Control *>(QString::fromUtf8(name));
+template <typename Control> Control *FormWindow::control(std::string_view name) const {
+    auto *found = surface_->findChild<Control *>(toQString(name));
     Q_ASSERT(found);
     return found;
 }
 
 // Keyboard focus moves through the controls in the order of their tab indexes. Hidden controls
 // never take the focus.
-void frmKymora::applyTabOrder() {
+void FormWindow::applyTabOrder() {
     std::sort(tabStops_.begin(), tabStops_.end());
     for (std::size_t i = 1; i < tabStops_.size(); ++i)
         QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
 }
 
-void frmKymora::connectOption(QRadioButton *option, void (frmKymora::*handler)()) {
-    // Selecting a button, by a click, a key or from code, runs its handler when it was not
-    // selected before. Within a group only the selected button is a tab stop.
-    connect(option, &QRadioButton::toggled, this, [this, option, handler](bool selected) {
-        option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-        if (selected)
-            (this->*handler)();
-    });
-}
-
-void frmKymora::connectHandlers() {
-    connect(cmdStart, &QPushButton::clicked, this, &frmKymora::cmdStart_Click);
-    connect(cndKonec, &QPushButton::clicked, this, &frmKymora::cndKonec_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &frmKymora::HScroll1_Change);
-    connectOption(op1, &frmKymora::op1_Click);
-    connectOption(op2, &frmKymora::op2_Click);
-    connectOption(opAno, &frmKymora::opAno_Click);
-    connectOption(opNe, &frmKymora::opNe_Click);
-    connectOption(opBlízko, &frmKymora::opBlízko_Click);
-    connectOption(opDaleko, &frmKymora::opDaleko_Click);
-    connectOption(opPomala, &frmKymora::opPomala_Click);
-    connectOption(opPomalej, &frmKymora::opPomalej_Click);
-    connectOption(opRychlá, &frmKymora::opRychlá_Click);
-}
-
-// The defaults: grating, frequency 2, fastest, far detector.
-void frmKymora::Form_Load() {
-    opAno->setChecked(true);
-    op2->setChecked(true);
-    opRychlá->setChecked(true);
-    nSpomaleni->setText(QStringLiteral("1"));
-    nPoloha->setText(QStringLiteral("0"));
-    opDaleko->setChecked(true);
-}
-
-// The whole demonstration; returns when it is over. User input made during the run waits until
-// then, so no run ever starts inside another.
-void frmKymora::cmdStart_Click() {
-    if (running_)
-        return;
-    const QScopedValueRollback<bool> inProgress(running_, true);
-    try {
-        runDemonstration(*runCanvas_, *settings_, *runPacer_);
-    } catch (const RuntimeError &error) {
-        reportError_(error);
+// Every event goes to the form. Selecting a button, by a click or a key, hands it over when it
+// was not selected before; within a group only the selected button is a tab stop.
+void FormWindow::connectEvents() {
+    for (const ControlDesign &design : windowControls()) {
+        const std::string_view name = design.name;
+        if (design.kind == ControlKind::command) {
+            connect(control<QPushButton>(name), &QPushButton::clicked, this,
+                    [this, name] { form_->click(name); });
+        } else if (design.kind == ControlKind::option) {
+            auto *option = control<QRadioButton>(name);
+            connect(option, &QRadioButton::toggled, this, [this, option, name](bool selected) {
+                option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+                if (selected)
+                    form_->click(name);
+            });
+        }
     }
-    WindowPacer::resumeUserInput();
+    connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, this,
+            [this] { form_->scrollBarChanged(); });
 }
 
-void frmKymora::setRunCanvas(Canvas *canvas) {
-    runCanvas_ = canvas ? canvas : surface_;
+std::string FormWindow::text(SettingField field) const {
+    return control<QLineEdit>(fieldName(field))->text().toStdString();
 }
 
-void frmKymora::setRunPacer(RunPacer *pacer) {
-    runPacer_ = pacer ? pacer : &windowPacer_;
+void FormWindow::setText(SettingField field, std::string_view text) {
+    control<QLineEdit>(fieldName(field))->setText(toQString(text));
 }
 
-void frmKymora::cndKonec_Click() {
+void FormWindow::check(Option option) {
+    control<QRadioButton>(optionName(option))->setChecked(true);
+}
+
+int FormWindow::scrollBarValue() const {
+    return control<QScrollBar>("HScroll1")->value();
+}
+
+void FormWindow::reportError(const RuntimeError &error) {
+    QMessageBox::critical(this, QApplication::applicationName(),
+                          QString::fromStdString(error.message()));
+}
+
+// Closing the only window ends the program; an exit code other than 0 ends it at once.
+void FormWindow::unload(int exitCode) {
+    unloading_ = true;
     close();
+    if (exitCode != 0)
+        QApplication::exit(exitCode);
 }
 
-void frmKymora::HScroll1_Change() {
-    nSpomaleni->setText(QString::number(HScroll1->value()));
-}
-
-void frmKymora::op1_Click() {
-    nKmitocet->setText(QStringLiteral("1"));
-}
-void frmKymora::op2_Click() {
-    nKmitocet->setText(QStringLiteral("2"));
-}
-void frmKymora::opNe_Click() {
-    nDifrakce->setText(QStringLiteral("1"));
-}
-void frmKymora::opAno_Click() {
-    nDifrakce->setText(QStringLiteral("2"));
-}
-void frmKymora::opDaleko_Click() {
-    nPoloha->setText(QStringLiteral("0"));
-}
-void frmKymora::opBlízko_Click() {
-    nPoloha->setText(QStringLiteral("170"));
-}
-void frmKymora::opRychlá_Click() {
-    nSpomaleni->setText(QStringLiteral("1"));
-}
-void frmKymora::opPomalej_Click() {
-    nSpomaleni->setText(QStringLiteral("10"));
-}
-void frmKymora::opPomala_Click() {
-    nSpomaleni->setText(QStringLiteral("20"));
+// A request to close, from the title bar or the window system, goes to the form, which
+// unloads the window now or after the run in progress.
+void FormWindow::closeEvent(QCloseEvent *event) {
+    if (!unloading_)
+        form_->requestClose();
+    event->setAccepted(unloading_);
 }

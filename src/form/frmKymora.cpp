@@ -1,0 +1,188 @@
+#include "form/frmKymora.h"
+
+#include "demo/DemonstrationRun.h"
+#include "demo/RunPacer.h"
+#include "demo/RuntimeError.h"
+#include "design/WindowDesign.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::string_view, 9> optionNames = {
+    "op1", "op2", "opAno", "opNe", "opBlízko", "opDaleko", "opPomala", "opPomalej", "opRychlá",
+};
+
+constexpr int normalExitCode = 0;
+
+std::string_view frameOf(Option option) {
+    return findControl(optionName(option))->container;
+}
+
+} // namespace
+
+std::string_view optionName(Option option) {
+    return optionNames[static_cast<std::size_t>(option)];
+}
+
+bool isOptionNamed(std::string_view name, Option &option) {
+    for (std::size_t i = 0; i < optionNames.size(); ++i)
+        if (optionNames[i] == name) {
+            option = static_cast<Option>(i);
+            return true;
+        }
+    return false;
+}
+
+frmKymora::frmKymora(FormView &view, Canvas &canvas, RunPacer &pacer)
+    : view_(view), canvas_(&canvas), pacer_(&pacer) {}
+
+void frmKymora::click(std::string_view control) {
+    whenIdle([this, name = std::string(control)] {
+        Option option{};
+        if (name == "cmdStart")
+            cmdStart_Click();
+        else if (name == "cndKonec")
+            cndKonec_Click();
+        else if (isOptionNamed(name, option))
+            select(option);
+    });
+}
+
+void frmKymora::scrollBarChanged() {
+    whenIdle([this] { HScroll1_Change(); });
+}
+
+void frmKymora::requestClose() {
+    whenIdle([this] { unload(normalExitCode); });
+}
+
+void frmKymora::whenIdle(std::function<void()> action) {
+    if (ended_)
+        return;
+    if (running_)
+        waiting_.push_back(std::move(action));
+    else
+        action();
+}
+
+void frmKymora::select(Option option) {
+    const auto [selected, none] = selectedInFrame_.try_emplace(frameOf(option), option);
+    if (!none && selected->second == option)
+        return;
+    selected->second = option;
+    view_.check(option);
+    runClickHandler(option);
+}
+
+void frmKymora::runClickHandler(Option option) {
+    switch (option) {
+    case Option::op1:
+        return op1_Click();
+    case Option::op2:
+        return op2_Click();
+    case Option::opAno:
+        return opAno_Click();
+    case Option::opNe:
+        return opNe_Click();
+    case Option::opBlízko:
+        return opBlízko_Click();
+    case Option::opDaleko:
+        return opDaleko_Click();
+    case Option::opPomala:
+        return opPomala_Click();
+    case Option::opPomalej:
+        return opPomalej_Click();
+    case Option::opRychlá:
+        return opRychlá_Click();
+    }
+}
+
+// The defaults: grating, frequency 2, fastest, far detector.
+void frmKymora::Form_Load() {
+    select(Option::opAno);
+    select(Option::op2);
+    select(Option::opRychlá);
+    view_.setText(SettingField::nSpomaleni, "1");
+    view_.setText(SettingField::nPoloha, "0");
+    select(Option::opDaleko);
+}
+
+// The whole demonstration; returns when it is over. What came meanwhile is done then.
+void frmKymora::cmdStart_Click() {
+    if (running_ || ended_)
+        return;
+    running_ = true;
+    try {
+        runDemonstration(*canvas_, view_, *pacer_);
+    } catch (const RuntimeError &error) {
+        running_ = false;
+        endWithError(error);
+        return;
+    }
+    running_ = false;
+    pacer_->resumeInput();
+    doWhatWaited();
+}
+
+// The error is shown, and the program ends with the error's exit code; nothing that waited
+// for the run's end, or comes while the error is shown, is done.
+void frmKymora::endWithError(const RuntimeError &error) {
+    ended_ = true;
+    waiting_.clear();
+    view_.reportError(error);
+    pacer_->resumeInput();
+    view_.unload(runErrorExitCode);
+}
+
+void frmKymora::doWhatWaited() {
+    while (!waiting_.empty() && !running_ && !ended_) {
+        const std::function<void()> action = std::move(waiting_.front());
+        waiting_.pop_front();
+        action();
+    }
+}
+
+void frmKymora::unload(int exitCode) {
+    ended_ = true;
+    waiting_.clear();
+    view_.unload(exitCode);
+}
+
+void frmKymora::cndKonec_Click() {
+    unload(normalExitCode);
+}
+
+void frmKymora::HScroll1_Change() {
+    view_.setText(SettingField::nSpomaleni, std::to_string(view_.scrollBarValue()));
+}
+
+void frmKymora::op1_Click() {
+    view_.setText(SettingField::nKmitocet, "1");
+}
+void frmKymora::op2_Click() {
+    view_.setText(SettingField::nKmitocet, "2");
+}
+void frmKymora::opNe_Click() {
+    view_.setText(SettingField::nDifrakce, "1");
+}
+void frmKymora::opAno_Click() {
+    view_.setText(SettingField::nDifrakce, "2");
+}
+void frmKymora::opDaleko_Click() {
+    view_.setText(SettingField::nPoloha, "0");
+}
+void frmKymora::opBlízko_Click() {
+    view_.setText(SettingField::nPoloha, "170");
+}
+void frmKymora::opRychlá_Click() {
+    view_.setText(SettingField::nSpomaleni, "1");
+}
+void frmKymora::opPomalej_Click() {
+    view_.setText(SettingField::nSpomaleni, "10");
+}
+void frmKymora::opPomala_Click() {
+    view_.setText(SettingField::nSpomaleni, "20");
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "form/FormView.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string_view>
+
+class Canvas;
+class RunPacer;
+
+// The program's one form: the handlers of its controls, its load handler, and what a run
+// leaves for later. A front end makes the window's native controls and hands their events to
+// the form; the form writes the settings fields, selects option buttons and runs the
+// demonstration through the window's view, drawing on its canvas and waiting through its pacer.
+//
+// A run never yields to an event: everything handed to the form during a run (clicks, scroll
+// bar changes, close requests, whatever sent them) is done, in the order it came, when the run
+// is over. After the program has ended, by Exit, a close request or an error, nothing more is
+// done.
+class frmKymora {
+public:
+    frmKymora(FormView &view, Canvas &canvas, RunPacer &pacer);
+    frmKymora(const frmKymora &) = delete;
+    frmKymora &operator=(const frmKymora &) = delete;
+
+    // Events of the window's controls.
+    // A click on a command button, or an option button selected by the user: by design name.
+    void click(std::string_view control);
+    // The scroll bar's value has changed.
+    void scrollBarChanged();
+    // The window was asked to close: by its title bar, the window manager or the system.
+    void requestClose();
+    // Anything else that acts on a control: done now, or after the run in progress.
+    void whenIdle(std::function<void()> action);
+
+    bool isRunning() const { return running_; }
+    bool hasEnded() const { return ended_; }
+
+    // Where a run draws and how it waits: the window's own surface and pacer, or others.
+    void drawOn(Canvas &canvas) { canvas_ = &canvas; }
+    void waitThrough(RunPacer &pacer) { pacer_ = &pacer; }
+
+    // Selects an option button from code: the others of its frame are cleared, and its click
+    // handler runs, unless it was the selected one already.
+    void select(Option option);
+
+    // The handlers, named after their control and event.
+    void Form_Load();
+    void cmdStart_Click();
+    void cndKonec_Click();
+    void HScroll1_Change();
+    void op1_Click();
+    void op2_Click();
+    void opAno_Click();
+    void opNe_Click();
+    void opBlízko_Click();
+    void opDaleko_Click();
+    void opPomala_Click();
+    void opPomalej_Click();
+    void opRychlá_Click();
+
+private:
+    void runClickHandler(Option option);
+    void endWithError(const RuntimeError &error);
+    void unload(int exitCode);
+    void doWhatWaited();
+
+    FormView &view_;
+    Canvas *canvas_;
+    RunPacer *pacer_;
+    std::map<std::string_view, Option> selectedInFrame_; // by the frame's design name
+    std::deque<std::function<void()>> waiting_;
+    bool running_ = false;
+    bool ended_ = false;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "design/WindowDesign.h"
+#include "form/FormView.h"
+#include "form/frmKymora.h"
+#include "win32/ControlFonts.h"
+#include "win32/GdiSurface.h"
+#include "win32/WindowPacer.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// The program's one window on Windows: the persistent picture, with the window's 28 controls
+// built from the design on it as the platform's own controls. It hands the controls' events to
+// the form and shows what the form does. Where the client area does not fit the screen, the
+// window scrolls it.
+class FormWindow : private FormView {
+public:
+    static bool registerClass(HINSTANCE instance);
+
+    explicit FormWindow(HINSTANCE instance);
+    FormWindow(const FormWindow &) = delete;
+    FormWindow &operator=(const FormWindow &) = delete;
+
+    HWND handle() const { return window_; }
+    frmKymora &form() { return *form_; }
+
+    // Shows the window with the focus on Start.
+    void show(int how);
+
+    // Keyboard navigation as in a dialog: Tab, the arrow keys, Enter and Space.
+    bool isDialogMessage(MSG *message) { return IsDialogMessageW(window_, message) != 0; }
+
+private:
+    struct Control {
+        const ControlDesign *design;
+        HWND window; // null for a caption, which has none
+    };
+
+    // What the form asks of the window.
+    std::string text(SettingField field) const override;
+    void setText(SettingField field, std::string_view text) override;
+    void check(Option option) override;
+    int scrollBarValue() const override;
+    void reportError(const RuntimeError &error) override;
+    void unload(int exitCode) override;
+
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR self);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool holdsForTheRunsEnd(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+    BOOL OnCreate(HWND window, LPCREATESTRUCTW creation);
+    void OnCommand(HWND window, int id, HWND control, UINT code);
+    void OnHScroll(HWND window, HWND control, UINT code, int position);
+    void OnVScroll(HWND window, HWND control, UINT code, int position);
+    void OnMouseWheel(HWND window, int x, int y, int delta, UINT keys);
+    void OnSize(HWND window, UINT state, int width, int height);
+    void OnPaint(HWND window);
+    BOOL OnEraseBkgnd(HWND window, HDC dc);
+    HBRUSH OnCtlColor(HWND window, HDC dc, HWND control, int type);
+    void OnDrawItem(HWND window, const DRAWITEMSTRUCT *item);
+    void OnActivate(HWND window, UINT state, HWND other, BOOL minimized);
+    void OnClose(HWND window);
+    void OnDestroy(HWND window);
+    void OnDpiChanged(int dpi, const RECT &suggested);
+
+    void createControls();
+    void layOutControls();
+    void orderForTabbing();
+    void fitWindowToScreen(const RECT &wanted);
+    RECT windowRectForClientArea() const;
+    SIZE clientSizeWithoutScrollBars() const;
+    void updateScrollBars();
+    void scrollBy(int dx, int dy);
+    void moveSpeedBar(HWND bar, UINT code, int position);
+    int scaled(int designPixels) const;
+    SIZE contentSize() const;
+    HWND control(std::string_view name) const;
+    const Control *controlOf(HWND window) const;
+    void clickFocusedButton();
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    int dpi_ = designDotsPerInch;
+    POINT origin_{}; // the client area's scroll position, in device pixels
+    bool updatingScrollBars_ = false;
+    std::unique_ptr<ControlFonts> fonts_;
+    std::unique_ptr<GdiSurface> surface_;
+    std::unique_ptr<WindowPacer> pacer_;
+    std::unique_ptr<frmKymora> form_;
+    std::vector<Control> controls_;
+    Brush background_;
+    HWND focusBeforeDeactivation_ = nullptr;
+    int exitCode_ = 0;
+};

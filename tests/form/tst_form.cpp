@@ -1,0 +1,224 @@
+#include "RecordingCanvas.h"
+#include "VirtualPacer.h"
+#include "demo/RuntimeError.h"
+#include "form/frmKymora.h"
+
+#include <QTest>
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace {
+
+// The window as the form sees it: the four fields, the scroll bar, and a log of what the form
+// does to it, in order ("nDifrakce=2", "check opAno", "error 13", "unload 0").
+class FakeView : public FormView {
+public:
+    std::array<std::string, 4> fields{"Poloha", "Spomaleni", "nDifrakce", "nKmitocet"};
+    int bar = 1;
+    std::string log;
+    std::function<void()> whileReporting;
+
+    std::string text(SettingField field) const override { return fields[index(field)]; }
+    void setText(SettingField field, std::string_view text) override {
+        fields[index(field)] = text;
+        note(std::string(fieldName(field)) + "=" + std::string(text));
+    }
+    void check(Option option) override { note("check " + std::string(optionName(option))); }
+    int scrollBarValue() const override { return bar; }
+    void reportError(const RuntimeError &error) override {
+        note("error " + std::to_string(error.number()));
+        if (whileReporting)
+            whileReporting();
+    }
+    void unload(int exitCode) override { note("unload " + std::to_string(exitCode)); }
+
+    void note(const std::string &entry) { log += (log.empty() ? "" : "; ") + entry; }
+
+private:
+    static std::size_t index(SettingField field) { return static_cast<std::size_t>(field); }
+};
+
+// A grating run waits at its 20 pauses, and once more to show its finished picture.
+constexpr int waitsOfARun = 21;
+
+// A pacer on a virtual clock that does something at one pause of the first run, notes in the
+// view's log when the window takes its input back, and catches a run started inside another.
+class ScriptedPacer : public VirtualPacer {
+public:
+    explicit ScriptedPacer(FakeView &view) : view_(view) {}
+
+    int actAt = 3;
+    std::function<void()> atPause;
+    bool nested = false;
+    std::string logDuringRun;
+
+    void showAndWaitUntil(Clock::time_point deadline) override {
+        nested = nested || waiting_;
+        waiting_ = true;
+        if (int(waits.size()) + 1 == actAt && atPause) {
+            atPause();
+            logDuringRun = view_.log;
+        }
+        const int wait = int(waits.size()) + 1;
+        if (wait > actAt && wait <= waitsOfARun && view_.log != logDuringRun)
+            logDuringRun = "changed during the run: " + view_.log;
+        VirtualPacer::showAndWaitUntil(deadline);
+        waiting_ = false;
+    }
+    void resumeInput() override { view_.note("resume"); }
+
+private:
+    FakeView &view_;
+    bool waiting_ = false;
+};
+
+struct Fixture {
+    FakeView view;
+    RecordingCanvas canvas;
+    ScriptedPacer pacer{view};
+    frmKymora form{view, canvas, pacer};
+
+    Fixture() {
+        form.Form_Load();
+        view.log.clear();
+    }
+};
+
+QString logOf(const FakeView &view) {
+    return QString::fromStdString(view.log);
+}
+
+} // namespace
+
+class tst_Form : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadWritesItsDefaultsInOrder();
+    void eachEventWritesItsField_data();
+    void eachEventWritesItsField();
+    void whatComesDuringARunWaitsForItsEnd_data();
+    void whatComesDuringARunWaitsForItsEnd();
+    void anErrorEndsTheProgramAndNothingElseIsDone();
+};
+
+// Selecting from code runs the handler at once; the speed and the far offset are written again.
+void tst_Form::loadWritesItsDefaultsInOrder() {
+    FakeView view;
+    RecordingCanvas canvas;
+    VirtualPacer pacer;
+    frmKymora form(view, canvas, pacer);
+    form.Form_Load();
+    QCOMPARE(logOf(view), QString("check opAno; nDifrakce=2; check op2; nKmitocet=2; "
+                                  "check opRychlá; nSpomaleni=1; nSpomaleni=1; nPoloha=0; "
+                                  "check opDaleko; nPoloha=0"));
+}
+
+void tst_Form::eachEventWritesItsField_data() {
+    QTest::addColumn<QString>("control"); // clicked; "HScroll1": the bar moved to 7
+    QTest::addColumn<QString>("log");
+    QTest::newRow("1") << "op1"
+                       << "check op1; nKmitocet=1";
+    QTest::newRow("2, selected already") << "op2"
+                                         << "";
+    QTest::newRow("Ordinary") << "opNe"
+                              << "check opNe; nDifrakce=1";
+    QTest::newRow("Grating, selected already") << "opAno"
+                                               << "";
+    QTest::newRow("Near") << "opBlízko"
+                          << "check opBlízko; nPoloha=170";
+    QTest::newRow("Rychlá, selected already") << "opRychlá"
+                                              << "";
+    QTest::newRow("Pomalejší") << "opPomalej"
+                               << "check opPomalej; nSpomaleni=10";
+    QTest::newRow("Pomalá") << "opPomala"
+                            << "check opPomala; nSpomaleni=20";
+    QTest::newRow("scroll bar") << "HScroll1"
+                                << "nSpomaleni=7";
+    QTest::newRow("Exit") << "cndKonec"
+                          << "unload 0";
+    QTest::newRow("a frame") << "frmPoloha"
+                             << "";
+}
+
+void tst_Form::eachEventWritesItsField() {
+    QFETCH(QString, control);
+    QFETCH(QString, log);
+    Fixture f;
+    f.view.bar = 7;
+    if (control == QString("HScroll1"))
+        f.form.scrollBarChanged();
+    else
+        f.form.click(control.toStdString());
+    QCOMPARE(logOf(f.view), log);
+}
+
+void tst_Form::whatComesDuringARunWaitsForItsEnd_data() {
+    QTest::addColumn<QString>("events"); // handed to the form at the run's third pause
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("log"); // after the first run
+    QTest::newRow("option") << "opNe" << 1 << "resume; check opNe; nDifrakce=1";
+    QTest::newRow("options in order")
+        << "opNe opAno" << 1 << "resume; check opNe; nDifrakce=1; check opAno; nDifrakce=2";
+    QTest::newRow("scroll bar") << "HScroll1" << 1 << "resume; nSpomaleni=5";
+    QTest::newRow("Exit, then an option") << "cndKonec opNe" << 1 << "resume; unload 0";
+    QTest::newRow("close request") << "close" << 1 << "resume; unload 0";
+    QTest::newRow("Start: a run after the run") << "cmdStart" << 2 << "resume; resume";
+    QTest::newRow("Start, then Exit") << "cmdStart cndKonec" << 2 << "resume; resume; unload 0";
+    QTest::newRow("the Start handler straight from code") << "cmdStart_Click" << 1 << "resume";
+}
+
+void tst_Form::whatComesDuringARunWaitsForItsEnd() {
+    QFETCH(QString, events);
+    QFETCH(int, runs);
+    QFETCH(QString, log);
+    Fixture f;
+    f.pacer.atPause = [&] {
+        const std::string all = events.toStdString();
+        for (std::size_t at = 0; at < all.size();) {
+            const std::size_t end = std::min(all.find(' ', at), all.size());
+            const std::string event = all.substr(at, end - at);
+            at = end + 1;
+            f.view.bar = 5;
+            if (event == "HScroll1")
+                f.form.scrollBarChanged();
+            else if (event == "close")
+                f.form.requestClose();
+            else if (event == "cmdStart_Click")
+                f.form.cmdStart_Click();
+            else
+                f.form.click(event);
+        }
+    };
+    f.form.click("cmdStart");
+    QCOMPARE(QString::fromStdString(f.pacer.logDuringRun), QString(""));
+    QCOMPARE(logOf(f.view), log);
+    QCOMPARE(int(f.pacer.waits.size()), runs * waitsOfARun);
+    QVERIFY(!f.pacer.nested);
+    QVERIFY(!f.form.isRunning());
+}
+
+// The error is shown, the held input given back, and the program ends with 1: what waited for
+// the run's end, and what comes while the error is shown, is never done.
+void tst_Form::anErrorEndsTheProgramAndNothingElseIsDone() {
+    Fixture f;
+    f.pacer.atPause = [&] {
+        f.view.fields[1] = "Spomaleni"; // read at the next pause: a type mismatch
+        f.form.click("op1");
+        f.form.click("cmdStart");
+    };
+    f.view.whileReporting = [&] {
+        f.form.click("opNe");
+        f.form.click("cmdStart");
+        f.form.requestClose();
+    };
+    f.form.click("cmdStart");
+    QCOMPARE(logOf(f.view), QString("error 13; resume; unload 1"));
+    QCOMPARE(int(f.pacer.waits.size()), 3);
+    QVERIFY(f.form.hasEnded());
+}
+
+QTEST_APPLESS_MAIN(tst_Form)
+#include "tst_form.moc"

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "canvas/DrawingArea.h"
+#include "qt/SurfaceCaption.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRect>
+#include <QScrollBar>
+#include <QStringList>
+
+// The window's controls, each found by its design name as a user's test would find it.
+struct Controls {
+    explicit Controls(const QWidget &window) : window_(window) {}
+
+    template <typename Control> Control *find(const char *name) const {
+        return window_.findChild<Control *>(QString::fromUtf8(name));
+    }
+
+    // The four settings fields' texts: nPoloha, nSpomaleni, nDifrakce, nKmitocet.
+    QStringList fieldTexts() const {
+        return {nPoloha->text(), nSpomaleni->text(), nDifrakce->text(), nKmitocet->text()};
+    }
+
+private:
+    const QWidget &window_;
+
+public:
+    QScrollBar *const HScroll1 = find<QScrollBar>("HScroll1");
+    QLineEdit *const nPoloha = find<QLineEdit>("nPoloha");
+    QGroupBox *const frmPoloha = find<QGroupBox>("frmPoloha");
+    QRadioButton *const opBlízko = find<QRadioButton>("opBlízko");
+    QRadioButton *const opDaleko = find<QRadioButton>("opDaleko");
+    QGroupBox *const frmAnimace = find<QGroupBox>("frmAnimace");
+    QRadioButton *const opPomala = find<QRadioButton>("opPomala");
+    QRadioButton *const opPomalej = find<QRadioButton>("opPomalej");
+    QRadioButton *const opRychlá = find<QRadioButton>("opRychlá");
+    QLineEdit *const nSpomaleni = find<QLineEdit>("nSpomaleni");
+    QPushButton *const cndKonec = find<QPushButton>("cndKonec");
+    QGroupBox *const frmDifrakčníZrcadlo = find<QGroupBox>("frmDifrakčníZrcadlo");
+    QRadioButton *const opNe = find<QRadioButton>("opNe");
+    QRadioButton *const opAno = find<QRadioButton>("opAno");
+    QGroupBox *const frnKmitoce = find<QGroupBox>("frnKmitoce");
+    QRadioButton *const op2 = find<QRadioButton>("op2");
+    QRadioButton *const op1 = find<QRadioButton>("op1");
+    QLineEdit *const nDifrakce = find<QLineEdit>("nDifrakce");
+    QLineEdit *const nKmitocet = find<QLineEdit>("nKmitocet");
+    QPushButton *const cmdStart = find<QPushButton>("cmdStart");
+    SurfaceCaption *const labDifrakce = find<SurfaceCaption>("labDifrakce");
+    SurfaceCaption *const labSoucet = find<SurfaceCaption>("labSoucet");
+    SurfaceCaption *const labDobaLetu = find<SurfaceCaption>("labDobaLetu");
+    SurfaceCaption *const labCas = find<SurfaceCaption>("labCas");
+    SurfaceCaption *const labRadiusvektory = find<SurfaceCaption>("labRadiusvektory");
+    SurfaceCaption *const labDetektor = find<SurfaceCaption>("labDetektor");
+    SurfaceCaption *const labZdroj = find<SurfaceCaption>("labZdroj");
+    SurfaceCaption *const labKliknete = find<SurfaceCaption>("labKliknete");
+};
+
+// The drawing area, where a run paints its band.
+inline const QRect drawingArea(DrawingArea::left, DrawingArea::top, DrawingArea::width,
+                               DrawingArea::height);
