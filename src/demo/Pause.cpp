@@ -4,6 +4,7 @@
 #include "demo/RuntimeError.h"
 #include "demo/Settings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -27,9 +28,16 @@ std::int64_t stepsOfPause(double count) {
     return static_cast<std::int64_t>(count);
 }
 
-std::int64_t pause(const Settings &settings, RunPacer &pacer) {
+void PauseTimeline::wait(std::int64_t steps) {
+    const RunPacer::Clock::time_point end = lastEnd_ + steps * pauseStep;
+    const RunPacer::Clock::time_point drawn = pacer_.now();
+    pacer_.showAndWaitUntil(end);
+    lastEnd_ = std::max(end, drawn);
+}
+
+std::int64_t pause(const Settings &settings, PauseTimeline &timeline) {
     const std::int64_t steps =
         stepsOfPause(readNumber(settings, SettingField::nSpomaleni) * stepsPerUnitOfSlowDown);
-    pacer.showAndWaitUntil(pacer.now() + steps * pauseStep);
+    timeline.wait(steps);
     return steps;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "demo/RunPacer.h"
+
 #include <chrono>
 #include <cstdint>
 
-class RunPacer;
 class Settings;
 
 // The pause between the drawings of a run. Its count is the speed in nSpomaleni times 100000,
@@ -11,9 +12,24 @@ class Settings;
 // speed 20. While it lasts the window shows what was drawn and handles no user input.
 inline constexpr std::chrono::nanoseconds pauseStep{100};
 
+// The pauses of one run on one timeline, from the run's start: each pause ends its own length
+// after the previous one ended, so that the time spent drawing comes out of the pauses instead
+// of adding to them. A pause whose end has passed while the run drew ends at once.
+class PauseTimeline {
+public:
+    explicit PauseTimeline(RunPacer &pacer) : pacer_(pacer), lastEnd_(pacer.now()) {}
+
+    // Shows what was drawn and waits until the end of a pause of this many steps.
+    void wait(std::int64_t steps);
+
+private:
+    RunPacer &pacer_;
+    RunPacer::Clock::time_point lastEnd_;
+};
+
 // Reads nSpomaleni now, shows what was drawn and waits for its count of steps. Returns the
 // count. Throws RuntimeError when the setting is not a number or its count is infinite.
-std::int64_t pause(const Settings &settings, RunPacer &pacer);
+std::int64_t pause(const Settings &settings, PauseTimeline &timeline);
 
 // The number of steps a pause of this count takes. A count that is negative, not a whole
 // number or too large to count down exactly could never be counted down to exactly 0: such a

@@ -19,8 +19,8 @@ constexpr int graphBaseBelowMirror = 200;
 constexpr double graphScale = 0.15;
 constexpr double chainAngleOffset = 90;
 
-void pauseCounted(const Settings &settings, RunPacer &pacer, PauseTally &tally) {
-    tally.steps += pause(settings, pacer);
+void pauseCounted(const Settings &settings, PauseTimeline &timeline, PauseTally &tally) {
+    tally.steps += pause(settings, timeline);
     ++tally.pauses;
 }
 
@@ -59,9 +59,9 @@ void addChainLink(Canvas &canvas, SceneGeometry &scene, const StripPath &path) {
     scene.sumY = scene.sumY + linkY;
 }
 
-void animateStrip(Canvas &canvas, const Settings &settings, RunPacer &pacer, SceneGeometry &scene,
-                  double k, PauseTally &tally) {
-    pauseCounted(settings, pacer, tally);
+void animateStrip(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
+                  SceneGeometry &scene, double k, PauseTally &tally) {
+    pauseCounted(settings, timeline, tally);
     const StripPath path = pathOfStrip(scene, k);
     drawRays(canvas, scene, path.pointX);
     canvas.setDrawWidth(markPenWidth);
@@ -72,7 +72,7 @@ void animateStrip(Canvas &canvas, const Settings &settings, RunPacer &pacer, Sce
     drawGraphDot(canvas, scene, path);
     canvas.setDrawWidth(thinPenWidth);
     addChainLink(canvas, scene, path);
-    pauseCounted(settings, pacer, tally);
+    pauseCounted(settings, timeline, tally);
 }
 
 } // namespace
@@ -91,7 +91,7 @@ StripPath pathOfStrip(const SceneGeometry &scene, double k) {
     return path;
 }
 
-PauseTally animateStrips(Canvas &canvas, const Settings &settings, RunPacer &pacer,
+PauseTally animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
                          SceneGeometry &scene) {
     PauseTally tally;
     const double n = readNumber(settings, SettingField::nDifrakce);
@@ -101,6 +101,6 @@ PauseTally animateStrips(Canvas &canvas, const Settings &settings, RunPacer &pac
         return tally;
     // k counts half strips: it stands for strip (k + 1) / 2, from the first strip on.
     for (double k = 2 * scene.firstStrip - 1; k <= end; k += step)
-        animateStrip(canvas, settings, pacer, scene, k, tally);
+        animateStrip(canvas, settings, timeline, scene, k, tally);
     return tally;
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 class Canvas;
-class RunPacer;
+class PauseTimeline;
 class Settings;
 struct SceneGeometry;
 
@@ -26,7 +26,7 @@ struct PauseTally {
 // The middle phase of a run: visits the strips the set-up drew, from left to right, with a
 // pause before and after each. For each it draws the two rays, the photon vector, the path
 // graph's axes and dot, and one more link of the arrow chain, advancing the chain end held in
-// the scene. Each pause shows what was drawn and waits through the pacer. A step that is not
+// the scene. Each pause shows what was drawn and waits on the run's timeline. A step that is not
 // positive visits no strip.
-PauseTally animateStrips(Canvas &canvas, const Settings &settings, RunPacer &pacer,
+PauseTally animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
                          SceneGeometry &scene);

@@ -22,6 +22,8 @@ private slots:
     void failsOnAnInfiniteCount();
     void failsOnASpeedThatIsNotANumber();
     void readsTheSpeedAtEveryPause();
+    void drawingTimeComesOutOfThePauses_data();
+    void drawingTimeComesOutOfThePauses();
 };
 
 void tst_Pause::lastsItsCountTimesAHundredNanoseconds_data() {
@@ -42,7 +44,8 @@ void tst_Pause::lastsItsCountTimesAHundredNanoseconds() {
     QFETCH(qint64, milliseconds);
     FakeSettings settings("0", speed.toStdString());
     VirtualPacer pacer;
-    QCOMPARE(qint64(pause(settings, pacer)), steps);
+    PauseTimeline timeline(pacer);
+    QCOMPARE(qint64(pause(settings, timeline)), steps);
     // One wait, which also shows what was drawn, even when it lasts no time at all.
     QCOMPARE(pacer.waits.size(), std::size_t(1));
     QCOMPARE(pacer.waits.front().length, std::chrono::nanoseconds(milliseconds * 1000000));
@@ -80,8 +83,9 @@ void tst_Pause::endsAtOnceOnACountThatNeverReachesZero() {
 void tst_Pause::failsOnAnInfiniteCount() {
     FakeSettings settings("0", "1e304");
     VirtualPacer pacer;
+    PauseTimeline timeline(pacer);
     try {
-        pause(settings, pacer);
+        pause(settings, timeline);
         QFAIL("an infinite count was waited for");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), 6);
@@ -92,19 +96,47 @@ void tst_Pause::failsOnAnInfiniteCount() {
 void tst_Pause::failsOnASpeedThatIsNotANumber() {
     FakeSettings settings("0", "Spomaleni");
     VirtualPacer pacer;
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, pause(settings, pacer));
+    PauseTimeline timeline(pacer);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, pause(settings, timeline));
     QVERIFY(pacer.waits.empty());
 }
 
 void tst_Pause::readsTheSpeedAtEveryPause() {
     FakeSettings settings("0", "1");
     VirtualPacer pacer;
-    QCOMPARE(qint64(pause(settings, pacer)), qint64(100000));
+    PauseTimeline timeline(pacer);
+    QCOMPARE(qint64(pause(settings, timeline)), qint64(100000));
     settings.set(SettingField::nSpomaleni, "3");
-    QCOMPARE(qint64(pause(settings, pacer)), qint64(300000));
+    QCOMPARE(qint64(pause(settings, timeline)), qint64(300000));
     QCOMPARE(settings.reads(SettingField::nSpomaleni), 2);
     QCOMPARE(pacer.waits[1].length, std::chrono::nanoseconds(30ms));
     QCOMPARE(pacer.waits[1].start - pacer.waits[0].start, std::chrono::nanoseconds(10ms));
+}
+
+void tst_Pause::drawingTimeComesOutOfThePauses_data() {
+    QTest::addColumn<QList<int>>("drawingMs"); // before each pause of 10 ms
+    QTest::addColumn<QList<int>>("waitMs");
+    QTest::newRow("no drawing time") << QList<int>{0, 0, 0} << QList<int>{10, 10, 10};
+    QTest::newRow("3 ms before each") << QList<int>{3, 3, 3} << QList<int>{7, 7, 7};
+    QTest::newRow("an overrun, then on time") << QList<int>{25, 0, 3} << QList<int>{0, 10, 7};
+}
+
+// Each pause ends 10 ms after the previous one ended; one whose end passed while the run drew
+// ends at once.
+void tst_Pause::drawingTimeComesOutOfThePauses() {
+    QFETCH(QList<int>, drawingMs);
+    QFETCH(QList<int>, waitMs);
+    FakeSettings settings("0", "1");
+    VirtualPacer pacer;
+    PauseTimeline timeline(pacer);
+    for (const int drawing : drawingMs) {
+        pacer.advance(drawing * 1ms);
+        pause(settings, timeline);
+    }
+    QList<int> waited;
+    for (const VirtualPacer::Wait &wait : pacer.waits)
+        waited << int(std::chrono::duration_cast<std::chrono::milliseconds>(wait.length).count());
+    QCOMPARE(waited, waitMs);
 }
 
 QTEST_APPLESS_MAIN(tst_Pause)

@@ -2,6 +2,7 @@
 #include "FourDecimals.h"
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
+#include "demo/Pause.h"
 #include "demo/ResultMarking.h"
 #include "demo/SceneSetup.h"
 #include "demo/StripAnimation.h"
@@ -21,7 +22,8 @@ struct ResultPhase {
         : settings(poloha.toStdString(), "0", difrakce.toStdString(), kmitocet.toStdString()) {
         scene = setUpScene(canvas, settings);
         VirtualPacer pacer;
-        animateStrips(canvas, settings, pacer, scene);
+        PauseTimeline timeline(pacer);
+        animateStrips(canvas, settings, timeline, scene);
         canvas.operations.clear();
         settings.readLog.clear();
         markResult(canvas, settings, scene);

@@ -2,6 +2,7 @@
 #include "FourDecimals.h"
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
+#include "demo/Pause.h"
 #include "demo/SceneSetup.h"
 #include "demo/StripAnimation.h"
 
@@ -22,7 +23,8 @@ struct AnimatedRun {
         scene = setUpScene(canvas, settings);
         setUp = canvas.operations;
         canvas.operations.clear();
-        tally = animateStrips(canvas, settings, pacer, scene);
+        PauseTimeline timeline(pacer);
+        tally = animateStrips(canvas, settings, timeline, scene);
     }
     FakeSettings settings;
     VirtualPacer pacer;

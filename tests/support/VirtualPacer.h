@@ -27,6 +27,9 @@ public:
         now_ += length;
     }
 
+    // Time passes, as drawing takes it.
+    void advance(Clock::duration duration) { now_ += duration; }
+
     std::vector<Wait> waits;
 
 private:
