@@ -4,6 +4,7 @@
 #include "canvas/Colour.h"
 #include "canvas/PenState.h"
 
+#include <cmath>
 #include <optional>
 
 // The immediate-mode drawing operations of the window's client area, with the pen state they
@@ -38,6 +39,12 @@ protected:
     Canvas() = default;
     Canvas(const Canvas &) = default;
     Canvas &operator=(const Canvas &) = default;
+
+    // A coordinate in the current scale unit, in pixels; and rounded to a whole pixel.
+    float inPixels(float value) const {
+        return pen_.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
+    }
+    int inWholePixels(float value) const { return static_cast<int>(std::lround(inPixels(value))); }
 
     PenState pen_;
 };

@@ -3,7 +3,6 @@
 #include "demo/RuntimeError.h"
 #include "qt/ControlFonts.h"
 #include "qt/PictureSurface.h"
-#include "qt/SurfaceCaption.h"
 #include "qt/SystemColours.h"
 
 #include <QApplication>
@@ -151,19 +150,8 @@ QPushButton *makeCommand(QWidget *container, const ControlDesign &design) {
     return button;
 }
 
-void makeCaption(PictureSurface *surface, const ControlDesign &design) {
-    const auto id = captionNamed(design.name);
-    Q_ASSERT(id);
-    const Qt::Alignment alignment =
-        Qt::AlignTop |
-        (design.alignment == TextAlignment::centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    new SurfaceCaption(surface,
-                       {*id, toQString(design.caption), geometryOf(design),
-                        controlFont(design.font), design.visible, alignment, design.textColour});
-}
-
 // The control of a kind, made from its design in its container; captions have no window.
-QWidget *makeControl(PictureSurface *surface, QWidget *container, const ControlDesign &design) {
+QWidget *makeControl(QWidget *container, const ControlDesign &design) {
     switch (design.kind) {
     case ControlKind::scrollBar:
         return makeScrollBar(container, design);
@@ -176,8 +164,7 @@ QWidget *makeControl(PictureSurface *surface, QWidget *container, const ControlD
     case ControlKind::command:
         return makeCommand(container, design);
     case ControlKind::caption:
-        makeCaption(surface, design);
-        return nullptr;
+        return nullptr; // painted on the picture by the surface
     }
     return nullptr;
 }
@@ -238,7 +225,7 @@ void FormWindow::createControls() {
     std::map<std::string_view, QWidget *> frames;
     for (const ControlDesign &design : windowControls()) {
         QWidget *container = design.container.empty() ? surface_ : frames.at(design.container);
-        QWidget *control = makeControl(surface_, container, design);
+        QWidget *control = makeControl(container, design);
         if (design.kind == ControlKind::frame)
             frames.emplace(design.name, control);
         if (design.tabIndex != noTabStop)

@@ -1,7 +1,7 @@
 #include "qt/PictureSurface.h"
 
+#include "qt/ControlFonts.h"
 #include "qt/SurfaceAccessibility.h"
-#include "qt/SurfaceCaption.h"
 #include "qt/SystemColours.h"
 
 #include <QPaintEvent>
@@ -47,25 +47,28 @@ void centreOnPixels(QPainter &painter) {
     painter.translate(halfPixel, halfPixel);
 }
 
-int captionTextFlags(const SurfaceCaption &caption) {
-    return int(caption.alignment()) | Qt::TextWordWrap;
+int captionTextFlags(const CaptionState &caption) {
+    const Qt::Alignment alignment =
+        caption.alignment == TextAlignment::centred ? Qt::AlignHCenter : Qt::AlignLeft;
+    return int(alignment | Qt::AlignTop) | Qt::TextWordWrap;
+}
+
+QString captionText(const CaptionState &caption) {
+    return QString::fromUtf8(caption.text.data(), qsizetype(caption.text.size()));
+}
+
+QRect toQRect(const PixelRect &area) {
+    return QRect(area.left, area.top, area.width, area.height);
 }
 
 } // namespace
 
 PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(parent) {
-    installSurfaceAccessibility();
+    makeCaptionsAccessible(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(pictureSize);
     picture_ = blankPicture(pictureSize, devicePixelRatio(), logicalDpiX(), logicalDpiY());
-}
-
-SurfaceCaption *PictureSurface::caption(Caption id) const {
-    return captions_[static_cast<std::size_t>(id)];
-}
-
-float PictureSurface::toPixels(float value) const {
-    return pen_.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
+    captions_.paintShown();
 }
 
 QPen PictureSurface::currentPen(Colour colour) const {
@@ -73,8 +76,8 @@ QPen PictureSurface::currentPen(Colour colour) const {
 }
 
 void PictureSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
-    const QPointF from(toPixels(x1), toPixels(y1));
-    const QPointF to(toPixels(x2), toPixels(y2));
+    const QPointF from(inPixels(x1), inPixels(y1));
+    const QPointF to(inPixels(x2), inPixels(y2));
     const Colour lineColour = colour.value_or(pen_.foreColor);
     {
         QPainter painter(&picture_);
@@ -92,8 +95,8 @@ void PictureSurface::line(float x1, float y1, float x2, float y2, std::optional<
 }
 
 void PictureSurface::circle(float x, float y, float radius, Colour outline) {
-    const QPointF centre(toPixels(x), toPixels(y));
-    const qreal r = toPixels(radius);
+    const QPointF centre(inPixels(x), inPixels(y));
+    const qreal r = inPixels(radius);
     {
         QPainter painter(&picture_);
         painter.setPen(currentPen(outline));
@@ -106,52 +109,47 @@ void PictureSurface::circle(float x, float y, float radius, Colour outline) {
 }
 
 void PictureSurface::setCaptionLeft(Caption id, float left) {
-    caption(id)->setLeft(static_cast<int>(std::lround(toPixels(left))));
+    captions_.setLeft(id, inWholePixels(left));
 }
 
 void PictureSurface::setCaptionTop(Caption id, float top) {
-    caption(id)->setTop(static_cast<int>(std::lround(toPixels(top))));
+    captions_.setTop(id, inWholePixels(top));
 }
 
 void PictureSurface::showCaption(Caption id) {
-    caption(id)->show();
+    captions_.show(id);
 }
 
-void PictureSurface::attachCaption(SurfaceCaption *caption) {
-    captions_[static_cast<std::size_t>(caption->id())] = caption;
-}
-
-QRect PictureSurface::captionArea(const SurfaceCaption &caption) const {
-    return QRect(caption.geometry().topLeft(),
-                 captionImage(caption).deviceIndependentSize().toSize());
+int PictureSurface::wrappedTextHeight(const CaptionState &caption) {
+    const QRect designed(0, 0, caption.place.width, caption.place.height);
+    const QFontMetrics metrics(controlFont(caption.font), &picture_);
+    return metrics.boundingRect(designed, captionTextFlags(caption), captionText(caption))
+               .bottom() +
+           1;
 }
 
 // A caption as it is painted, made the first time it is needed: neither its text, its font nor
 // its size ever changes, only its place.
-const QImage &PictureSurface::captionImage(const SurfaceCaption &caption) const {
-    QImage &image = captionImages_[static_cast<std::size_t>(caption.id())];
-    if (!image.isNull())
+const QImage &PictureSurface::captionImage(const CaptionState &caption, QSize size) {
+    QImage &image = captionImages_[static_cast<std::size_t>(caption.id)];
+    if (!image.isNull() && image.deviceIndependentSize().toSize() == size)
         return image;
-    const QRect designed(QPoint(0, 0), caption.geometry().size());
-    const QFontMetrics metrics(caption.font(), &picture_);
-    const QRect text = metrics.boundingRect(designed, captionTextFlags(caption), caption.text());
-    const QSize size(designed.width(), std::max(designed.height(), text.bottom() + 1));
     image = blankPicture(size, picture_.devicePixelRatio(), picture_.logicalDpiX(),
                          picture_.logicalDpiY());
     QPainter painter(&image);
-    painter.setFont(caption.font());
-    painter.setPen(toQColor(caption.colour()));
-    painter.drawText(QRect(QPoint(0, 0), size), captionTextFlags(caption), caption.text());
+    painter.setFont(controlFont(caption.font));
+    painter.setPen(toQColor(caption.colour));
+    painter.drawText(QRect(QPoint(0, 0), size), captionTextFlags(caption), captionText(caption));
     return image;
 }
 
-void PictureSurface::paintCaption(const SurfaceCaption &caption) {
-    const QRect area = captionArea(caption);
+void PictureSurface::paintCaption(const CaptionState &caption, const PixelRect &area) {
+    const QRect place = toQRect(area);
     {
         QPainter painter(&picture_);
-        painter.drawImage(area.topLeft(), captionImage(caption));
+        painter.drawImage(place.topLeft(), captionImage(caption, place.size()));
     }
-    markChanged(area);
+    markChanged(place);
 }
 
 void PictureSurface::markChanged(const QRect &area) {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "canvas/Canvas.h"
+#include "form/CaptionBoard.h"
 
 #include <QImage>
+#include <QRect>
 #include <QRegion>
 #include <QWidget>
 
 #include <array>
-
-class SurfaceCaption;
 
 // The window's client area: one persistent picture that every drawing operation paints into.
 // Each operation marks the area it changed, and the window shows those areas the next time it
@@ -17,14 +17,14 @@ class SurfaceCaption;
 //
 // The window's controls are children of this widget and so stay above the picture; its
 // captions are painted into the picture.
-class PictureSurface : public QWidget, public Canvas {
+class PictureSurface : public QWidget, public Canvas, private CaptionPainter {
     Q_OBJECT
 
 public:
     PictureSurface(QSize pictureSize, QWidget *parent = nullptr);
 
     const QImage &picture() const { return picture_; }
-    SurfaceCaption *caption(Caption id) const;
+    CaptionBoard &captions() { return captions_; }
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
     void circle(float x, float y, float radius, Colour outline) override;
@@ -32,30 +32,24 @@ public:
     void setCaptionTop(Caption id, float top) override;
     void showCaption(Caption id) override;
 
-    // Where a caption is painted: its rectangle, made taller where its wrapped text needs more
-    // lines than the rectangle holds, so that no text is cut off.
-    QRect captionArea(const SurfaceCaption &caption) const;
-
     // What was drawn where the window shows the picture, but has not been painted there yet.
     QRegion unpaintedArea() const;
-
-    // Called by the captions themselves.
-    void attachCaption(SurfaceCaption *caption);
-    void paintCaption(const SurfaceCaption &caption);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    float toPixels(float value) const;
+    int wrappedTextHeight(const CaptionState &caption) override;
+    void paintCaption(const CaptionState &caption, const PixelRect &area) override;
+
     QPen currentPen(Colour colour) const;
     void growPicture(QSize size);
     void markChanged(const QRect &area);
-    const QImage &captionImage(const SurfaceCaption &caption) const;
+    const QImage &captionImage(const CaptionState &caption, QSize size);
 
     QImage picture_;
     QRegion unpainted_;
-    std::array<SurfaceCaption *, captionCount> captions_{};
-    mutable std::array<QImage, captionCount> captionImages_;
+    CaptionBoard captions_{*this};
+    std::array<QImage, captionCount> captionImages_;
 };

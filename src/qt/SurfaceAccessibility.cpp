@@ -1,34 +1,56 @@
 #include "qt/SurfaceAccessibility.h"
 
 #include "qt/PictureSurface.h"
-#include "qt/SurfaceCaption.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 
 namespace {
 
-// A caption, which has no widget of its own.
+// What the accessible tree knows a caption by.
+class CaptionObject : public QObject {
+    Q_OBJECT
+
+public:
+    CaptionObject(PictureSurface *surface, Caption id)
+        : QObject(surface), surface_(surface), id_(id) {
+        const std::string_view name = captionName(id);
+        setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+
+    PictureSurface *surface() const { return surface_; }
+    const CaptionState &state() const { return surface_->captions()[id_]; }
+    QRect area() const {
+        const PixelRect area = surface_->captions().area(id_);
+        return QRect(area.left, area.top, area.width, area.height);
+    }
+
+private:
+    PictureSurface *surface_;
+    Caption id_;
+};
+
 class CaptionAccessible : public QAccessibleObject {
 public:
-    explicit CaptionAccessible(SurfaceCaption *caption) : QAccessibleObject(caption) {}
+    explicit CaptionAccessible(CaptionObject *caption) : QAccessibleObject(caption) {}
 
     QAccessible::Role role() const override { return QAccessible::StaticText; }
 
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.invisible = !caption()->isVisible();
+        state.invisible = !caption()->state().visible;
         return state;
     }
 
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? caption()->text() : QString();
+        const std::string_view text = caption()->state().text;
+        return kind == QAccessible::Name ? QString::fromUtf8(text.data(), qsizetype(text.size()))
+                                         : QString();
     }
 
     QRect rect() const override {
-        const PictureSurface *surface = caption()->surface();
-        const QRect area = surface->captionArea(*caption());
-        return QRect(surface->mapToGlobal(area.topLeft()), area.size());
+        const QRect area = caption()->area();
+        return QRect(caption()->surface()->mapToGlobal(area.topLeft()), area.size());
     }
 
     QAccessibleInterface *parent() const override {
@@ -39,7 +61,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
 
 private:
-    SurfaceCaption *caption() const { return static_cast<SurfaceCaption *>(object()); }
+    CaptionObject *caption() const { return static_cast<CaptionObject *>(object()); }
 };
 
 // The surface: its child widgets (the controls), then its captions.
@@ -56,7 +78,7 @@ public:
         const int widgets = QAccessibleWidget::childCount();
         if (index < widgets)
             return QAccessibleWidget::child(index);
-        const QList<SurfaceCaption *> all = captions();
+        const QList<CaptionObject *> all = captions();
         const int captionIndex = index - widgets;
         if (captionIndex >= all.size())
             return nullptr;
@@ -64,7 +86,7 @@ public:
     }
 
     int indexOfChild(const QAccessibleInterface *child) const override {
-        if (auto *caption = qobject_cast<SurfaceCaption *>(child->object())) {
+        if (auto *caption = qobject_cast<CaptionObject *>(child->object())) {
             const qsizetype index = captions().indexOf(caption);
             return index < 0 ? -1 : QAccessibleWidget::childCount() + int(index);
         }
@@ -72,25 +94,29 @@ public:
     }
 
 private:
-    QList<SurfaceCaption *> captions() const {
-        return widget()->findChildren<SurfaceCaption *>(Qt::FindDirectChildrenOnly);
+    QList<CaptionObject *> captions() const {
+        return widget()->findChildren<CaptionObject *>(Qt::FindDirectChildrenOnly);
     }
 };
 
 QAccessibleInterface *surfaceAccessibleFactory(const QString &className, QObject *object) {
     if (className == QLatin1String("PictureSurface"))
         return new SurfaceAccessible(static_cast<PictureSurface *>(object));
-    if (className == QLatin1String("SurfaceCaption"))
-        return new CaptionAccessible(static_cast<SurfaceCaption *>(object));
+    if (className == QLatin1String("CaptionObject"))
+        return new CaptionAccessible(static_cast<CaptionObject *>(object));
     return nullptr;
 }
 
 } // namespace
 
-void installSurfaceAccessibility() {
+void makeCaptionsAccessible(PictureSurface *surface) {
     static const bool installed = [] {
         QAccessible::installFactory(surfaceAccessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);
+    for (int id = 0; id < captionCount; ++id)
+        new CaptionObject(surface, Caption(id));
 }
+
+#include "SurfaceAccessibility.moc"

@@ -50,15 +50,7 @@ GdiSurface::GdiSurface(HWND window, int dpi, const ControlFonts &fonts)
     createPicture(pictureSize());
     RECT all{0, 0, size_.cx, size_.cy};
     fillWithBackground(dc_.get(), all);
-    for (const ControlDesign &design : windowControls()) {
-        const std::optional<Caption> id = captionNamed(design.name);
-        if (!id)
-            continue;
-        captions_[static_cast<std::size_t>(*id)] = CaptionState{
-            toWide(design.caption), inPixels(design.geometry), design.font, design.textColour,
-            design.visible,         design.alignment};
-        paintIfVisible(*id);
-    }
+    captions_.paintShown();
 }
 
 void GdiSurface::createPicture(SIZE size) {
@@ -96,6 +88,7 @@ void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
                    previousSize.cy, SRCCOPY);
     }
     fonts_ = &fonts;
+    captions_.remeasure();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -120,12 +113,13 @@ int GdiSurface::toDevice(double designPixels) const {
     return static_cast<int>(std::lround(designPixels * scale_));
 }
 
-double GdiSurface::toDesignPixels(float value) const {
-    return pen_.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
+POINT GdiSurface::devicePoint(float x, float y) const {
+    return {toDevice(inPixels(x)), toDevice(inPixels(y))};
 }
 
-POINT GdiSurface::devicePoint(float x, float y) const {
-    return {toDevice(toDesignPixels(x)), toDevice(toDesignPixels(y))};
+RECT GdiSurface::toDevice(const PixelRect &area) const {
+    return {toDevice(area.left), toDevice(area.top), toDevice(area.left + area.width),
+            toDevice(area.top + area.height)};
 }
 
 void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
@@ -148,7 +142,7 @@ void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colo
 
 void GdiSurface::circle(float x, float y, float radius, Colour outline) {
     const POINT centre = devicePoint(x, y);
-    const int r = toDevice(toDesignPixels(radius));
+    const int r = toDevice(inPixels(radius));
     const int width = std::max(1, toDevice(pen_.drawWidth));
     HDC dc = dc_.get();
     {
@@ -167,43 +161,36 @@ void GdiSurface::circle(float x, float y, float radius, Colour outline) {
 }
 
 void GdiSurface::setCaptionLeft(Caption id, float left) {
-    captions_[static_cast<std::size_t>(id)].place.left =
-        static_cast<int>(std::lround(toDesignPixels(left)));
-    paintIfVisible(id);
+    captions_.setLeft(id, inWholePixels(left));
 }
 
 void GdiSurface::setCaptionTop(Caption id, float top) {
-    captions_[static_cast<std::size_t>(id)].place.top =
-        static_cast<int>(std::lround(toDesignPixels(top)));
-    paintIfVisible(id);
+    captions_.setTop(id, inWholePixels(top));
 }
 
 void GdiSurface::showCaption(Caption id) {
-    captions_[static_cast<std::size_t>(id)].visible = true;
-    paintIfVisible(id);
+    captions_.show(id);
 }
 
-void GdiSurface::paintIfVisible(Caption id) {
-    const CaptionState &caption = captions_[static_cast<std::size_t>(id)];
-    if (caption.visible)
-        paintCaption(caption);
-}
-
-// Opaque in the window's background, with the text wrapped inside the caption's width; made
-// taller where the wrapped text needs more lines than the rectangle holds.
-void GdiSurface::paintCaption(const CaptionState &caption) {
+int GdiSurface::wrappedTextHeight(const CaptionState &caption) {
     HDC dc = dc_.get();
     const Selection font(dc, fonts_->get(caption.font));
-    RECT area{toDevice(caption.place.left), toDevice(caption.place.top),
-              toDevice(caption.place.left + caption.place.width),
-              toDevice(caption.place.top + caption.place.height)};
-    RECT needed = area;
-    DrawTextW(dc, caption.text.c_str(), -1, &needed, textFormat(caption.alignment) | DT_CALCRECT);
-    area.bottom = std::max(area.bottom, needed.bottom);
+    RECT needed = toDevice(caption.place);
+    OffsetRect(&needed, -needed.left, -needed.top);
+    DrawTextW(dc, toWide(caption.text).c_str(), -1, &needed,
+              textFormat(caption.alignment) | DT_CALCRECT);
+    return static_cast<int>(std::ceil(needed.bottom / scale_));
+}
+
+// Opaque in the window's background, with the text wrapped inside the caption's width.
+void GdiSurface::paintCaption(const CaptionState &caption, const PixelRect &place) {
+    HDC dc = dc_.get();
+    const Selection font(dc, fonts_->get(caption.font));
+    RECT area = toDevice(place);
     fillWithBackground(dc, area);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, toColorRef(caption.colour));
-    DrawTextW(dc, caption.text.c_str(), -1, &area, textFormat(caption.alignment));
+    DrawTextW(dc, toWide(caption.text).c_str(), -1, &area, textFormat(caption.alignment));
     markChanged(area);
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "canvas/Canvas.h"
-#include "design/WindowDesign.h"
+#include "form/CaptionBoard.h"
 #include "win32/GdiObjects.h"
 
-#include <array>
 #include <optional>
-#include <string>
 
 class ControlFonts;
 
@@ -17,7 +15,7 @@ class ControlFonts;
 //
 // Drawing is in design pixels (or twips), scaled to the window's resolution as it is drawn, so
 // that lines stay crisp at any scale. The captions are painted into the picture.
-class GdiSurface : public Canvas {
+class GdiSurface : public Canvas, private CaptionPainter {
 public:
     GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
 
@@ -38,22 +36,14 @@ public:
     void showCaption(Caption id) override;
 
 private:
-    struct CaptionState {
-        std::wstring text;
-        PixelRect place; // design pixels
-        ControlFont font;
-        Colour colour;
-        bool visible;
-        TextAlignment alignment;
-    };
+    int wrappedTextHeight(const CaptionState &caption) override;
+    void paintCaption(const CaptionState &caption, const PixelRect &area) override;
 
     SIZE pictureSize() const;
     void createPicture(SIZE size);
     int toDevice(double designPixels) const;
-    double toDesignPixels(float value) const;
     POINT devicePoint(float x, float y) const;
-    void paintCaption(const CaptionState &caption);
-    void paintIfVisible(Caption id);
+    RECT toDevice(const PixelRect &area) const;
     void markChanged(RECT area);
 
     HWND window_;
@@ -64,5 +54,5 @@ private:
     MemoryDC dc_;
     Bitmap picture_;
     std::optional<Selection> selected_;
-    std::array<CaptionState, captionCount> captions_;
+    CaptionBoard captions_{*this};
 };

@@ -1,6 +1,7 @@
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
 #include "demo/RuntimeError.h"
+#include "form/CaptionBoard.h"
 #include "form/frmKymora.h"
 
 #include <QTest>
@@ -90,6 +91,25 @@ QString logOf(const FakeView &view) {
     return QString::fromStdString(view.log);
 }
 
+// A surface that notes each caption it paints, with its area, and whose text wraps to a
+// height of its own.
+class NotingPainter : public CaptionPainter {
+public:
+    int textHeight = 20;
+    int measured = 0;
+    std::string log;
+
+    int wrappedTextHeight(const CaptionState &) override {
+        ++measured;
+        return textHeight;
+    }
+    void paintCaption(const CaptionState &caption, const PixelRect &area) override {
+        log += std::string(captionName(caption.id)) + " " + std::to_string(area.left) + "," +
+               std::to_string(area.top) + " " + std::to_string(area.width) + "x" +
+               std::to_string(area.height) + "; ";
+    }
+};
+
 } // namespace
 
 class tst_Form : public QObject {
@@ -102,6 +122,7 @@ private slots:
     void whatComesDuringARunWaitsForItsEnd_data();
     void whatComesDuringARunWaitsForItsEnd();
     void anErrorEndsTheProgramAndNothingElseIsDone();
+    void captionsArePaintedWhenShownAndMoved();
 };
 
 // Selecting from code runs the handler at once; the speed and the far offset are written again.
@@ -218,6 +239,29 @@ void tst_Form::anErrorEndsTheProgramAndNothingElseIsDone() {
     QCOMPARE(logOf(f.view), QString("error 13; resume; unload 1"));
     QCOMPARE(int(f.pacer.waits.size()), 3);
     QVERIFY(f.form.hasEnded());
+}
+
+// A hidden caption is moved without being painted; a shown one is painted where it stands,
+// taller where its text needs it, and again whenever it moves.
+void tst_Form::captionsArePaintedWhenShownAndMoved() {
+    NotingPainter painter;
+    painter.textHeight = 60;
+    CaptionBoard board(painter);
+    board.paintShown();
+    QCOMPARE(QString::fromStdString(painter.log),
+             QString("labDifrakce 312,8 225x60; labKliknete 216,216 385x60; "));
+    painter.log.clear();
+    board.setLeft(Caption::labZdroj, 60);
+    board.setTop(Caption::labZdroj, 130);
+    QCOMPARE(QString::fromStdString(painter.log), QString(""));
+    board.show(Caption::labZdroj);
+    board.setLeft(Caption::labZdroj, 70);
+    QCOMPARE(QString::fromStdString(painter.log),
+             QString("labZdroj 60,130 89x60; labZdroj 70,130 89x60; "));
+    QCOMPARE(painter.measured, 3);
+    painter.textHeight = 10;
+    board.remeasure();
+    QCOMPARE(board.area(Caption::labZdroj).height, 25);
 }
 
 QTEST_APPLESS_MAIN(tst_Form)

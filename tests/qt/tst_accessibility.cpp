@@ -1,7 +1,6 @@
 #include "FormControls.h"
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
-#include "qt/SurfaceCaption.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -107,7 +106,8 @@ void tst_Accessibility::captionsAreAnnouncedOnceShown() {
     QCOMPARE(found.value(QStringLiteral("labSoucet")).name, QStringLiteral("Sum of vectors"));
     QVERIFY(!found.value(QStringLiteral("labSoucet")).invisible);
     QVERIFY(!found.value(QStringLiteral("labDetektor")).invisible);
-    QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(ui.labZdroj);
+    QAccessibleInterface *caption =
+        QAccessible::queryAccessibleInterface(window.findChild<QObject *>("labZdroj"));
     QCOMPARE(caption->role(), QAccessible::StaticText);
     QCOMPARE(caption->rect().topLeft(), window.clientArea()->mapToGlobal(QPoint(60, 130)));
 }

@@ -4,9 +4,9 @@
 #include "VirtualPacer.h"
 #include "WindowActions.h"
 #include "demo/DemonstrationRun.h"
+#include "qt/ControlFonts.h"
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
-#include "qt/SurfaceCaption.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -20,7 +20,7 @@ const QRgb green = qRgb(0, 0xFF, 0);
 const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
 const QRgb black = qRgb(0, 0, 0);
 
-QList<SurfaceCaption *> placedCaptions(const Controls &ui) {
+QList<const CaptionState *> placedCaptions(const Controls &ui) {
     return {ui.labRadiusvektory, ui.labCas,   ui.labDobaLetu,
             ui.labSoucet,        ui.labZdroj, ui.labDetektor};
 }
@@ -36,7 +36,7 @@ public:
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
         if (colour == colour::green)
-            captionsAtResultant = {ui_.labSoucet->geometry(), ui_.labDetektor->geometry()};
+            captionsAtResultant = {toQRect(ui_.labSoucet->place), toQRect(ui_.labDetektor->place)};
         ForwardingCanvas::line(x1, y1, x2, y2, colour);
     }
 
@@ -110,31 +110,31 @@ void tst_EndToEnd::finishedPicture() {
     QCOMPARE(picture.pixel(detectorX - 7, 300) == background, !lit);
 
     // The six captions, each with its text inside its area.
-    for (SurfaceCaption *caption : placedCaptions(ui)) {
-        QVERIFY(caption->isVisible());
-        const QRect area = window.clientArea()->captionArea(*caption);
+    for (const CaptionState *caption : placedCaptions(ui)) {
+        QVERIFY(caption->visible);
+        const QRect area = toQRect(window.clientArea()->captions().area(caption->id));
         const QImage inside = picture.copy(area);
         int textPixels = 0;
         for (int y = 0; y < inside.height(); ++y)
             for (int x = 0; x < inside.width(); ++x)
                 textPixels += inside.pixel(x, y) == black;
-        QVERIFY2(textPixels > 20, qPrintable(caption->objectName()));
+        QVERIFY2(textPixels > 20, captionName(caption->id).data());
     }
-    QCOMPARE(ui.labSoucet->geometry().topLeft(), near ? QPoint(550, 130) : QPoint(480, 130));
-    QCOMPARE(ui.labDetektor->geometry().topLeft(), near ? QPoint(140, 275) : QPoint(60, 275));
+    QCOMPARE(toQRect(ui.labSoucet->place).topLeft(), near ? QPoint(550, 130) : QPoint(480, 130));
+    QCOMPARE(toQRect(ui.labDetektor->place).topLeft(), near ? QPoint(140, 275) : QPoint(60, 275));
 
     // The photon vectors' caption wraps to more lines than its rectangle holds: it is painted
     // taller, and its last line, below the rectangle, shows.
-    SurfaceCaption *photons = ui.labRadiusvektory;
-    const QFontMetrics metrics(photons->font(), &picture);
-    const QRect wrapped =
-        metrics.boundingRect(QRect(QPoint(0, 0), photons->geometry().size()),
-                             Qt::AlignHCenter | Qt::TextWordWrap, photons->text());
-    QVERIFY(wrapped.height() > photons->geometry().height());
-    const QRect painted = window.clientArea()->captionArea(*photons);
+    const QRect photons = toQRect(ui.labRadiusvektory->place);
+    const QFontMetrics metrics(controlFont(ui.labRadiusvektory->font), &picture);
+    const QRect wrapped = metrics.boundingRect(QRect(QPoint(0, 0), photons.size()),
+                                               Qt::AlignHCenter | Qt::TextWordWrap,
+                                               QString::fromUtf8(ui.labRadiusvektory->text.data()));
+    QVERIFY(wrapped.height() > photons.height());
+    const QRect painted = toQRect(window.clientArea()->captions().area(Caption::labRadiusvektory));
     QVERIFY(painted.height() >= wrapped.height());
-    const QRect lastLine(painted.left(), photons->geometry().bottom() + 1, painted.width(),
-                         painted.bottom() - photons->geometry().bottom());
+    const QRect lastLine(painted.left(), photons.bottom() + 1, painted.width(),
+                         painted.bottom() - photons.bottom());
     int lastLinePixels = 0;
     for (int y = lastLine.top(); y <= lastLine.bottom(); ++y)
         for (int x = lastLine.left(); x <= lastLine.right(); ++x)
@@ -148,15 +148,15 @@ void tst_EndToEnd::captionsMoveOnlyAtTheEndOfARun() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(ui.cmdStart, Qt::LeftButton); // far
-    const QRect farSoucet = ui.labSoucet->geometry();
-    const QRect farDetektor = ui.labDetektor->geometry();
+    const QRect farSoucet = toQRect(ui.labSoucet->place);
+    const QRect farDetektor = toQRect(ui.labDetektor->place);
 
     ProbeCanvas probe(window);
     VirtualPacer pacer;
     runDemonstration(probe, FakeSettings("170", "0"), pacer);
     QCOMPARE(probe.captionsAtResultant, QList<QRect>({farSoucet, farDetektor}));
-    QCOMPARE(ui.labSoucet->geometry().topLeft(), QPoint(550, 130));
-    QCOMPARE(ui.labDetektor->geometry().topLeft(), QPoint(140, 275));
+    QCOMPARE(toQRect(ui.labSoucet->place).topLeft(), QPoint(550, 130));
+    QCOMPARE(toQRect(ui.labDetektor->place).topLeft(), QPoint(140, 275));
 }
 
 void tst_EndToEnd::runAfterARunPaintsOnlyInsideTheBand() {

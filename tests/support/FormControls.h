@@ -1,7 +1,8 @@
 #pragma once
 
 #include "canvas/DrawingArea.h"
-#include "qt/SurfaceCaption.h"
+#include "form/CaptionBoard.h"
+#include "qt/PictureSurface.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,6 +19,9 @@ struct Controls {
     template <typename Control> Control *find(const char *name) const {
         return window_.findChild<Control *>(QString::fromUtf8(name));
     }
+
+    PictureSurface *surface() const { return find<PictureSurface>("clientArea"); }
+    const CaptionState *caption(Caption id) const { return &surface()->captions()[id]; }
 
     // The four settings fields' texts: nPoloha, nSpomaleni, nDifrakce, nKmitocet.
     QStringList fieldTexts() const {
@@ -48,15 +52,19 @@ public:
     QLineEdit *const nDifrakce = find<QLineEdit>("nDifrakce");
     QLineEdit *const nKmitocet = find<QLineEdit>("nKmitocet");
     QPushButton *const cmdStart = find<QPushButton>("cmdStart");
-    SurfaceCaption *const labDifrakce = find<SurfaceCaption>("labDifrakce");
-    SurfaceCaption *const labSoucet = find<SurfaceCaption>("labSoucet");
-    SurfaceCaption *const labDobaLetu = find<SurfaceCaption>("labDobaLetu");
-    SurfaceCaption *const labCas = find<SurfaceCaption>("labCas");
-    SurfaceCaption *const labRadiusvektory = find<SurfaceCaption>("labRadiusvektory");
-    SurfaceCaption *const labDetektor = find<SurfaceCaption>("labDetektor");
-    SurfaceCaption *const labZdroj = find<SurfaceCaption>("labZdroj");
-    SurfaceCaption *const labKliknete = find<SurfaceCaption>("labKliknete");
+    const CaptionState *const labDifrakce = caption(Caption::labDifrakce);
+    const CaptionState *const labSoucet = caption(Caption::labSoucet);
+    const CaptionState *const labDobaLetu = caption(Caption::labDobaLetu);
+    const CaptionState *const labCas = caption(Caption::labCas);
+    const CaptionState *const labRadiusvektory = caption(Caption::labRadiusvektory);
+    const CaptionState *const labDetektor = caption(Caption::labDetektor);
+    const CaptionState *const labZdroj = caption(Caption::labZdroj);
+    const CaptionState *const labKliknete = caption(Caption::labKliknete);
 };
+
+inline QRect toQRect(const PixelRect &area) {
+    return QRect(area.left, area.top, area.width, area.height);
+}
 
 // The drawing area, where a run paints its band.
 inline const QRect drawingArea(DrawingArea::left, DrawingArea::top, DrawingArea::width,

@@ -1,14 +1,13 @@
 #include "FakeSettings.h"
+#include "FormControls.h"
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
 #include "WineProgram.h"
 #include "XClient.h"
 #include "demo/DemonstrationRun.h"
 #include "design/WindowDesign.h"
-#include "qt/PictureSurface.h"
-#include "qt/SurfaceCaption.h"
-#include "FormControls.h"
 #include "qt/FormWindow.h"
+#include "qt/PictureSurface.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -153,9 +152,10 @@ QtPicture qtPicture(const Combination &combination) {
     window.form().waitThrough(pacer);
     window.form().cmdStart_Click();
     QtPicture result{window.clientArea()->picture().convertToFormat(QImage::Format_RGB32), {}};
-    for (const SurfaceCaption *caption : window.clientArea()->findChildren<SurfaceCaption *>())
-        if (caption->isVisible())
-            result.captionAreas.append(window.clientArea()->captionArea(*caption));
+    CaptionBoard &captions = window.clientArea()->captions();
+    for (int id = 0; id < captionCount; ++id)
+        if (captions[Caption(id)].visible)
+            result.captionAreas.append(toQRect(captions.area(Caption(id))));
     return result;
 }
 
