@@ -1,5 +1,6 @@
 #include "win32/GdiSurface.h"
 
+#include "canvas/DrawingArea.h"
 #include "win32/ControlFonts.h"
 #include "win32/SystemColours.h"
 #include "win32/Text.h"
@@ -75,20 +76,16 @@ SIZE GdiSurface::pictureSize() const {
 }
 
 void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
-    MemoryDC previousDC;
-    const Bitmap previous(CreateCompatibleBitmap(dc_.get(), size_.cx, size_.cy));
-    {
-        const Selection copy(previousDC.get(), previous.get());
-        BitBlt(previousDC.get(), 0, 0, size_.cx, size_.cy, dc_.get(), 0, 0, SRCCOPY);
-        const SIZE previousSize = size_;
-        scale_ = scaleAt(dpi);
-        createPicture(pictureSize());
-        SetStretchBltMode(dc_.get(), HALFTONE);
-        StretchBlt(dc_.get(), 0, 0, size_.cx, size_.cy, previousDC.get(), 0, 0, previousSize.cx,
-                   previousSize.cy, SRCCOPY);
-    }
+    scale_ = scaleAt(dpi);
     fonts_ = &fonts;
     captions_.remeasure();
+    createPicture(pictureSize());
+    const RECT all{0, 0, size_.cx, size_.cy};
+    fillWithBackground(dc_.get(), all);
+    const PenState pen = pen_;
+    for (const Drawing &drawing : drawn_)
+        draw(drawing);
+    pen_ = pen;
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -123,9 +120,88 @@ RECT GdiSurface::toDevice(const PixelRect &area) const {
 }
 
 void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
-    const POINT from = devicePoint(x1, y1);
-    const POINT to = devicePoint(x2, y2);
-    const COLORREF lineColour = toColorRef(colour.value_or(pen_.foreColor));
+    Drawing line{Drawing::Kind::line, pen_};
+    line.x1 = x1;
+    line.y1 = y1;
+    line.x2 = x2;
+    line.y2 = y2;
+    line.colour = colour;
+    remember(line);
+    drawLine(line);
+}
+
+void GdiSurface::circle(float x, float y, float radius, Colour outline) {
+    Drawing circle{Drawing::Kind::circle, pen_};
+    circle.x1 = x;
+    circle.y1 = y;
+    circle.x2 = radius;
+    circle.colour = outline;
+    remember(circle);
+    drawCircle(circle);
+}
+
+// A background band begins with a thin line in the background colour along the drawing area's
+// bottom row. What lies wholly inside the drawing area is covered by it and is forgotten.
+void GdiSurface::remember(const Drawing &drawing) {
+    const bool startsBand =
+        drawing.kind == Drawing::Kind::line && drawing.pen.drawWidth == 1 &&
+        drawing.colour == windowBackground && inPixels(drawing.y1) == DrawingArea::bottom &&
+        inPixels(drawing.y2) == DrawingArea::bottom && inPixels(drawing.x1) == DrawingArea::left &&
+        inPixels(drawing.x2) == DrawingArea::right;
+    if (startsBand)
+        std::erase_if(drawn_, [this](const Drawing &d) { return liesInTheDrawingArea(d); });
+    drawn_.push_back(drawing);
+}
+
+bool GdiSurface::liesInTheDrawingArea(const Drawing &drawing) const {
+    const auto toPixels = [&drawing](float value) {
+        return drawing.pen.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
+    };
+    double left = 0, top = 0, right = 0, bottom = 0;
+    switch (drawing.kind) {
+    case Drawing::Kind::line: {
+        const double margin = drawing.pen.drawWidth / 2.0;
+        left = std::min(toPixels(drawing.x1), toPixels(drawing.x2)) - margin;
+        right = std::max(toPixels(drawing.x1), toPixels(drawing.x2)) + margin;
+        top = std::min(toPixels(drawing.y1), toPixels(drawing.y2)) - margin;
+        bottom = std::max(toPixels(drawing.y1), toPixels(drawing.y2)) + margin;
+        break;
+    }
+    case Drawing::Kind::circle: {
+        const double reach = toPixels(drawing.x2) + drawing.pen.drawWidth / 2.0;
+        left = toPixels(drawing.x1) - reach;
+        right = toPixels(drawing.x1) + reach;
+        top = toPixels(drawing.y1) - reach;
+        bottom = toPixels(drawing.y1) + reach;
+        break;
+    }
+    case Drawing::Kind::caption:
+        left = drawing.area.left;
+        top = drawing.area.top;
+        right = drawing.area.left + drawing.area.width - 1;
+        bottom = drawing.area.top + drawing.area.height - 1;
+        break;
+    }
+    return left >= DrawingArea::left && right <= DrawingArea::right && top >= DrawingArea::top &&
+           bottom <= DrawingArea::bottom;
+}
+
+void GdiSurface::draw(const Drawing &drawing) {
+    pen_ = drawing.pen;
+    switch (drawing.kind) {
+    case Drawing::Kind::line:
+        return drawLine(drawing);
+    case Drawing::Kind::circle:
+        return drawCircle(drawing);
+    case Drawing::Kind::caption:
+        return drawCaption(drawing);
+    }
+}
+
+void GdiSurface::drawLine(const Drawing &line) {
+    const POINT from = devicePoint(line.x1, line.y1);
+    const POINT to = devicePoint(line.x2, line.y2);
+    const COLORREF lineColour = toColorRef(line.colour.value_or(pen_.foreColor));
     const int width = std::max(1, toDevice(pen_.drawWidth));
     HDC dc = dc_.get();
     {
@@ -140,13 +216,13 @@ void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colo
     markChanged(withPenMargin(rectOf(from, to), width));
 }
 
-void GdiSurface::circle(float x, float y, float radius, Colour outline) {
-    const POINT centre = devicePoint(x, y);
-    const int r = toDevice(inPixels(radius));
+void GdiSurface::drawCircle(const Drawing &circle) {
+    const POINT centre = devicePoint(circle.x1, circle.y1);
+    const int r = toDevice(inPixels(circle.x2));
     const int width = std::max(1, toDevice(pen_.drawWidth));
     HDC dc = dc_.get();
     {
-        const Pen pen = createPen(width, toColorRef(outline));
+        const Pen pen = createPen(width, toColorRef(*circle.colour));
         const Brush fill(pen_.fillStyle == FillStyle::solid
                              ? CreateSolidBrush(toColorRef(pen_.fillColor))
                              : nullptr);
@@ -182,8 +258,20 @@ int GdiSurface::wrappedTextHeight(const CaptionState &caption) {
     return static_cast<int>(std::ceil(needed.bottom / scale_));
 }
 
-// Opaque in the window's background, with the text wrapped inside the caption's width.
-void GdiSurface::paintCaption(const CaptionState &caption, const PixelRect &place) {
+void GdiSurface::paintCaption(const CaptionState &caption, const PixelRect &area) {
+    Drawing painted{Drawing::Kind::caption, pen_};
+    painted.caption = caption.id;
+    painted.area = area;
+    remember(painted);
+    drawCaption(painted);
+}
+
+// Opaque in the window's background, with the text wrapped inside the caption's width; as tall
+// as its text needs at the present resolution.
+void GdiSurface::drawCaption(const Drawing &painted) {
+    const CaptionState &caption = captions_[painted.caption];
+    PixelRect place = painted.area;
+    place.height = std::max(place.height, captions_.area(caption.id).height);
     HDC dc = dc_.get();
     const Selection font(dc, fonts_->get(caption.font));
     RECT area = toDevice(place);

@@ -5,6 +5,7 @@
 #include "win32/GdiObjects.h"
 
 #include <optional>
+#include <vector>
 
 class ControlFonts;
 
@@ -14,7 +15,9 @@ class ControlFonts;
 // run's next pause, or at its end. The picture survives covering, hiding and minimising.
 //
 // Drawing is in design pixels (or twips), scaled to the window's resolution as it is drawn, so
-// that lines stay crisp at any scale. The captions are painted into the picture.
+// that lines stay crisp at any scale. The captions are painted into the picture. The surface
+// keeps what it has drawn since the last background band began, which covers everything drawn
+// before it in the drawing area, so that it can draw the picture anew at another resolution.
 class GdiSurface : public Canvas, private CaptionPainter {
 public:
     GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
@@ -25,8 +28,7 @@ public:
     // The client area shows the picture from this point on, in device pixels.
     void scrollTo(POINT origin);
 
-    // A new resolution: the picture so far is scaled to it, and what is drawn next is drawn at
-    // it with the new fonts.
+    // A new resolution: the picture is drawn anew at it, with the new fonts.
     void changeResolution(int dpi, const ControlFonts &fonts);
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
@@ -36,6 +38,25 @@ public:
     void showCaption(Caption id) override;
 
 private:
+    // One drawing operation as it was made, with the pen it was made with.
+    struct Drawing {
+        enum class Kind { line, circle, caption };
+        Drawing(Kind k, const PenState &p) : kind(k), pen(p) {}
+        Kind kind;
+        PenState pen;
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a line's ends; a circle's centre and radius
+        std::optional<Colour> colour;
+        Caption caption = Caption::labKliknete;
+        PixelRect area{}; // a caption's
+    };
+
+    void remember(const Drawing &drawing);
+    void draw(const Drawing &drawing);
+    void drawLine(const Drawing &line);
+    void drawCircle(const Drawing &circle);
+    void drawCaption(const Drawing &caption);
+    bool liesInTheDrawingArea(const Drawing &drawing) const;
+
     int wrappedTextHeight(const CaptionState &caption) override;
     void paintCaption(const CaptionState &caption, const PixelRect &area) override;
 
@@ -55,4 +76,5 @@ private:
     Bitmap picture_;
     std::optional<Selection> selected_;
     CaptionBoard captions_{*this};
+    std::vector<Drawing> drawn_; // since the last band began
 };
