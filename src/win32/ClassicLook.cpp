@@ -16,6 +16,31 @@ constexpr int captionGap = 2;
 // How far inside a focused button its focus rectangle lies.
 constexpr int focusInset = 4;
 
+// The colours of the classic three-dimensional look, beside the window's light grey.
+constexpr COLORREF highlight = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF shadow = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF darkShadow = RGB(0x00, 0x00, 0x00);
+
+void fill(HDC dc, const RECT &area, COLORREF colour) {
+    const Brush brush(CreateSolidBrush(colour));
+    FillRect(dc, &area, brush.get());
+}
+
+// A one-pixel line along the top and left of an area in one colour, and along its bottom and
+// right in another.
+void drawBevel(HDC dc, const RECT &area, COLORREF topLeft, COLORREF bottomRight) {
+    fill(dc, {area.left, area.top, area.right, area.top + 1}, topLeft);
+    fill(dc, {area.left, area.top, area.left + 1, area.bottom}, topLeft);
+    fill(dc, {area.left, area.bottom - 1, area.right, area.bottom}, bottomRight);
+    fill(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
+}
+
+// A line cut into the surface: its shadow above and left of its light.
+void drawEtchedLine(HDC dc, const RECT &area) {
+    drawBevel(dc, {area.left + 1, area.top + 1, area.right, area.bottom}, highlight, highlight);
+    drawBevel(dc, {area.left, area.top, area.right - 1, area.bottom - 1}, shadow, shadow);
+}
+
 std::wstring windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
@@ -46,7 +71,7 @@ void paintFrame(HWND frame, HDC dc) {
     // The line runs through the middle of the caption.
     RECT line = area;
     line.top = extent.cy / 2;
-    DrawEdge(dc, &line, EDGE_ETCHED, BF_RECT);
+    drawEtchedLine(dc, line);
     const int indent = scaledFor(frame, captionIndent);
     const int gap = scaledFor(frame, captionGap);
     const RECT behindCaption{indent, 0, indent + extent.cx + 2 * gap, extent.cy};
@@ -80,13 +105,16 @@ void paintClassicButton(const DRAWITEMSTRUCT &item) {
     FillRect(dc, &edge, parentColours(item.hwndItem, dc));
     // The focused button is the default one: a black line round it.
     if (focused) {
-        FrameRect(dc, &edge, GetStockBrush(BLACK_BRUSH));
+        drawBevel(dc, edge, darkShadow, darkShadow);
         InflateRect(&edge, -1, -1);
     }
-    if (pushed)
-        FrameRect(dc, &edge, GetSysColorBrush(COLOR_BTNSHADOW));
-    else
-        DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+    if (pushed) {
+        drawBevel(dc, edge, shadow, shadow);
+    } else {
+        drawBevel(dc, edge, highlight, darkShadow);
+        InflateRect(&edge, -1, -1);
+        drawBevel(dc, edge, highlight, shadow);
+    }
 
     const Selection font(dc, GetWindowFont(item.hwndItem));
     RECT text = item.rcItem;

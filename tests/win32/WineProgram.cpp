@@ -24,24 +24,38 @@ int valueOf(const QString &shellLines, const QString &name) {
     return -1;
 }
 
+// The shown windows of the program, by their title.
+QStringList programWindows() {
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                  QStringLiteral("--name"), QStringLiteral("^Kymora - ")});
+    search.waitForFinished(20000);
+    return QString::fromUtf8(search.readAllStandardOutput())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 WineProgram::WineProgram(const QString &program, const QString &prefix) : prefix_(prefix) {
+    const QStringList before = programWindows();
     wine_.setProcessEnvironment(wineEnvironment(prefix));
     wine_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     wine_.start(QStringLiteral("wine"), {program});
     if (!wine_.waitForStarted())
         return;
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--sync"),
-                  QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                  QStringLiteral("^Kymora - ")});
-    if (!search.waitForFinished(60000)) {
-        search.kill();
-        return;
+    // Its own window: the one that was not there before it started.
+    QElapsedTimer waited;
+    waited.start();
+    while (window_.isEmpty() && waited.elapsed() < 60000) {
+        for (const QString &window : programWindows())
+            if (!before.contains(window))
+                window_ = window;
+        if (window_.isEmpty())
+            QTest::qWait(200);
     }
-    window_ = QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n')).first();
+    if (window_.isEmpty())
+        return;
     // With no window manager, Wine's X window is the client area itself.
     const QString geometry =
         xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window_});
@@ -121,6 +135,15 @@ QImage WineProgram::waitUntilStill(int timeoutMs) const {
         }
     }
     return last;
+}
+
+QString WineProgram::ask(const QStringList &question) const {
+    QProcess probe;
+    probe.setProcessEnvironment(wineEnvironment(prefix_));
+    probe.start(QStringLiteral("wine"),
+                QStringList{QStringLiteral(KYMORA_WINDOWS_PROBE)} + question);
+    probe.waitForFinished(30000);
+    return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
 }
 
 int WineProgram::waitForExit(int timeoutMs) {

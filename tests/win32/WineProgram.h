@@ -36,6 +36,14 @@ public:
 
     // Waits for the program to end; its exit code, or -1 when it did not end in time.
     int waitForExit(int timeoutMs = 20000);
+    bool isRunning() const { return wine_.state() != QProcess::NotRunning; }
+
+    // What the probe, run beside the program in its prefix, answers (see probe.cpp).
+    QString ask(const QStringList &question) const;
+    // The name of the control with the keyboard focus, asked of the program.
+    QString focus() const { return ask({QStringLiteral("focus")}); }
+    // The four settings fields' texts, nPoloha to nKmitocet, asked of the program.
+    QString fields() const { return ask({QStringLiteral("fields")}); }
 
 private:
     static QString xdotool(const QStringList &arguments);

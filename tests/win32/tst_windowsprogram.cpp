@@ -11,7 +11,10 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -28,9 +31,7 @@ using Operation = RecordingCanvas::Operation;
 const QString program = QStringLiteral(KYMORA_WINDOWS_PROGRAM);
 const QString prefix = QStringLiteral(KYMORA_WINE_PREFIX);
 const QString prefixAt144Dpi = QStringLiteral(KYMORA_WINE_PREFIX_144);
-
-// The drawing area, where the run paints its band.
-const QRect drawingArea(5, 81, 791, 500);
+const QString prefixOnASmallScreen = QStringLiteral(KYMORA_WINE_PREFIX_SMALL);
 
 // A control's place in the client area, in design pixels; option buttons lie within their frame.
 QRect placeOf(std::string_view name) {
@@ -136,10 +137,12 @@ Expected expectedPicture(const Combination &combination) {
     return expected;
 }
 
-// The Qt program's finished picture for the same settings, with the areas its captions cover.
+// The Qt program's finished picture for the same settings, with the areas a comparison leaves
+// out: its captions' text, the frame that lies above the drawing area, and the source's disc,
+// which takes the system's colour of title-bar text, not the same on the two systems.
 struct QtPicture {
     QImage picture;
-    QList<QRect> captionAreas;
+    QList<QRect> leftOut;
 };
 
 QtPicture qtPicture(const Combination &combination) {
@@ -155,26 +158,41 @@ QtPicture qtPicture(const Combination &combination) {
     CaptionBoard &captions = window.clientArea()->captions();
     for (int id = 0; id < captionCount; ++id)
         if (captions[Caption(id)].visible)
-            result.captionAreas.append(toQRect(captions.area(Caption(id))));
+            result.leftOut.append(toQRect(captions.area(Caption(id))));
+    result.leftOut.append(placeOf("frmPoloha"));
+    result.leftOut.append(QRect(44, 144, 13, 13));
     return result;
 }
 
-// The share of the drawing area's pixels, text left out, in which the two pictures differ.
-double differingShare(const QImage &a, const QImage &b, const QList<QRect> &text) {
+// Whether the picture has this colour at the point or at one of its eight neighbours.
+bool hasNear(const QImage &picture, int x, int y, QRgb colour) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (picture.pixel(x + dx, y + dy) == colour)
+                return true;
+    return false;
+}
+
+// The share of the drawing area's pixels, some areas left out, whose colour the other picture
+// has nowhere within a pixel of them, looked at both ways. The two programs rasterise a line
+// or a circle's edge a pixel apart here and there; a feature drawn by one and not the other
+// shows.
+double unmatchedShare(const QImage &a, const QImage &b, const QList<QRect> &leftOut) {
     int compared = 0;
-    int differing = 0;
-    for (int y = drawingArea.top(); y <= drawingArea.bottom(); ++y)
-        for (int x = drawingArea.left(); x <= drawingArea.right(); ++x) {
+    int unmatched = 0;
+    for (int y = drawingArea.top() + 1; y < drawingArea.bottom(); ++y)
+        for (int x = drawingArea.left() + 1; x < drawingArea.right(); ++x) {
             const QPoint point(x, y);
-            const bool isText = std::any_of(text.begin(), text.end(), [point](const QRect &area) {
-                return area.adjusted(-4, -4, 4, 4).contains(point);
-            });
-            if (isText)
+            const bool isLeftOut =
+                std::any_of(leftOut.begin(), leftOut.end(), [point](const QRect &area) {
+                    return area.adjusted(-4, -4, 4, 4).contains(point);
+                });
+            if (isLeftOut)
                 continue;
             ++compared;
-            differing += a.pixel(point) != b.pixel(point) ? 1 : 0;
+            unmatched += !hasNear(b, x, y, a.pixel(x, y)) || !hasNear(a, x, y, b.pixel(x, y));
         }
-    return double(differing) / compared;
+    return double(unmatched) / compared;
 }
 
 // A point on strip 12 of the mirror, right of where the rays meet it.
@@ -193,6 +211,36 @@ int thicknessAt(const QImage &image, QPoint point) {
     return isDark(image.pixel(point)) ? bottom - top + 1 : 0;
 }
 
+// Two processes that keep the machine's processors busy for as long as this lives, as a build
+// beside the program would.
+class BusyMachine {
+public:
+    BusyMachine() {
+        for (QProcess &loop : loops_)
+            loop.start(QStringLiteral("sh"),
+                       {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+    }
+    ~BusyMachine() {
+        for (QProcess &loop : loops_) {
+            loop.kill();
+            loop.waitForFinished();
+        }
+    }
+
+private:
+    QProcess loops_[2];
+};
+
+// Where a person clicks on the speed bar's arrows.
+QPoint speedBarArrow(bool right) {
+    const QRect bar = placeOf("HScroll1");
+    return right ? QPoint(bar.right() - bar.height() / 2, bar.center().y())
+                 : QPoint(bar.left() + bar.height() / 2, bar.center().y());
+}
+
+// The settings texts after load: nPoloha, nSpomaleni, nDifrakce, nKmitocet.
+const QString fieldsAfterLoad = QStringLiteral("0 1 2 2");
+
 } // namespace
 
 class tst_WindowsProgram : public QObject {
@@ -200,7 +248,11 @@ class tst_WindowsProgram : public QObject {
 
 private slots:
     void initTestCase();
+    void init();
     void opensTheWindowWithItsControls();
+    void eachHandlerWritesItsField();
+    void tabGoesRoundBothWays();
+    void scrollBarMovesByOne();
     void drawsEachCombinationAsTheQtProgramDoes_data();
     void drawsEachCombinationAsTheQtProgramDoes();
     void enterAndSpaceOnStartStartARun();
@@ -208,19 +260,37 @@ private slots:
     void inputDuringARunWaitsForItsEnd();
     void keepsThePictureAfterAnUnmapAndMap();
     void exitEndsWithZero();
-    void closeRequestEndsWithZero();
+    void closingDuringARunClosesAfterIt_data();
+    void closingDuringARunClosesAfterIt();
     void drawsScaledAt144Dpi();
+    void scrollsTheWholeClientAreaIntoViewOnASmallScreen();
 
 private:
     void runAndWait(const std::function<void()> &start);
+    void focusOn(const QString &control);
+    void setSpeed(WineProgram &wine, int speed);
     QImage picture_;
     std::unique_ptr<WineProgram> wine_;
 };
 
 void tst_WindowsProgram::initTestCase() {
     QVERIFY2(QFileInfo::exists(program), qPrintable(program));
-    wine_ = std::make_unique<WineProgram>(program, prefix);
-    QVERIFY(wine_->hasWindow());
+}
+
+// Most tests drive one program, started for the first of them and again after it has ended;
+// those that start their own end it first, so that only one runs at a time.
+void tst_WindowsProgram::init() {
+    const QString test = QString::fromLatin1(QTest::currentTestFunction());
+    const bool ownProgram =
+        test == QLatin1String("closingDuringARunClosesAfterIt") ||
+        test == QLatin1String("drawsScaledAt144Dpi") ||
+        test == QLatin1String("scrollsTheWholeClientAreaIntoViewOnASmallScreen");
+    if (ownProgram) {
+        wine_.reset();
+    } else if (!wine_ || !wine_->isRunning()) {
+        wine_ = std::make_unique<WineProgram>(program, prefix);
+        QVERIFY(wine_->hasWindow());
+    }
 }
 
 void tst_WindowsProgram::opensTheWindowWithItsControls() {
@@ -239,9 +309,97 @@ void tst_WindowsProgram::opensTheWindowWithItsControls() {
             marked = QRect(place.left(), place.top(), place.width(), 16); // the caption
         QVERIFY2(countOf(shown, marked, isNotBackground) > 0, design.name.data());
     }
-    // Focus on Start: the button shows its focus rectangle, which Exit does not.
-    QVERIFY(countOf(shown, placeOf("cmdStart").adjusted(3, 3, -3, -3), isDark) >
-            countOf(shown, placeOf("cndKonec").adjusted(3, 3, -3, -3), isDark) / 2);
+    // Classic frames: an etched line (shadow, then light), with the caption on its top line,
+    // breaking it.
+    for (const char *frame : {"frnKmitoce", "frmDifrakčníZrcadlo", "frmPoloha"}) {
+        const QRect place = placeOf(frame);
+        const int column = place.left() + 3; // left of the caption
+        int line = place.top();
+        while (line < place.bottom() && !isNotBackground(shown.pixel(column, line)))
+            ++line;
+        QCOMPARE(shown.pixel(column, line) & 0xFFFFFF, 0x808080u);
+        QCOMPARE(shown.pixel(column, line + 1) & 0xFFFFFF, 0xFFFFFFu);
+        int lineUnderCaption = 0;
+        for (int x = place.left() + 10; x < place.left() + 30; ++x)
+            lineUnderCaption += (shown.pixel(x, line) & 0xFFFFFF) == 0x808080u &&
+                                (shown.pixel(x, line + 1) & 0xFFFFFF) == 0xFFFFFFu;
+        QVERIFY2(lineUnderCaption < 5, frame);
+    }
+    // The buttons' faces in the window's background, inside their edges.
+    for (const char *button : {"cmdStart", "cndKonec"}) {
+        const QRect face = placeOf(button);
+        QCOMPARE(shown.pixel(face.left() + 3, face.center().y()) & 0xFFFFFF, 0xC0C0C0u);
+        QCOMPARE(shown.pixel(face.right() - 3, face.top() + 3) & 0xFFFFFF, 0xC0C0C0u);
+    }
+    QCOMPARE(wine_->focus(), QStringLiteral("cmdStart"));
+    QCOMPARE(wine_->fields(), fieldsAfterLoad);
+}
+
+// The four fields after each click, read from the program; the defaults come back at the end.
+void tst_WindowsProgram::eachHandlerWritesItsField() {
+    const std::pair<const char *, const char *> steps[] = {
+        {"opBlízko", "170 1 2 2"}, {"opNe", "170 1 1 2"}, {"op1", "170 1 1 1"},
+        {"opDaleko", "0 1 1 1"},   {"opAno", "0 1 2 1"},  {"op2", "0 1 2 2"},
+    };
+    for (const auto &[option, fields] : steps) {
+        wine_->click(optionMark(option));
+        QCOMPARE(wine_->fields(), QString::fromUtf8(fields));
+    }
+}
+
+void tst_WindowsProgram::focusOn(const QString &control) {
+    for (int tries = 0; tries < 8 && wine_->focus() != control; ++tries)
+        wine_->pressKeys({QStringLiteral("Tab")});
+    QCOMPARE(wine_->focus(), control);
+}
+
+// Tab visits Start, the selected options of the frequency and mirror groups, Exit, the selected
+// option of the position group and the speed bar, and round; Shift+Tab the other way.
+void tst_WindowsProgram::tabGoesRoundBothWays() {
+    focusOn(QStringLiteral("cmdStart"));
+    const QStringList forward = {"op2", "opAno", "cndKonec", "opDaleko", "HScroll1", "cmdStart"};
+    for (const QString &next : forward) {
+        wine_->pressKeys({QStringLiteral("Tab")});
+        QCOMPARE(wine_->focus(), next);
+    }
+    const QStringList backward = {"HScroll1", "opDaleko", "cndKonec", "opAno", "op2", "cmdStart"};
+    for (const QString &next : backward) {
+        wine_->pressKeys({QStringLiteral("shift+Tab")});
+        QCOMPARE(wine_->focus(), next);
+    }
+}
+
+// One click on an arrow or the track, or one arrow key, moves the bar by one, never past its
+// ends; a drag of its thumb writes once, when it is let go.
+void tst_WindowsProgram::scrollBarMovesByOne() {
+    const auto speed = [this] { return wine_->fields().section(QLatin1Char(' '), 1, 1); };
+    const QRect bar = placeOf("HScroll1");
+    wine_->click(speedBarArrow(true));
+    QCOMPARE(speed(), QStringLiteral("2"));
+    wine_->click(QPoint(bar.right() - 30, bar.center().y()));
+    QCOMPARE(speed(), QStringLiteral("3"));
+    focusOn(QStringLiteral("HScroll1"));
+    wine_->pressKeys({QStringLiteral("Right")});
+    QCOMPARE(speed(), QStringLiteral("4"));
+    wine_->pressKeys({QStringLiteral("Left")});
+    QCOMPARE(speed(), QStringLiteral("3"));
+    wine_->click(speedBarArrow(true), 20);
+    QCOMPARE(speed(), QStringLiteral("20"));
+
+    // The thumb, now at the right end, dragged to the left end.
+    const QPoint onScreen = wine_->clientArea().topLeft();
+    const QPoint thumb = onScreen + QPoint(bar.right() - bar.height() - 4, bar.center().y());
+    const auto xdotool = [](const QStringList &arguments) {
+        QProcess::execute(QStringLiteral("xdotool"), arguments);
+    };
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(thumb.x()),
+             QString::number(thumb.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (int x = thumb.x(); x > onScreen.x() + bar.left(); x -= 20)
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(x),
+                 QString::number(thumb.y())});
+    QCOMPARE(speed(), QStringLiteral("20"));
+    xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QCOMPARE(speed(), QStringLiteral("1"));
 }
 
 void tst_WindowsProgram::drawsEachCombinationAsTheQtProgramDoes_data() {
@@ -289,27 +447,26 @@ void tst_WindowsProgram::drawsEachCombinationAsTheQtProgramDoes() {
                  captionName(caption).data());
     }
 
+    // The two programs differ by 0.01 % to 0.02 % of the area; leaving out the graph's axes
+    // (0.2 %) or the dots of radius 2 (0.16 %) is far more.
     const QtPicture qt = qtPicture(combination);
-    const double share = differingShare(picture_, qt.picture, qt.captionAreas);
-    qInfo("%s: %.3f%% of the drawing area differs from the Qt program's", QTest::currentDataTag(),
-          share * 100);
-    QVERIFY(share < 0.01);
+    const double share = unmatchedShare(picture_, qt.picture, qt.leftOut);
+    qInfo("%s: %.3f%% of the drawing area has no match in the Qt program's picture",
+          QTest::currentDataTag(), share * 100);
+    QVERIFY(share < 0.0005);
 }
 
 void tst_WindowsProgram::enterAndSpaceOnStartStartARun() {
-    // The last run drew the near detector, ordinary mirror, frequency 2. Choose the grating and
-    // go back to Start from its button: Shift+Tab to the frequency group, again to Start.
-    wine_->click(optionMark("opAno"));
-    wine_->pressKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")});
-    runAndWait([this] { wine_->pressKeys({QStringLiteral("Return")}); });
-    const QPoint strip12 = onStrip12(expectedPicture({"opBlízko", "opAno", "op2"}));
-    QVERIFY(!isDark(picture_.pixel(strip12)));
-
-    // The ordinary mirror, then on from its button to Start: Tab to Exit... and round.
+    const QPoint strip12 = onStrip12(expectedPicture({"opDaleko", "opNe", "op2"}));
     wine_->click(optionMark("opNe"));
-    wine_->pressKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")});
-    runAndWait([this] { wine_->pressKeys({QStringLiteral("space")}); });
+    focusOn(QStringLiteral("cmdStart"));
+    runAndWait([this] { wine_->pressKeys({QStringLiteral("Return")}); });
     QVERIFY(isDark(picture_.pixel(strip12)));
+
+    wine_->click(optionMark("opAno"));
+    focusOn(QStringLiteral("cmdStart"));
+    runAndWait([this] { wine_->pressKeys({QStringLiteral("space")}); });
+    QVERIFY(!isDark(picture_.pixel(strip12)));
 }
 
 void tst_WindowsProgram::arrowKeysMoveWithinAnOptionGroup() {
@@ -324,47 +481,55 @@ void tst_WindowsProgram::arrowKeysMoveWithinAnOptionGroup() {
     QVERIFY(isWhite(shown.pixel(optionMark("opNe"))));
 }
 
+void tst_WindowsProgram::setSpeed(WineProgram &wine, int speed) {
+    wine.click(speedBarArrow(false), speedMaximum);
+    wine.click(speedBarArrow(true), speed - speedMinimum);
+}
+
+// At the slowest speed, a second into a run: a click on Ordinary, a BM_CLICK message (as an
+// accessibility tool sends) on Near, and a second X client's ping. The run goes on with the
+// settings it started with, and the window answers the ping; the click and the message act
+// when it is over.
 void tst_WindowsProgram::inputDuringARunWaitsForItsEnd() {
-    // The slowest speed: nineteen clicks on the scroll bar's right arrow.
-    const QRect bar = placeOf("HScroll1");
-    const QPoint rightArrow(bar.right() - bar.height() / 2, bar.center().y());
-    const QPoint leftArrow(bar.left() + bar.height() / 2, bar.center().y());
-    wine_->click(rightArrow, speedMaximum - speedMinimum);
-    wine_->click(optionMark("opAno"));
+    for (const char *option : {"opDaleko", "opAno", "op2"})
+        wine_->click(optionMark(option));
+    setSpeed(*wine_, speedMaximum);
 
     QElapsedTimer timer;
     timer.start();
     wine_->click(placeOf("cmdStart").center());
     QTest::qWait(1000);
-    // During the run: the ordinary mirror is chosen, and a second client pings the window.
     wine_->click(optionMark("opNe"));
+    wine_->ask({QStringLiteral("click"), QStringLiteral("opBlízko")});
     XClient client;
     XClient::Probe probe = client.probeDuringRun(wine_->xWindow());
+    const QString fieldsDuringRun = wine_->fields();
     const QImage duringRun = wine_->grab();
     picture_ = wine_->waitUntilStill();
     const qint64 runMs = timer.elapsed();
     QVERIFY(probe.get().pingAnswered);
+    QCOMPARE(fieldsDuringRun, QStringLiteral("0 20 2 2"));
 
-    // The run had not ended after a second; it lasted its twenty pauses of 200 ms.
-    const Expected grating = expectedPicture({"opBlízko", "opAno", "op2"});
+    // It lasted its twenty pauses of 200 ms and drew the grating it started with, to the lit
+    // detector at its end.
+    const Expected grating = expectedPicture({"opDaleko", "opAno", "op2"});
     QVERIFY(!hasGreenNear(duringRun, grating.resultant.p2().toPoint()));
     QVERIFY2(runMs >= 4000, qPrintable(QString::number(runMs)));
-    // It drew the grating it started with, to the lit detector at its end; the click on
-    // Ordinary took effect afterwards.
     QVERIFY(hasGreenNear(picture_, grating.resultant.p2().toPoint()));
     QVERIFY(isWhite(picture_.pixel(grating.detector.toPoint() - QPoint(3, 0))));
     QVERIFY(!isDark(picture_.pixel(onStrip12(grating))));
-    // The selected button's round mark has a dot in its middle; the other one's is white.
+    // Then the click and the message acted: a selected button's round mark has a dot.
+    QCOMPARE(wine_->fields(), QStringLiteral("170 20 1 2"));
     QVERIFY(!isWhite(picture_.pixel(optionMark("opNe"))));
-    QVERIFY(isWhite(picture_.pixel(optionMark("opAno"))));
-
-    wine_->click(leftArrow, speedMaximum - speedMinimum);
+    QVERIFY(!isWhite(picture_.pixel(optionMark("opBlízko"))));
+    setSpeed(*wine_, speedMinimum);
 }
 
+// The picture of a run stays through an unmap and a map of the window.
 void tst_WindowsProgram::keepsThePictureAfterAnUnmapAndMap() {
-    const QImage before = wine_->grab();
+    runAndWait([this] { wine_->click(placeOf("cmdStart").center()); });
     wine_->unmapAndMap();
-    QCOMPARE(wine_->waitUntilStill(), before);
+    QCOMPARE(wine_->waitUntilStill(), picture_);
 }
 
 void tst_WindowsProgram::exitEndsWithZero() {
@@ -372,12 +537,41 @@ void tst_WindowsProgram::exitEndsWithZero() {
     QCOMPARE(wine_->waitForExit(), 0);
 }
 
-void tst_WindowsProgram::closeRequestEndsWithZero() {
+void tst_WindowsProgram::closingDuringARunClosesAfterIt_data() {
+    QTest::addColumn<bool>("duringRun");
+    QTest::addColumn<bool>("byMessage"); // a BM_CLICK on Exit, else the window manager's close
+    QTest::newRow("close request, no run") << false << false;
+    QTest::newRow("close request during a run") << true << false;
+    QTest::newRow("BM_CLICK on Exit during a run") << true << true;
+}
+
+// On a busy machine, a second into a slow run: the run goes on to its end, then the window
+// closes and the program ends with 0.
+void tst_WindowsProgram::closingDuringARunClosesAfterIt() {
+    QFETCH(bool, duringRun);
+    QFETCH(bool, byMessage);
     WineProgram wine(program, prefix);
     QVERIFY(wine.hasWindow());
+    QElapsedTimer timer;
+    if (duringRun) {
+        setSpeed(wine, speedMaximum);
+        timer.start();
+        wine.click(placeOf("cmdStart").center());
+    }
+    const BusyMachine busy;
+    QTest::qWait(1000);
     XClient client;
-    client.requestClose(wine.xWindow());
+    if (byMessage)
+        wine.ask({QStringLiteral("click"), QStringLiteral("cndKonec")});
+    else
+        client.requestClose(wine.xWindow());
+    if (duringRun) {
+        QTest::qWait(1000);
+        QVERIFY(wine.isRunning());
+    }
     QCOMPARE(wine.waitForExit(), 0);
+    if (duringRun)
+        QVERIFY2(timer.elapsed() >= 4000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void tst_WindowsProgram::drawsScaledAt144Dpi() {
@@ -400,6 +594,41 @@ void tst_WindowsProgram::drawsScaledAt144Dpi() {
     QCOMPARE(thicknessAt(picture, strip), 6);
     wine.click(scaled(placeOf("cndKonec").center(), scale));
     QCOMPARE(wine.waitForExit(), 0);
+}
+
+// On a screen of 1024 x 600 at 144 dpi the window lies within the screen's work area, and its
+// client area of 1200 x 878 scrolls: at its end the far corner of the picture shows.
+void tst_WindowsProgram::scrollsTheWholeClientAreaIntoViewOnASmallScreen() {
+    WineProgram wine(program, prefixOnASmallScreen);
+    QVERIFY(wine.hasWindow());
+    const QString geometry = wine.ask({QStringLiteral("geometry")});
+    const auto numbers = [&geometry](const QString &label) {
+        QList<int> found;
+        for (const QString &line : geometry.split(QLatin1Char('\n')))
+            if (line.startsWith(label + QLatin1Char(' ')))
+                for (const QString &number : line.mid(label.size() + 1).split(QLatin1Char(' ')))
+                    found << number.toInt();
+        return found;
+    };
+    const QList<int> window = numbers(QStringLiteral("window"));
+    const QList<int> work = numbers(QStringLiteral("work"));
+    const QList<int> client = numbers(QStringLiteral("client")); // left, top, width, height
+    QCOMPARE(work, QList<int>({0, 0, 1024, 600}));
+    QVERIFY2(window[0] >= work[0] && window[1] >= work[1], qPrintable(geometry));
+    QVERIFY2(window[2] <= work[2] && window[3] <= work[3], qPrintable(geometry));
+    const QSize content(1200, 878);
+    QVERIFY(client[2] < content.width() && client[3] < content.height());
+
+    wine.ask({QStringLiteral("click"), QStringLiteral("cmdStart")});
+    QTest::qWait(1000);
+    wine.ask({QStringLiteral("scroll-to-end")});
+    QTest::qWait(1000);
+    // The end of the graph's axis, at 784, 515 in design pixels: 1176, 772 at 144 dpi.
+    const QPoint axisEnd(1176, 772);
+    const QPoint shownAt = QPoint(client[0], client[1]) + axisEnd -
+                           QPoint(content.width() - client[2], content.height() - client[3]);
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QVERIFY(countOf(screen, QRect(shownAt - QPoint(3, 3), QSize(7, 7)), isDark) > 0);
 }
 
 QTEST_MAIN(tst_WindowsProgram)
