@@ -156,12 +156,7 @@ void PictureSurface::markChanged(const QRect &area) {
     const QRect changed = area.intersected(rect());
     if (changed.isEmpty())
         return;
-    unpainted_ += changed;
     update(changed);
-}
-
-QRegion PictureSurface::unpaintedArea() const {
-    return unpainted_.intersected(visibleRegion());
 }
 
 void PictureSurface::paintEvent(QPaintEvent *event) {
@@ -171,7 +166,6 @@ void PictureSurface::paintEvent(QPaintEvent *event) {
     const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
                         area.height() * ratio);
     painter.drawImage(QRectF(area), picture_, source);
-    unpainted_ -= event->region();
 }
 
 void PictureSurface::resizeEvent(QResizeEvent *) {

@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <QRegion>
 #include <QWidget>
 
 #include <array>
@@ -32,9 +31,6 @@ public:
     void setCaptionTop(Caption id, float top) override;
     void showCaption(Caption id) override;
 
-    // What was drawn where the window shows the picture, but has not been painted there yet.
-    QRegion unpaintedArea() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -49,7 +45,6 @@ private:
     const QImage &captionImage(const CaptionState &caption, QSize size);
 
     QImage picture_;
-    QRegion unpainted_;
     CaptionBoard captions_{*this};
     std::array<QImage, captionCount> captionImages_;
 };

@@ -1,4 +1,5 @@
 #include "FormControls.h"
+#include "PaintWatch.h"
 #include "QueuedInput.h"
 #include "WindowActions.h"
 #include "qt/FormWindow.h"
@@ -27,7 +28,9 @@ namespace {
 // whether every drawing had been painted when a pause ended.
 class WatchedPacer : public WindowPacer {
 public:
-    explicit WatchedPacer(FormWindow &window) : window_(window) {}
+    explicit WatchedPacer(FormWindow &window) : watch_(*window.clientArea()) {
+        window.form().drawOn(watch_);
+    }
 
     std::function<void()> atPause; // done at the pause numbered actAt
     int actAt = 1;
@@ -45,12 +48,12 @@ public:
         else if (pauses > actAt && atEveryLaterPause)
             atEveryLaterPause();
         WindowPacer::showAndWaitUntil(deadline);
-        if (!window_.clientArea()->unpaintedArea().isEmpty())
+        if (!watch_.unpainted().isEmpty())
             everyDrawingShown = false;
     }
 
 private:
-    FormWindow &window_;
+    PaintWatch watch_;
     bool waiting_ = false;
 };
 

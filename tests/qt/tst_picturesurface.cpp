@@ -179,10 +179,8 @@ void tst_PictureSurface::showsWhatWasDrawnAtTheNextPauseInItsOwnArea() {
     surface.line(5, 300, 795, 300, colour::black);
     surface.circle(400, 400, 10, colour::darkGrey);
     QVERIFY(spy.areas.isEmpty());
-    QVERIFY(surface.unpaintedArea().contains(QRect(5, 300, 791, 1)));
     WindowPacer::handleWindowSystemEvents();
     QCOMPARE(spy.areas.size(), 1);
-    QVERIFY(surface.unpaintedArea().isEmpty());
     QVERIFY(spy.region.contains(QRect(5, 300, 791, 1)));
     QVERIFY(spy.region.contains(QRect(390, 390, 21, 21)));
     QVERIFY(spy.region.boundingRect().height() <= 130);
