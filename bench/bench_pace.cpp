@@ -22,6 +22,7 @@ double processCpuMilliseconds() {
 }
 
 void measure(FormWindow &window, bool grating, int speed) {
+    const Controls ui(window);
     (grating ? ui.opAno : ui.opNe)->setChecked(true);
     ui.HScroll1->setValue(speed);
     measurePace(qPrintable(QGuiApplication::platformName()), grating, speed, processCpuMilliseconds,

@@ -30,12 +30,12 @@ FormWindow *shownWindow() {
 // window, with pauses that last no time: what drawing and showing a run costs.
 void BM_DefaultRun(benchmark::State &state) {
     FormWindow *window = shownWindow();
-    window->nSpomaleni->setText(QStringLiteral("0"));
+    Controls(*window).nSpomaleni->setText(QStringLiteral("0"));
     for (auto _ : state) {
         window->form().cmdStart_Click();
         QApplication::processEvents();
     }
-    window->nSpomaleni->setText(QStringLiteral("1"));
+    Controls(*window).nSpomaleni->setText(QStringLiteral("1"));
 }
 BENCHMARK(BM_DefaultRun)->Unit(benchmark::kMillisecond);
 
@@ -51,7 +51,7 @@ double residentKilobytes() {
 // A thousand runs in a row leave the memory where it was after the first.
 void BM_ThousandRuns(benchmark::State &state) {
     FormWindow *window = shownWindow();
-    window->nSpomaleni->setText(QStringLiteral("0"));
+    Controls(*window).nSpomaleni->setText(QStringLiteral("0"));
     window->form().cmdStart_Click();
     QApplication::processEvents();
     const double before = residentKilobytes();
@@ -62,7 +62,7 @@ void BM_ThousandRuns(benchmark::State &state) {
         }
     }
     const double after = residentKilobytes();
-    window->nSpomaleni->setText(QStringLiteral("1"));
+    Controls(*window).nSpomaleni->setText(QStringLiteral("1"));
     state.counters["rss_before_MB"] = before / 1024;
     state.counters["rss_after_MB"] = after / 1024;
     state.counters["rss_growth_kB"] = after - before;

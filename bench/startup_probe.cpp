@@ -13,7 +13,6 @@
 #include <sys/resource.h>
 
 #if KYMORA_WINDOW == 1
-#include "FormControls.h"
 #include "qt/ApplicationInfo.h"
 #include "qt/FormWindow.h"
 #endif
@@ -23,7 +22,6 @@ int main(int argc, char *argv[]) {
 #if KYMORA_WINDOW == 1
     describeApplication();
     FormWindow window;
-    const Controls ui(window);
 #else
     QWidget window;
     window.resize(800, 585);

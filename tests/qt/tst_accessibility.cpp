@@ -78,7 +78,6 @@ void tst_Accessibility::everyControlIsNamedOrHidden_data() {
 void tst_Accessibility::everyControlIsNamedOrHidden() {
     QFETCH(QString, name);
     FormWindow window;
-    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QHash<QString, Announced> found;

@@ -83,7 +83,6 @@ private slots:
 
 void tst_frmKymora::window() {
     FormWindow window;
-    const Controls ui(window);
     QVERIFY(window.windowTitle().startsWith(QStringLiteral("Kymora - ")));
     QVERIFY(window.windowTitle().size() > 9);
     QCOMPARE(window.objectName(), QStringLiteral("frmKymora"));
@@ -340,7 +339,6 @@ void tst_frmKymora::framesAreClassic_data() {
 void tst_frmKymora::framesAreClassic() {
     QFETCH(QString, frame);
     FormWindow window;
-    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *box = window.findChild<QGroupBox *>(frame);
@@ -419,7 +417,6 @@ void tst_frmKymora::keysOnStartRunTheDemonstration_data() {
 void tst_frmKymora::keysOnStartRunTheDemonstration() {
     QFETCH(int, key);
     FormWindow window;
-    const Controls ui(window);
     showAndActivate(window);
     QCOMPARE(pixel(window, 47, 150), background);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -517,7 +514,6 @@ void tst_frmKymora::bandCoversTheInvitation() {
 
 void tst_frmKymora::framesStayAboveThePicture() {
     FormWindow window;
-    const Controls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     paintMarker(window);

@@ -23,7 +23,6 @@ void tst_HiDpi::initTestCase() {
 
 void tst_HiDpi::pictureIsHeldAtDeviceResolution() {
     FormWindow window;
-    const Controls ui(window);
     const QImage &picture = window.clientArea()->picture();
     QCOMPARE(picture.devicePixelRatio(), 2.0);
     QCOMPARE(picture.size(), QSize(1600, 1170));

@@ -1,4 +1,3 @@
-#include "FormControls.h"
 #include "qt/ApplicationInfo.h"
 #include "qt/FormWindow.h"
 
@@ -24,7 +23,6 @@ void tst_Resources::applicationNameAndVersion() {
 
 void tst_Resources::windowShowsTheIcon() {
     FormWindow window;
-    const Controls ui(window);
     const QIcon icon = window.windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));

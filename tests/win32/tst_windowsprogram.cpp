@@ -147,7 +147,6 @@ struct QtPicture {
 
 QtPicture qtPicture(const Combination &combination) {
     FormWindow window;
-    const Controls ui(window);
     window.findChild<QRadioButton *>(QString::fromUtf8(combination.near))->setChecked(true);
     window.findChild<QRadioButton *>(QString::fromUtf8(combination.mirror))->setChecked(true);
     window.findChild<QRadioButton *>(QString::fromUtf8(combination.frequency))->setChecked(true);
