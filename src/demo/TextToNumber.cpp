@@ -2,8 +2,13 @@
 
 #include "demo/RuntimeError.h"
 
+#include <algorithm>
 #include <cctype>
-#include <charconv>
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -56,20 +61,27 @@ bool isDecimalNumber(std::string_view text) {
     return pos == text.size();
 }
 
+// The C library's conversion, correctly rounded on every platform, given the text with the
+// decimal point of the library's locale in place of '.'. A result too large for a double, or
+// too small to be told from 0, is out of its range; a subnormal one is not.
+double readDecimal(std::string_view decimal) {
+    std::string text(decimal);
+    std::replace(text.begin(), text.end(), '.', *std::localeconv()->decimal_point);
+    errno = 0;
+    char *end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (errno == ERANGE && (std::isinf(value) || value == 0))
+        throw RuntimeError::overflow();
+    if (end != text.c_str() + text.size())
+        throw RuntimeError::typeMismatch();
+    return value;
+}
+
 } // namespace
 
 double textToNumber(std::string_view text) {
     text = trimBlanks(text);
     if (!isDecimalNumber(text))
         throw RuntimeError::typeMismatch();
-    // from_chars takes no leading '+'.
-    if (text.front() == '+')
-        text.remove_prefix(1);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range)
-        throw RuntimeError::overflow();
-    if (error != std::errc() || end != text.data() + text.size())
-        throw RuntimeError::typeMismatch();
-    return value;
+    return readDecimal(text);
 }

@@ -11,6 +11,7 @@ private slots:
     void convertsNumbers();
     void rejectsTextThatIsNotANumber_data();
     void rejectsTextThatIsNotANumber();
+    void reportsOverflow_data();
     void reportsOverflow();
 };
 
@@ -28,6 +29,8 @@ void tst_TextToNumber::convertsNumbers_data() {
     QTest::newRow("trailing point") << "5." << 5.0;
     QTest::newRow("exponent") << "1e3" << 1000.0;
     QTest::newRow("negative exponent") << "25E-1" << 2.5;
+    QTest::newRow("subnormal") << "4e-320" << 4e-320;
+    QTest::newRow("largest") << "1.7976931348623157e308" << 1.7976931348623157e308;
 }
 
 void tst_TextToNumber::convertsNumbers() {
@@ -66,9 +69,17 @@ void tst_TextToNumber::rejectsTextThatIsNotANumber() {
     }
 }
 
+void tst_TextToNumber::reportsOverflow_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("too large") << "1e400";
+    QTest::newRow("too large, negative") << "-1e400";
+    QTest::newRow("too small to be told from 0") << "1e-400";
+}
+
 void tst_TextToNumber::reportsOverflow() {
+    QFETCH(QString, text);
     try {
-        textToNumber("1e400");
+        textToNumber(text.toStdString());
         QFAIL("no error raised");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), 6);
