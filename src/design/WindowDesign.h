@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/Colour.h"
+#include "canvas/PixelRect.h"
 
 #include <array>
 #include <optional>
@@ -64,13 +65,7 @@ struct TwipsRect {
     int height;
 };
 
-// The same rectangle in pixels of the client area's design resolution.
-struct PixelRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+// The same rectangle in pixels of the client area's design resolution: PixelRect.
 
 PixelRect inPixels(const TwipsRect &twips);
 

@@ -1,6 +1,5 @@
 #include "win32/GdiSurface.h"
 
-#include "canvas/DrawingArea.h"
 #include "win32/ControlFonts.h"
 #include "win32/SystemColours.h"
 #include "win32/Text.h"
@@ -83,7 +82,7 @@ void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
     const RECT all{0, 0, size_.cx, size_.cy};
     fillWithBackground(dc_.get(), all);
     const PenState pen = pen_;
-    for (const Drawing &drawing : drawn_)
+    for (const Drawing &drawing : drawn_.drawings())
         draw(drawing);
     pen_ = pen;
     InvalidateRect(window_, nullptr, FALSE);
@@ -120,70 +119,15 @@ RECT GdiSurface::toDevice(const PixelRect &area) const {
 }
 
 void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
-    Drawing line{Drawing::Kind::line, pen_};
-    line.x1 = x1;
-    line.y1 = y1;
-    line.x2 = x2;
-    line.y2 = y2;
-    line.colour = colour;
-    remember(line);
+    const Drawing line = Drawing::ofLine(pen_, x1, y1, x2, y2, colour);
+    drawn_.add(line);
     drawLine(line);
 }
 
 void GdiSurface::circle(float x, float y, float radius, Colour outline) {
-    Drawing circle{Drawing::Kind::circle, pen_};
-    circle.x1 = x;
-    circle.y1 = y;
-    circle.x2 = radius;
-    circle.colour = outline;
-    remember(circle);
+    const Drawing circle = Drawing::ofCircle(pen_, x, y, radius, outline);
+    drawn_.add(circle);
     drawCircle(circle);
-}
-
-// A background band begins with a thin line in the background colour along the drawing area's
-// bottom row. What lies wholly inside the drawing area is covered by it and is forgotten.
-void GdiSurface::remember(const Drawing &drawing) {
-    const bool startsBand =
-        drawing.kind == Drawing::Kind::line && drawing.pen.drawWidth == 1 &&
-        drawing.colour == windowBackground && inPixels(drawing.y1) == DrawingArea::bottom &&
-        inPixels(drawing.y2) == DrawingArea::bottom && inPixels(drawing.x1) == DrawingArea::left &&
-        inPixels(drawing.x2) == DrawingArea::right;
-    if (startsBand)
-        std::erase_if(drawn_, [this](const Drawing &d) { return liesInTheDrawingArea(d); });
-    drawn_.push_back(drawing);
-}
-
-bool GdiSurface::liesInTheDrawingArea(const Drawing &drawing) const {
-    const auto toPixels = [&drawing](float value) {
-        return drawing.pen.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
-    };
-    double left = 0, top = 0, right = 0, bottom = 0;
-    switch (drawing.kind) {
-    case Drawing::Kind::line: {
-        const double margin = drawing.pen.drawWidth / 2.0;
-        left = std::min(toPixels(drawing.x1), toPixels(drawing.x2)) - margin;
-        right = std::max(toPixels(drawing.x1), toPixels(drawing.x2)) + margin;
-        top = std::min(toPixels(drawing.y1), toPixels(drawing.y2)) - margin;
-        bottom = std::max(toPixels(drawing.y1), toPixels(drawing.y2)) + margin;
-        break;
-    }
-    case Drawing::Kind::circle: {
-        const double reach = toPixels(drawing.x2) + drawing.pen.drawWidth / 2.0;
-        left = toPixels(drawing.x1) - reach;
-        right = toPixels(drawing.x1) + reach;
-        top = toPixels(drawing.y1) - reach;
-        bottom = toPixels(drawing.y1) + reach;
-        break;
-    }
-    case Drawing::Kind::caption:
-        left = drawing.area.left;
-        top = drawing.area.top;
-        right = drawing.area.left + drawing.area.width - 1;
-        bottom = drawing.area.top + drawing.area.height - 1;
-        break;
-    }
-    return left >= DrawingArea::left && right <= DrawingArea::right && top >= DrawingArea::top &&
-           bottom <= DrawingArea::bottom;
 }
 
 void GdiSurface::draw(const Drawing &drawing) {
@@ -259,10 +203,8 @@ int GdiSurface::wrappedTextHeight(const CaptionState &caption) {
 }
 
 void GdiSurface::paintCaption(const CaptionState &caption, const PixelRect &area) {
-    Drawing painted{Drawing::Kind::caption, pen_};
-    painted.caption = caption.id;
-    painted.area = area;
-    remember(painted);
+    const Drawing painted = Drawing::ofCaption(pen_, caption.id, area);
+    drawn_.add(painted);
     drawCaption(painted);
 }
 

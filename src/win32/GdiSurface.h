@@ -1,11 +1,11 @@
 #pragma once
 
 #include "canvas/Canvas.h"
+#include "canvas/DrawingRecord.h"
 #include "form/CaptionBoard.h"
 #include "win32/GdiObjects.h"
 
 #include <optional>
-#include <vector>
 
 class ControlFonts;
 
@@ -38,24 +38,10 @@ public:
     void showCaption(Caption id) override;
 
 private:
-    // One drawing operation as it was made, with the pen it was made with.
-    struct Drawing {
-        enum class Kind { line, circle, caption };
-        Drawing(Kind k, const PenState &p) : kind(k), pen(p) {}
-        Kind kind;
-        PenState pen;
-        float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a line's ends; a circle's centre and radius
-        std::optional<Colour> colour;
-        Caption caption = Caption::labKliknete;
-        PixelRect area{}; // a caption's
-    };
-
-    void remember(const Drawing &drawing);
     void draw(const Drawing &drawing);
     void drawLine(const Drawing &line);
     void drawCircle(const Drawing &circle);
     void drawCaption(const Drawing &caption);
-    bool liesInTheDrawingArea(const Drawing &drawing) const;
 
     int wrappedTextHeight(const CaptionState &caption) override;
     void paintCaption(const CaptionState &caption, const PixelRect &area) override;
@@ -76,5 +62,5 @@ private:
     Bitmap picture_;
     std::optional<Selection> selected_;
     CaptionBoard captions_{*this};
-    std::vector<Drawing> drawn_; // since the last band began
+    DrawingRecord drawn_;
 };
