@@ -3,10 +3,13 @@
 
 BUILD_DIR ?= build
 WINDOWS_BUILD_DIR ?= build-windows
+WEB_BUILD_DIR ?= build-web
+# Debian's emcc finds its JavaScript tools in Debian's node modules.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench install screenshots windows package clean
+.PHONY: all deps configure build run test test-sanitize bench install screenshots windows web package clean
 
 all: build
 
@@ -27,13 +30,18 @@ test: build windows
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	@ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# The web page, built with Emscripten: $(WEB_BUILD_DIR)/kymora.html, one self-contained file.
+web: deps
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD_DIR) -j $(JOBS) -- --no-print-directory
+
 # The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD_DIR)/kymora.exe.
 windows: deps
 	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WINDOWS_BUILD_DIR)-bench dist
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WINDOWS_BUILD_DIR)-bench $(WEB_BUILD_DIR) dist
 
 # Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
 # run, on a Wayland compositor (weston, headless).

@@ -176,7 +176,7 @@ void tst_StripAnimation::chainEnd() {
     const double dy = run.scene.sumY - run.scene.sumOriginY;
     QCOMPARE(fourDecimals(std::sqrt(dx * dx + dy * dy)), fourDecimals(distance));
     // The last link drawn ends at the chain end.
-    const Operation &lastLink = run.canvas.ofKind(Kind::line).back();
+    const Operation lastLink = run.canvas.ofKind(Kind::line).back();
     QCOMPARE(lastLink.x2, float(run.scene.sumX));
     QCOMPARE(lastLink.y2, float(run.scene.sumY));
 }

@@ -1,5 +1,5 @@
-# The plain C++ tests in the Windows build: compiled against the Qt Test stand-in in this
-# folder and run under Wine, in a Wine prefix of the build's own.
+# The plain C++ tests in the Windows and web builds: compiled against the Qt Test stand-in in
+# this folder and run under Wine, in a Wine prefix of the build's own, or under Node.js.
 
 # Writes the file a test includes as "<source name>.moc": the test functions of its class, read
 # from the class's "private slots:" list, for the stand-in's runner.
@@ -46,15 +46,18 @@ std::vector<QTest::TestFunction> testFunctionsOf(${class} &) {
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
 endfunction()
 
-set(KYMORA_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
-set(KYMORA_WINE_ENVIRONMENT
-    WINEPREFIX=${KYMORA_WINE_PREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+if(WIN32)
+    set(KYMORA_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
+    set(KYMORA_TEST_ENVIRONMENT
+        WINEPREFIX=${KYMORA_WINE_PREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+    set(KYMORA_TEST_FIXTURE wine)
 
-# The Wine prefix, made once before the first test that needs it.
-find_program(WINEBOOT wineboot)
-add_test(NAME wine_prefix COMMAND ${WINEBOOT} -i)
-set_tests_properties(wine_prefix PROPERTIES
-    ENVIRONMENT "${KYMORA_WINE_ENVIRONMENT}" FIXTURES_SETUP wine)
+    # The Wine prefix, made once before the first test that needs it.
+    find_program(WINEBOOT wineboot)
+    add_test(NAME wine_prefix COMMAND ${WINEBOOT} -i)
+    set_tests_properties(wine_prefix PROPERTIES
+        ENVIRONMENT "${KYMORA_TEST_ENVIRONMENT}" FIXTURES_SETUP wine)
+endif()
 
 # A test of plain C++ code.
 function(kymora_test name source)
@@ -67,6 +70,9 @@ function(kymora_test name source)
         ${CMAKE_CURRENT_SOURCE_DIR}/support)
     target_link_libraries(${name} PRIVATE kymora_demo)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "${KYMORA_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine TIMEOUT 180)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 180)
+    if(WIN32)
+        set_tests_properties(${name} PROPERTIES
+            ENVIRONMENT "${KYMORA_TEST_ENVIRONMENT}" FIXTURES_REQUIRED wine)
+    endif()
 endfunction()

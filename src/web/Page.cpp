@@ -1,0 +1,145 @@
+#include "web/Page.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <string>
+
+// The page script's functions, called with texts as UTF-8 strings that end in a zero.
+
+EM_JS(void, page_setTitle, (const char *title), { Page.setTitle(UTF8ToString(title)); });
+EM_JS(void, page_addFont,
+      (int index, const char *face, const char *standIn, int serif, double size, int bold),
+      { Page.addFont(index, UTF8ToString(face), UTF8ToString(standIn), serif, size, bold); });
+EM_JS(void, page_addControl,
+      (int index, const char *name, int kind, const char *container, const char *caption, int left,
+       int top, int width, int height, int font, int colour, int visible, int tabIndex),
+      {
+          Page.addControl(index, UTF8ToString(name), kind, UTF8ToString(container),
+                          UTF8ToString(caption), left, top, width, height, font, colour, visible,
+                          tabIndex);
+      });
+EM_JS(void, page_finishControls, (int minimum, int maximum),
+      { Page.finishControls(minimum, maximum); });
+EM_JS(char *, page_fieldText, (int control), { return allocateUTF8(Page.fieldText(control)); });
+EM_JS(void, page_setFieldText, (int control, const char *text),
+      { Page.setFieldText(control, UTF8ToString(text)); });
+EM_JS(void, page_check, (int control), { Page.check(control); });
+EM_JS(int, page_speedBarValue, (), { return Page.speedBarValue(); });
+EM_JS(void, page_clearPicture, (int background), { Page.clearPicture(background); });
+EM_JS(void, page_drawLine, (float x1, float y1, float x2, float y2, int width, int colour),
+      { Page.drawLine(x1, y1, x2, y2, width, colour); });
+EM_JS(void, page_drawCircle,
+      (float x, float y, float radius, int width, int outline, int filled, int fill),
+      { Page.drawCircle(x, y, radius, width, outline, filled, fill); });
+EM_JS(int, page_wrappedTextHeight, (const char *text, int width, int font),
+      { return Page.wrappedTextHeight(UTF8ToString(text), width, font); });
+EM_JS(void, page_paintCaption,
+      (const char *text, int left, int top, int width, int height, int font, int colour,
+       int centred, int background),
+      {
+          Page.paintCaption(UTF8ToString(text), left, top, width, height, font, colour, centred,
+                            background);
+      });
+EM_JS(void, page_holdInput, (), { Page.holdInput(); });
+EM_JS(void, page_resumeInput, (const char *summary), { Page.resumeInput(UTF8ToString(summary)); });
+EM_ASYNC_JS(void, page_showError, (const char *title, const char *message),
+            { await Page.showError(UTF8ToString(title), UTF8ToString(message)); });
+EM_JS(void, page_endProgram, (), { Page.endProgram(); });
+
+namespace page {
+
+namespace {
+
+std::string text(std::string_view view) {
+    return std::string(view);
+}
+
+} // namespace
+
+int colourOf(Colour colour) {
+    if (colour == colour::titleBarText)
+        return 0xFFFFFF;
+    if (colour::isSystemColour(colour))
+        return 0x000000;
+    return (colour::redOf(colour) << 16) | (colour::greenOf(colour) << 8) | colour::blueOf(colour);
+}
+
+void setTitle(std::string_view title) {
+    page_setTitle(text(title).c_str());
+}
+
+void addFont(int index, std::string_view face, std::string_view standIn, bool serif,
+             double pointSize, bool bold) {
+    page_addFont(index, text(face).c_str(), text(standIn).c_str(), serif, pointSize, bold);
+}
+
+void addControl(int index, std::string_view name, int kind, std::string_view container,
+                std::string_view caption, int left, int top, int width, int height, int font,
+                int colour, bool visible, int tabIndex) {
+    page_addControl(index, text(name).c_str(), kind, text(container).c_str(), text(caption).c_str(),
+                    left, top, width, height, font, colour, visible, tabIndex);
+}
+
+void finishControls(int speedMinimum, int speedMaximum) {
+    page_finishControls(speedMinimum, speedMaximum);
+}
+
+std::string fieldText(int control) {
+    char *value = page_fieldText(control);
+    std::string result = value;
+    std::free(value);
+    return result;
+}
+
+void setFieldText(int control, std::string_view value) {
+    page_setFieldText(control, text(value).c_str());
+}
+
+void check(int control) {
+    page_check(control);
+}
+
+int speedBarValue() {
+    return page_speedBarValue();
+}
+
+void clearPicture(int background) {
+    page_clearPicture(background);
+}
+
+void drawLine(float x1, float y1, float x2, float y2, int width, int colour) {
+    page_drawLine(x1, y1, x2, y2, width, colour);
+}
+
+void drawCircle(float x, float y, float radius, int width, int outline, bool filled, int fill) {
+    page_drawCircle(x, y, radius, width, outline, filled, fill);
+}
+
+int wrappedTextHeight(std::string_view caption, int width, int font) {
+    return page_wrappedTextHeight(text(caption).c_str(), width, font);
+}
+
+void paintCaption(std::string_view caption, int left, int top, int width, int height, int font,
+                  int colour, bool centred, int background) {
+    page_paintCaption(text(caption).c_str(), left, top, width, height, font, colour, centred,
+                      background);
+}
+
+void holdInput() {
+    page_holdInput();
+}
+
+void resumeInput(std::string_view summary) {
+    page_resumeInput(text(summary).c_str());
+}
+
+void showError(std::string_view title, std::string_view message) {
+    page_showError(text(title).c_str(), text(message).c_str());
+}
+
+void endProgram() {
+    page_endProgram();
+}
+
+} // namespace page

@@ -1,0 +1,52 @@
+#pragma once
+
+// What the program asks of its page's script (page.js): the HTML controls, the canvas and the
+// page's notices. Texts are UTF-8; colours are 0xRRGGBB.
+
+#include "canvas/Colour.h"
+
+#include <string>
+#include <string_view>
+
+namespace page {
+
+// A colour as the page takes it. The system colours the program uses are those of the Linux
+// program: white title-bar text, black button text.
+int colourOf(Colour colour);
+
+void setTitle(std::string_view title);
+void addFont(int index, std::string_view face, std::string_view standIn, bool serif,
+             double pointSize, bool bold);
+// A control of the design: its index in the design, name, kind, container (empty for the
+// window), caption, place in pixels of the client area, font, text colour, visibility and
+// tab index.
+void addControl(int index, std::string_view name, int kind, std::string_view container,
+                std::string_view caption, int left, int top, int width, int height, int font,
+                int colour, bool visible, int tabIndex);
+// Puts the controls in their tab order and gives Start the focus.
+void finishControls(int speedMinimum, int speedMaximum);
+
+std::string fieldText(int control);
+void setFieldText(int control, std::string_view text);
+void check(int control);
+int speedBarValue();
+
+// The canvas, at the page's device pixel ratio, painted in the background colour.
+void clearPicture(int background);
+void drawLine(float x1, float y1, float x2, float y2, int width, int colour);
+void drawCircle(float x, float y, float radius, int width, int outline, bool filled, int fill);
+int wrappedTextHeight(std::string_view text, int width, int font);
+void paintCaption(std::string_view text, int left, int top, int width, int height, int font,
+                  int colour, bool centred, int background);
+
+// A pause: the page shows what was drawn, and input to the controls waits for the run's end.
+void holdInput();
+// The run is over: the page takes the input it held, in order, and says what the run showed.
+void resumeInput(std::string_view summary);
+
+// Shows the error in a dialog and returns when the user has closed it.
+void showError(std::string_view title, std::string_view message);
+// The program has ended: the page says so, with a way to start again.
+void endProgram();
+
+} // namespace page

@@ -1,0 +1,97 @@
+#include "web/PageWindow.h"
+
+#include "demo/RuntimeError.h"
+#include "design/WindowDesign.h"
+#include "web/Page.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr std::string_view programName = "Kymora";
+
+// A control's index in the design.
+int indexOf(std::string_view name) {
+    return static_cast<int>(findControl(name) - windowControls().data());
+}
+
+std::string_view captionOf(std::string_view name) {
+    return findControl(name)->caption;
+}
+
+} // namespace
+
+PageWindow::PageWindow()
+    : pacer_([this] { return describeRun(); }), form_(*this, surface_, pacer_) {}
+
+PageWindow::Controls::Controls() {
+    page::setTitle(std::string(windowTitlePrefix) + KYMORA_HOMEPAGE_URL);
+    for (int i = 0; i < fontCount; ++i) {
+        const FontDesign &font = fontDesign(static_cast<ControlFont>(i));
+        page::addFont(i, font.face, font.standIn, font.family == FontFamily::serif, font.pointSize,
+                      font.bold);
+    }
+    for (const ControlDesign &design : windowControls()) {
+        const PixelRect place = placeInClientArea(design);
+        page::addControl(indexOf(design.name), design.name, static_cast<int>(design.kind),
+                         design.container, design.caption, place.left, place.top, place.width,
+                         place.height, static_cast<int>(design.font),
+                         page::colourOf(design.textColour), design.visible, design.tabIndex);
+    }
+    page::finishControls(speedMinimum, speedMaximum);
+}
+
+void PageWindow::clicked(int control) {
+    if (control >= 0 && control < controlCount)
+        form_.click(windowControls()[static_cast<std::size_t>(control)].name);
+}
+
+void PageWindow::speedBarChanged() {
+    form_.scrollBarChanged();
+}
+
+void PageWindow::canvasMadeAnew() {
+    surface_.drawAnew();
+}
+
+std::string PageWindow::text(SettingField field) const {
+    return page::fieldText(indexOf(fieldName(field)));
+}
+
+void PageWindow::setText(SettingField field, std::string_view text) {
+    page::setFieldText(indexOf(fieldName(field)), text);
+}
+
+void PageWindow::check(Option option) {
+    page::check(indexOf(optionName(option)));
+}
+
+int PageWindow::scrollBarValue() const {
+    return page::speedBarValue();
+}
+
+void PageWindow::reportError(const RuntimeError &error) {
+    page::showError(programName, error.message());
+}
+
+// A page cannot close its own tab: the program ends, and the page says so.
+void PageWindow::unload(int) {
+    page::endProgram();
+}
+
+// The run's settings, by the captions of the options that give them, and what it drew.
+std::string PageWindow::describeRun() const {
+    const bool ordinary = text(SettingField::nDifrakce) == "1";
+    const bool frequencyOne = text(SettingField::nKmitocet) == "1";
+    const bool far = text(SettingField::nPoloha) == "0";
+    char length[32];
+    std::snprintf(length, sizeof length, "%.1f", surface_.resultantLength());
+    return std::string(captionOf("frmDifrakčníZrcadlo")) + ": " +
+           std::string(captionOf(ordinary ? "opNe" : "opAno")) + ". " +
+           std::string(captionOf("frnKmitoce")) + ": " +
+           std::string(captionOf(frequencyOne ? "op1" : "op2")) + ". " +
+           std::string(captionOf("frmPoloha")) + ": " +
+           std::string(captionOf(far ? "opDaleko" : "opBlízko")) + ". The detector is " +
+           (surface_.detectorMarkedLit() ? "lit" : "dark") + ". The resultant is " + length +
+           " long.";
+}

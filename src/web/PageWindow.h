@@ -1,0 +1,48 @@
+#pragma once
+
+#include "form/FormView.h"
+#include "form/frmKymora.h"
+#include "web/CanvasSurface.h"
+#include "web/PagePacer.h"
+
+#include <string>
+
+// The program's one window in the browser: the page's canvas, with the window's 28 controls
+// built from the design on it as HTML controls. It hands the controls' events to the form and
+// shows what the form does. Controls are known by their index in the design.
+class PageWindow : private FormView {
+public:
+    PageWindow();
+    PageWindow(const PageWindow &) = delete;
+    PageWindow &operator=(const PageWindow &) = delete;
+
+    // Loads the form.
+    void load() { form_.Form_Load(); }
+
+    // Events of the page.
+    void clicked(int control);
+    void speedBarChanged();
+    void canvasMadeAnew();
+
+private:
+    // What the form asks of the window.
+    std::string text(SettingField field) const override;
+    void setText(SettingField field, std::string_view text) override;
+    void check(Option option) override;
+    int scrollBarValue() const override;
+    void reportError(const RuntimeError &error) override;
+    void unload(int exitCode) override;
+
+    // What the finished picture shows, in words.
+    std::string describeRun() const;
+
+    // The page's title, fonts and controls, made from the design before anything is drawn.
+    struct Controls {
+        Controls();
+    };
+
+    Controls controls_;
+    CanvasSurface surface_;
+    PagePacer pacer_;
+    frmKymora form_;
+};

@@ -1,0 +1,39 @@
+// Kymora in the browser: the page's script (page.js) makes the window's controls from the
+// design the program hands it and hands their events back through these functions.
+
+#include "web/PageWindow.h"
+
+#include <emscripten.h>
+
+namespace {
+
+PageWindow *window = nullptr;
+
+} // namespace
+
+extern "C" {
+
+// A click on the control of that index in the design (a command button, or an option button
+// the user selected).
+EMSCRIPTEN_KEEPALIVE void kymora_clicked(int control) {
+    window->clicked(control);
+}
+
+// The speed bar's value has changed.
+EMSCRIPTEN_KEEPALIVE void kymora_speed_bar_changed() {
+    window->speedBarChanged();
+}
+
+// The page has made its canvas anew.
+EMSCRIPTEN_KEEPALIVE void kymora_canvas_made_anew() {
+    window->canvasMadeAnew();
+}
+
+} // extern "C"
+
+int main() {
+    static PageWindow page;
+    window = &page;
+    page.load();
+    return 0;
+}
