@@ -17,7 +17,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYMORA_WINDOWS_PROGRAM=$(CURDIR)/$(WINDOWS_BUILD_DIR)/kymora.exe $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYMORA_WINDOWS_PROGRAM=$(CURDIR)/$(WINDOWS_BUILD_DIR)/kymora.exe -DKYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory
@@ -25,14 +25,17 @@ build: configure
 run: build
 	@$(BUILD_DIR)/kymora
 
-# Every test: the Linux program's, then the Windows program's plain C++ tests under Wine.
-test: build windows
+# Every test: the Linux program's (with the Windows program under Wine and the web page in
+# Chromium), then the plain C++ tests of the Windows build under Wine and of the web build
+# under Node.js.
+test: build windows web
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	@ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure -j $(JOBS)
+	@ctest --test-dir $(WEB_BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The web page, built with Emscripten: $(WEB_BUILD_DIR)/kymora.html, one self-contained file.
 web: deps
-	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) >/dev/null
 	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 # The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD_DIR)/kymora.exe.

@@ -30,14 +30,29 @@ packages=(
     fonts-wine
     dpkg-dev
     lintian
+    emscripten
+    chromium
 )
+
+# The web page's tests drive Chromium with Playwright, from the npm registry, as the lock file
+# pins it; no browser is downloaded.
+install_node_modules() {
+    cd "$(dirname "$0")/.."
+    local pinned='require("./node_modules/playwright-core/package.json").version ===
+                  require("./package.json").devDependencies["playwright-core"]'
+    node -e "process.exit(${pinned} ? 0 : 1)" 2>/dev/null ||
+        npm ci --no-audit --no-fund --loglevel=error
+}
 
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -eq 0 ]]; then
+    install_node_modules
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
@@ -51,3 +66,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+install_node_modules

@@ -74,5 +74,8 @@ function(kymora_test name source)
     if(WIN32)
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "${KYMORA_TEST_ENVIRONMENT}" FIXTURES_REQUIRED wine)
+    else()
+        # One file for Node.js, the module in it.
+        target_link_options(${name} PRIVATE -sSINGLE_FILE=1 -sENVIRONMENT=node)
     endif()
 endfunction()

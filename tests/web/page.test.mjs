@@ -1,0 +1,170 @@
+// The web page in a real browser, driven by role and name as a person would drive it.
+
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+
+import { design, fields, launch, open, pageUrl, qtPicture, run, unmatchedShare } from './browser.mjs';
+
+let browser;
+before(async () => { browser = await launch(); });
+after(async () => { await browser.close(); });
+
+const fieldsAfterLoad = '0 1 2 2';
+const option = (page, caption) => page.getByRole('radio', { name: caption, exact: true });
+const speedBar = (page) => page.getByRole('slider', { name: 'Animation speed' });
+
+test('the 28 controls stand at their places, the hidden ones hidden', async () => {
+    const page = await open(browser);
+    assert.equal(await page.title(), 'Kymora - https://example.org/kymora');
+    const client = await page.locator('#client').boundingBox();
+    for (const control of design.filter((c) => c.kind !== 'caption')) {
+        const element = page.locator(`[id="${control.name}"]`);
+        assert.equal(await element.isVisible(), control.shown, control.name);
+        if (!control.shown)
+            continue;
+        const box = await element.boundingBox();
+        const place = control.place;
+        for (const [got, wanted] of [[box.x - client.x, place.left], [box.y - client.y, place.top],
+                                     [box.width, place.width], [box.height, place.height]])
+            assert.ok(Math.abs(got - wanted) <= 1, `${control.name}: ${got} for ${wanted}`);
+    }
+    assert.equal(await fields(page), fieldsAfterLoad);
+});
+
+test('Tab visits the selected options in tab order; the arrow keys move within a group and the speed bar by one', async () => {
+    const page = await open(browser);
+    const order = [];
+    for (let i = 0; i < 5; ++i) {
+        await page.keyboard.press('Tab');
+        order.push(await page.evaluate(() =>
+            document.activeElement.closest('[id]').id));
+    }
+    assert.deepEqual(order, ['op2', 'opAno', 'cndKonec', 'opDaleko', 'HScroll1']);
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await speedBar(page).getAttribute('aria-valuenow'), '2');
+    await page.keyboard.press('End');
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await speedBar(page).getAttribute('aria-valuenow'), '20');
+    assert.equal(await fields(page), '0 20 2 2');
+    await page.keyboard.press('Home');
+    await option(page, 'Grating').focus();
+    await page.keyboard.press('ArrowDown');
+    assert.ok(await option(page, 'Ordinary').isChecked());
+    assert.equal(await fields(page), '0 1 1 2');
+    await page.keyboard.press('ArrowUp');
+    assert.equal(await fields(page), fieldsAfterLoad);
+});
+
+test('Enter and Space on Start start a run', async () => {
+    const page = await open(browser);
+    for (const key of ['Enter', ' '])
+        assert.match(await run(page, () => page.keyboard.press(key)), /detector is lit/);
+});
+
+const combinations = [];
+for (const near of [false, true])
+    for (const grating of [false, true])
+        for (const two of [false, true])
+            combinations.push({ near, grating, two,
+                                name: `${near ? 'near' : 'far'}-${grating ? 'grating' : 'ordinary'}-${two ? 2 : 1}` });
+
+test('each combination, chosen by clicking, draws the Qt program\'s picture', async (t) => {
+    const page = await open(browser);
+    for (const { near, grating, two, name } of combinations) {
+        await option(page, near ? 'Near' : 'Far').click();
+        await option(page, grating ? 'Grating' : 'Ordinary').click();
+        await option(page, two ? '2' : '1').click();
+        await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+        const qt = qtPicture(name);
+        const share = await unmatchedShare(page, qt);
+        t.diagnostic(`${name}: ${(share * 100).toFixed(3)} % of the drawing area unmatched`);
+        assert.ok(share < 0.0005, `${name}: ${share}`);
+        if (name === 'far-grating-2') // a picture without the graph's axes does not pass
+            assert.ok(await unmatchedShare(page, qt, true) > 0.0015);
+    }
+});
+
+test('a slow run lasts its pauses, and a click made during it acts only after it', async () => {
+    const page = await open(browser);
+    await speedBar(page).focus();
+    await page.keyboard.press('End');
+    const started = Date.now();
+    let duringRun;
+    const summary = await run(page, async () => {
+        await page.getByRole('button', { name: 'Start' }).click();
+        await page.waitForTimeout(1000);
+        await option(page, 'Ordinary').click();
+        await page.waitForTimeout(500);
+        duringRun = { fields: await fields(page),
+                      ordinary: await option(page, 'Ordinary').isChecked() };
+    });
+    assert.ok(Date.now() - started >= 4000);
+    assert.deepEqual(duringRun, { fields: '0 20 2 2', ordinary: false });
+    assert.match(summary, /^Mirror: Grating\./);
+    await page.waitForFunction(() => document.getElementById('nDifrakce').value === '1');
+    assert.ok(await option(page, 'Ordinary').isChecked());
+});
+
+test('Exit ends the program, with a way to start again', async () => {
+    const page = await open(browser);
+    await page.getByRole('button', { name: 'Exit' }).click();
+    assert.ok(await page.getByText('Kymora has ended').isVisible());
+    assert.ok(!(await page.locator('#client').isVisible()));
+    await page.getByRole('button', { name: 'Start again' }).click();
+    await page.waitForFunction(() => document.activeElement?.id === 'cmdStart');
+});
+
+test('an error is shown in a dialog, and closing it ends the program', async () => {
+    const page = await open(browser);
+    await page.evaluate(() => { document.getElementById('nPoloha').value = 'Poloha'; });
+    await page.getByRole('button', { name: 'Start' }).click();
+    const dialog = page.getByRole('dialog', { name: 'Kymora' });
+    await dialog.waitFor();
+    assert.equal((await dialog.locator('p').textContent()).trim(),
+                 "Run-time error '13':\n\nType mismatch");
+    await dialog.getByRole('button', { name: 'OK' }).click();
+    assert.ok(await page.getByText('Kymora has ended').isVisible());
+});
+
+test('at a device pixel ratio of 2 the picture is held at 1600 x 1170, a thin line two pixels thick', async () => {
+    const page = await open(browser, { deviceScaleFactor: 2 });
+    await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+    const column = await page.evaluate(() => {
+        const canvas = document.getElementById('picture');
+        const data = canvas.getContext('2d').getImageData(800, 1028, 1, 6).data;
+        return { size: [canvas.width, canvas.height],
+                 rows: [0, 1, 2, 3, 4, 5].map((i) => data[i * 4]) };
+    });
+    assert.deepEqual(column.size, [1600, 1170]);
+    // The graph's axis, y 515: device rows 1030 and 1031.
+    assert.deepEqual(column.rows, [192, 192, 0, 0, 192, 192]);
+});
+
+test('on a phone held upright the window fits the width, and a tap on Start runs', async () => {
+    const page = await open(browser, { viewport: { width: 390, height: 844 },
+                                       deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+    assert.ok(await page.evaluate(() =>
+        document.documentElement.scrollWidth <= document.documentElement.clientWidth));
+    assert.match(await run(page, () => page.getByRole('button', { name: 'Start' }).tap()),
+                 /detector is lit/);
+});
+
+test('the page makes no request beyond itself, from file://', async () => {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    const requests = [];
+    page.on('request', (request) => requests.push(request.url()));
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => document.activeElement?.id === 'cmdStart');
+    await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+    assert.deepEqual(requests, [pageUrl]);
+});
+
+test('after a run a live region says what it showed', async () => {
+    const page = await open(browser);
+    await option(page, 'Near').click();
+    const summary = await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+    assert.equal(summary, 'Mirror: Grating. Frequency: 2. Detector position: Near. ' +
+                          'The detector is lit. The resultant is 83.1 long.');
+    assert.equal(await page.getByRole('status').textContent(), summary);
+});
