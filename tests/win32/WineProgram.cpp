@@ -137,13 +137,19 @@ QImage WineProgram::waitUntilStill(int timeoutMs) const {
     return last;
 }
 
+// A busy machine may keep the probe from starting now and then: it is asked again.
 QString WineProgram::ask(const QStringList &question) const {
-    QProcess probe;
-    probe.setProcessEnvironment(wineEnvironment(prefix_));
-    probe.start(QStringLiteral("wine"),
-                QStringList{QStringLiteral(KYMORA_WINDOWS_PROBE)} + question);
-    probe.waitForFinished(30000);
-    return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
+    constexpr int attempts = 3;
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        QProcess probe;
+        probe.setProcessEnvironment(wineEnvironment(prefix_));
+        probe.start(QStringLiteral("wine"),
+                    QStringList{QStringLiteral(KYMORA_WINDOWS_PROBE)} + question);
+        if (probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit &&
+            probe.exitCode() == 0)
+            return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
+    }
+    return {};
 }
 
 int WineProgram::waitForExit(int timeoutMs) {
