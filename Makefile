@@ -47,8 +47,9 @@ clean:
 	@rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WINDOWS_BUILD_DIR)-bench $(WEB_BUILD_DIR) dist
 
 # Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
-# run, on a Wayland compositor (weston, headless).
-bench: deps
+# run, on a Wayland compositor (weston, headless); the Windows program under Wine; the web page
+# in Chromium.
+bench: deps web
 	@cmake -S . -B $(BUILD_DIR)-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
 	@echo "== offscreen platform"
@@ -63,6 +64,8 @@ bench: deps
 	@cmake -S . -B $(WINDOWS_BUILD_DIR)-bench -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)-bench/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= xvfb-run -a -s "-screen 0 1280x1024x24" wine $(WINDOWS_BUILD_DIR)-bench/bench/bench_pace_windows.exe
+	@echo "== The web page in Chromium (headless)"
+	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html node bench/web/bench_web.mjs
 
 # The release packages in dist/: kymora_1.00-1_amd64.deb and kymora-1.00-windows-x86_64.zip.
 package: deps windows

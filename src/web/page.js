@@ -15,6 +15,7 @@ var Page = (function () {
     const controls = []; // by index in the design
     const held = [];     // what came during a run, to be done after it
     let running = false;
+    let doingWhatWasHeld = false;
     let canvas = null;
     let context = null;
     let ratio = 1;
@@ -31,7 +32,7 @@ var Page = (function () {
     // Something that acts on a control: done now, or, during a run and until what was held
     // before it is done, held; then done later, by then.
     function act(event, now, later) {
-        if (!running && held.length === 0)
+        if (!running && (held.length === 0 || doingWhatWasHeld))
             return now();
         if (event)
             event.preventDefault();
@@ -39,8 +40,10 @@ var Page = (function () {
     }
 
     function doWhatWasHeld() {
+        doingWhatWasHeld = true;
         while (held.length > 0 && !running)
             held.shift()();
+        doingWhatWasHeld = false;
     }
 
     function place(element, left, top, width, height) {
@@ -316,6 +319,7 @@ var Page = (function () {
             }
             showThumbAt(minimum);
             byId('cmdStart').focus();
+            performance.mark('kymora-window-shown');
         },
 
         fieldText(index) {

@@ -6,10 +6,10 @@ import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pageUrl = pathToFileURL(process.env.KYMORA_WEB_PAGE).href;
-const reference = process.env.KYMORA_WEB_REFERENCE;
+const reference = () => process.env.KYMORA_WEB_REFERENCE;
 
 // The controls of the design, from the program's own table.
-export const design = JSON.parse(readFileSync(join(reference, 'design.json'), 'utf8'));
+export const design = () => JSON.parse(readFileSync(join(reference(), 'design.json'), 'utf8'));
 
 export function launch() {
     return chromium.launch({
@@ -46,8 +46,8 @@ export async function run(page, start, timeout = 20000) {
 // The Qt program's picture of a combination and the areas a comparison leaves out.
 export function qtPicture(name) {
     return {
-        png: readFileSync(join(reference, name + '.png')).toString('base64'),
-        leftOut: JSON.parse(readFileSync(join(reference, name + '.json'), 'utf8')),
+        png: readFileSync(join(reference(), name + '.png')).toString('base64'),
+        leftOut: JSON.parse(readFileSync(join(reference(), name + '.json'), 'utf8')),
     };
 }
 

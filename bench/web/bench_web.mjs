@@ -1,0 +1,71 @@
+// The web page in Debian's Chromium, headless: the pace of real runs and the time from loading
+// the page to a drawn window, printed as the other programs' benchmarks print them:
+//   pace web MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
+//   startup web median=M ms min=A ms max=B ms (page load to a drawn window, N loads)
+
+import { launch, open, pageUrl, run } from '../../tests/web/browser.mjs';
+
+const loads = 15;
+
+function nominalMilliseconds(grating, speed) {
+    return (grating ? 20 : 40) * speed * 10;
+}
+
+// The main thread's time in tasks, in milliseconds, as the browser counts it.
+async function taskMilliseconds(session) {
+    const { metrics } = await session.send('Performance.getMetrics');
+    return metrics.find((m) => m.name === 'TaskDuration').value * 1000;
+}
+
+async function measurePace(page, session, grating, speed) {
+    await page.getByRole('radio', { name: grating ? 'Grating' : 'Ordinary', exact: true }).click();
+    await page.getByRole('slider', { name: 'Animation speed' }).focus();
+    await page.keyboard.press(speed === 1 ? 'Home' : 'End');
+    const cpuBefore = await taskMilliseconds(session);
+    const measured = await page.evaluate(() => new Promise((resolve) => {
+        const summary = document.getElementById('summary');
+        summary.textContent = '';
+        let start = 0;
+        new MutationObserver((changes, observer) => {
+            if (summary.textContent === '')
+                return;
+            observer.disconnect();
+            resolve(performance.now() - start);
+        }).observe(summary, { childList: true, characterData: true, subtree: true });
+        start = performance.now();
+        document.getElementById('cmdStart').click();
+    }));
+    const cpu = (await taskMilliseconds(session)) - cpuBefore;
+    const nominal = nominalMilliseconds(grating, speed);
+    console.log(`pace web ${grating ? 'grating' : 'ordinary'} speed=${speed} nominal=${nominal} ms ` +
+                `measured=${measured.toFixed(1)} ms cpu=${cpu.toFixed(1)} ms ` +
+                `ratio=${(measured / nominal).toFixed(3)}`);
+}
+
+async function measureStartup(browser) {
+    const times = [];
+    for (let i = 0; i < loads; ++i) {
+        const context = await browser.newContext();
+        const page = await context.newPage();
+        await page.goto(pageUrl);
+        await page.waitForFunction(() => performance.getEntriesByName('kymora-window-shown').length);
+        times.push(await page.evaluate(() =>
+            performance.getEntriesByName('kymora-window-shown')[0].startTime));
+        await context.close();
+    }
+    times.sort((a, b) => a - b);
+    console.log(`startup web median=${times[loads >> 1].toFixed(1)} ms ` +
+                `min=${times[0].toFixed(1)} ms max=${times[loads - 1].toFixed(1)} ms ` +
+                `(page load to a drawn window, ${loads} loads)`);
+}
+
+const browser = await launch();
+const page = await open(browser);
+const session = await page.context().newCDPSession(page);
+await session.send('Performance.enable');
+await run(page, () => page.getByRole('button', { name: 'Start' }).click()); // unmeasured
+for (const grating of [true, false])
+    for (const speed of [1, 20])
+        await measurePace(page, session, grating, speed);
+await measureStartup(browser);
+await browser.close();
