@@ -67,9 +67,10 @@ bench: deps web
 	@echo "== The web page in Chromium (headless)"
 	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html node bench/web/bench_web.mjs
 
-# The release packages in dist/: kymora_1.00-1_amd64.deb and kymora-1.00-windows-x86_64.zip.
-package: deps windows
-	@scripts/make-packages.sh $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR)
+# The release packages in dist/: kymora_1.00-1_amd64.deb, kymora-1.00-windows-x86_64.zip and
+# kymora-1.00-web.zip.
+package: deps windows web
+	@scripts/make-packages.sh $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR)
 
 # Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and
 # AppStream metainfo.
@@ -77,11 +78,12 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# Saves the README's pictures into docs/images: the Qt program's, and the Windows program's
-# under Wine.
-screenshots: build windows
+# Saves the README's pictures into docs/images: the Qt program's, the Windows program's under
+# Wine, and the web page's in Chromium.
+screenshots: build windows web
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/kymora_screenshots docs/images
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows.png
+	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html node tools/web_screenshots.mjs docs/images
 
 # Every test again, built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1 \

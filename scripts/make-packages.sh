@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Makes the release packages in dist/: the Debian package of the Linux program and the zip of
-# the Windows program. The Windows program must be built already (make windows).
+# Makes the release packages in dist/: the Debian package of the Linux program, the zip of the
+# Windows program and the zip of the web page. The Windows program and the web page must be
+# built already (make windows web).
 #
-# Usage: make-packages.sh PACKAGE_BUILD_DIR WINDOWS_BUILD_DIR [OUTPUT_DIR]   (default: dist)
+# Usage: make-packages.sh PACKAGE_BUILD_DIR WINDOWS_BUILD_DIR WEB_BUILD_DIR [OUTPUT_DIR]
+#        (default: dist)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath -m "$1")
 windows_exe=$(realpath -m "$2/kymora.exe")
-dist=$(realpath -m "${3:-dist}")
+web_page=$(realpath -m "$3/kymora.html")
+dist=$(realpath -m "${4:-dist}")
 version=$(sed -n 's/^kymora (\([0-9.]*\)-\([0-9]*\)).*/\1/p;q' packaging/debian/changelog)
 revision=$(sed -n 's/^kymora (\([0-9.]*\)-\([0-9]*\)).*/\2/p;q' packaging/debian/changelog)
 deb=$dist/kymora_${version}-${revision}_amd64.deb
 zip=$dist/kymora-${version}-windows-x86_64.zip
+web_zip=$dist/kymora-${version}-web.zip
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -60,5 +64,15 @@ sed -e "s/@VERSION@/${version}/" -e 's/$/\r/' packaging/windows/README.txt.in \
 rm -f "$zip"
 (cd "$work/windows" && cmake -E tar cf "$zip" --format=zip kymora.exe README.txt)
 
+# The web page with a short README and the licence, in Windows' line endings, which every system
+# reads.
+mkdir -p "$work/web"
+cp "$web_page" "$work/web/kymora.html"
+sed -e "s/@VERSION@/${version}/" -e 's/$/\r/' packaging/web/README.txt.in >"$work/web/README.txt"
+sed -e 's/$/\r/' LICENSE >"$work/web/LICENSE.txt"
+rm -f "$web_zip"
+(cd "$work/web" && cmake -E tar cf "$web_zip" --format=zip kymora.html README.txt LICENSE.txt)
+
 echo "$deb"
 echo "$zip"
+echo "$web_zip"

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,11 +15,21 @@ namespace {
 
 const QString debianPackage = QStringLiteral(KYMORA_DEBIAN_PACKAGE);
 const QString windowsZip = QStringLiteral(KYMORA_WINDOWS_ZIP);
+const QString webZip = QStringLiteral(KYMORA_WEB_ZIP);
 
 QString controlField(const QString &field) {
     return QString::fromUtf8(
                outputOf(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), debianPackage, field}))
         .trimmed();
+}
+
+// Unpacks a zip into a folder; false when it cannot.
+bool unzip(const QString &zip, const QString &folder) {
+    QProcess tar;
+    tar.setWorkingDirectory(folder);
+    tar.start(QStringLiteral("cmake"), {QStringLiteral("-E"), QStringLiteral("tar"),
+                                        QStringLiteral("xf"), zip});
+    return tar.waitForFinished(30000) && tar.exitCode() == 0;
 }
 
 QStringList filesBelow(const QString &root) {
@@ -44,6 +55,7 @@ private slots:
     void unpackedProgramOpensItsWindowAndRuns();
     void lintianReportsNoErrors();
     void windowsZipHoldsTheProgramAndItsReadme();
+    void webZipHoldsThePageItsReadmeAndTheLicence();
 
 private:
     QTemporaryDir unpacked_;
@@ -140,12 +152,7 @@ void tst_Packages::lintianReportsNoErrors() {
 
 void tst_Packages::windowsZipHoldsTheProgramAndItsReadme() {
     QTemporaryDir extracted;
-    QProcess tar;
-    tar.setWorkingDirectory(extracted.path());
-    tar.start(QStringLiteral("cmake"),
-              {QStringLiteral("-E"), QStringLiteral("tar"), QStringLiteral("xf"), windowsZip});
-    QVERIFY(tar.waitForFinished(30000));
-    QCOMPARE(tar.exitCode(), 0);
+    QVERIFY(unzip(windowsZip, extracted.path()));
     QCOMPARE(filesBelow(extracted.path()),
              (QStringList{QStringLiteral("README.txt"), QStringLiteral("kymora.exe")}));
 
@@ -160,6 +167,22 @@ void tst_Packages::windowsZipHoldsTheProgramAndItsReadme() {
         versionStrings(extracted.filePath(QStringLiteral("kymora.exe")));
     QCOMPARE(version.value(QStringLiteral("FileVersion")), QStringLiteral("1.00"));
     QCOMPARE(version.value(QStringLiteral("OriginalFilename")), QStringLiteral("kymora.exe"));
+}
+
+// The page alone, under 400 KB, with its README and the MIT licence.
+void tst_Packages::webZipHoldsThePageItsReadmeAndTheLicence() {
+    QTemporaryDir extracted;
+    QVERIFY(unzip(webZip, extracted.path()));
+    QCOMPARE(filesBelow(extracted.path()),
+             (QStringList{QStringLiteral("LICENSE.txt"), QStringLiteral("README.txt"),
+                          QStringLiteral("kymora.html")}));
+    QVERIFY(QFileInfo(extracted.filePath(QStringLiteral("kymora.html"))).size() < 400 * 1024);
+    QFile readme(extracted.filePath(QStringLiteral("README.txt")));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    QVERIFY(readme.readAll().startsWith("Kymora 1.00 in the browser\r\n"));
+    QFile licence(extracted.filePath(QStringLiteral("LICENSE.txt")));
+    QVERIFY(licence.open(QIODevice::ReadOnly));
+    QVERIFY(licence.readAll().startsWith("MIT License\r\n"));
 }
 
 QTEST_APPLESS_MAIN(tst_Packages)
