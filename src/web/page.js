@@ -209,6 +209,8 @@ var Page = (function () {
     }
 
     function drawAnew() {
+        if ((window.devicePixelRatio || 1) === ratio && !(canvas.isContextLost && canvas.isContextLost()))
+            return;
         makeCanvas();
         Module._kymora_canvas_made_anew();
     }
@@ -252,7 +254,11 @@ var Page = (function () {
     makeCanvas();
     canvas.addEventListener('contextrestored', drawAnew);
     fitToScreen();
-    window.addEventListener('resize', fitToScreen);
+    window.addEventListener('resize', () => {
+        fitToScreen();
+        if ((window.devicePixelRatio || 1) !== ratio)
+            drawAnew();
+    });
     byId('again').addEventListener('click', () => location.reload());
 
     return {

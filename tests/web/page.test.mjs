@@ -131,18 +131,23 @@ check('an error is shown in a dialog, and closing it ends the program', async ()
     assert.ok(await page.getByText('Kymora has ended').isVisible());
 });
 
-check('at a device pixel ratio of 2 the picture is held at 1600 x 1170, a thin line two pixels thick', async () => {
+check('at a device pixel ratio of 2 the picture is held at 1600 x 1170, a thin line two pixels thick, and a zoom keeps it', async () => {
     const page = await open(browser, { deviceScaleFactor: 2 });
     await run(page, () => page.getByRole('button', { name: 'Start' }).click());
-    const column = await page.evaluate(() => {
+    // The graph's axis, y 515, along a column of the canvas's backing store.
+    const axis = (first) => page.evaluate((first) => {
         const canvas = document.getElementById('picture');
-        const data = canvas.getContext('2d').getImageData(800, 1028, 1, 6).data;
+        const data = canvas.getContext('2d').getImageData(canvas.width / 2, first, 1, 6).data;
         return { size: [canvas.width, canvas.height],
                  rows: [0, 1, 2, 3, 4, 5].map((i) => data[i * 4]) };
-    });
-    assert.deepEqual(column.size, [1600, 1170]);
-    // The graph's axis, y 515: device rows 1030 and 1031.
-    assert.deepEqual(column.rows, [192, 192, 0, 0, 192, 192]);
+    }, first);
+    assert.deepEqual(await axis(1028), { size: [1600, 1170], rows: [192, 192, 0, 0, 192, 192] });
+    // Zoomed back to a ratio of 1, the picture is drawn anew at it.
+    const session = await page.context().newCDPSession(page);
+    await session.send('Emulation.setDeviceMetricsOverride',
+                       { width: 810, height: 640, deviceScaleFactor: 1, mobile: false });
+    await page.waitForFunction(() => document.getElementById('picture').width === 800);
+    assert.deepEqual(await axis(513), { size: [800, 585], rows: [192, 192, 0, 192, 192, 192] });
 });
 
 check('on a phone held upright the window fits the width, and a tap on Start runs', async () => {
