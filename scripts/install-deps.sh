@@ -30,6 +30,8 @@ packages=(
     fonts-wine
     dpkg-dev
     lintian
+    mandoc
+    zip
     emscripten
     chromium
 )

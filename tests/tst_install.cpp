@@ -45,11 +45,12 @@ void tst_Install::initTestCase() {
 void tst_Install::laysOutTheInstall_data() {
     QTest::addColumn<QString>("path");
     QTest::newRow("program") << "bin/kymora";
-    QTest::newRow("desktop entry") << "share/applications/org.example.Kymora.desktop";
-    QTest::newRow("metainfo") << "share/metainfo/org.example.Kymora.metainfo.xml";
-    QTest::newRow("icon 16") << "share/icons/hicolor/16x16/apps/org.example.Kymora.png";
-    QTest::newRow("icon 32") << "share/icons/hicolor/32x32/apps/org.example.Kymora.png";
-    QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/org.example.Kymora.svg";
+    QTest::newRow("desktop entry") << "share/applications/org.example.kymora.desktop";
+    QTest::newRow("metainfo") << "share/metainfo/org.example.kymora.metainfo.xml";
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        QTest::addRow("icon %d", size)
+            << QStringLiteral("share/icons/hicolor/%1x%1/apps/org.example.kymora.png").arg(size);
+    QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/org.example.kymora.svg";
     QTest::newRow("manual page") << "share/man/man1/kymora.1";
 }
 
@@ -70,7 +71,7 @@ void tst_Install::desktopEntryIsValid() {
     QString output;
     const QString entry =
         QDir(prefix_.path())
-            .filePath(QStringLiteral("share/applications/org.example.Kymora.desktop"));
+            .filePath(QStringLiteral("share/applications/org.example.kymora.desktop"));
     QVERIFY2(run(validator, {entry}, &output) == 0, qPrintable(output));
     QVERIFY2(!output.contains(QStringLiteral("error")), qPrintable(output));
 }
@@ -82,7 +83,7 @@ void tst_Install::metainfoIsValid() {
     QString output;
     const QString metainfo =
         QDir(prefix_.path())
-            .filePath(QStringLiteral("share/metainfo/org.example.Kymora.metainfo.xml"));
+            .filePath(QStringLiteral("share/metainfo/org.example.kymora.metainfo.xml"));
     QVERIFY2(run(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo},
                  &output) == 0,
              qPrintable(output));

@@ -3,9 +3,11 @@
 mirror strip and goes up to a detector, with the mirror's neighbouring strips either side.
 
 Writes, beside this script:
-  kymora.ico      32 x 32 in 2 colours, 32 x 32 in 16 colours, 16 x 16 in 16 colours
-  kymora-16.png   16 x 16, for the desktop's icon theme
-  kymora-32.png   32 x 32, for the desktop's icon theme
+  kymora.ico      the three images of the design, on their light grey square: 32 x 32 in 2
+                  colours, 32 x 32 in 16 colours and 16 x 16 in 16 colours; and, with
+                  transparency, 48 x 48 and 256 x 256 in 32-bit colour
+  kymora-N.png    N x N with transparency, for the desktop's icon theme: N = 16, 32, 48, 64,
+                  128 and 256
   kymora.svg      the same drawing, scalable
 
 Uses only Python's standard library. Run it again after changing the drawing.
@@ -109,34 +111,84 @@ def icon_image(size, bits):
     return header + colours + pixels + mask, len(palette)
 
 
-def write_ico(path):
-    images = [icon_image(32, 1), icon_image(32, 4), icon_image(16, 4)]
-    sizes = [32, 32, 16]
-    offset = 6 + 16 * len(images)
-    directory = struct.pack("<HHH", 0, 1, len(images))
-    for (data, colours), size in zip(images, sizes):
-        bits = 1 if colours == 2 else 4
-        directory += struct.pack("<BBBBHHII", size, size, colours % 256, 0, 1, bits,
-                                 len(data), offset)
-        offset += len(data)
-    with open(path, "wb") as out:
-        out.write(directory + b"".join(data for data, _ in images))
+# The drawing without its square, for the images with transparency.
+FIGURE = [shape for shape in SHAPES if shape[0] != "rect" or shape[3] != (0, 0, 32, 32)]
+# Samples per pixel along each side, for smooth edges.
+SAMPLES = 4
 
 
-def write_png(path, size):
-    rows = render(size, two_colour=False)
-    raw = b"".join(b"\0" + bytes(c for i in row for c in PALETTE_16[i]) for row in rows)
+def render_rgba(size):
+    """Red, green, blue and alpha of a size x size image, top row first: each pixel the mean of
+    its samples, transparent where the figure does not cover them."""
+    scale = 32 / size
+    rows = []
+    for row in range(size):
+        pixels = []
+        for column in range(size):
+            red = green = blue = covered = 0
+            for sy in range(SAMPLES):
+                for sx in range(SAMPLES):
+                    x = (column + (sx + 0.5) / SAMPLES) * scale
+                    y = (row + (sy + 0.5) / SAMPLES) * scale
+                    colour = None
+                    for shape in FIGURE:
+                        if covers(shape, x, y):
+                            colour = PALETTE_16[shape[1]]
+                    if colour is not None:
+                        red, green, blue = red + colour[0], green + colour[1], blue + colour[2]
+                        covered += 1
+            if covered:
+                pixels.append((round(red / covered), round(green / covered),
+                               round(blue / covered), round(255 * covered / SAMPLES ** 2)))
+            else:
+                pixels.append((0, 0, 0, 0))
+        rows.append(pixels)
+    return rows
+
+
+def png_bytes(size):
+    rows = render_rgba(size)
+    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
     png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0))
+    png += chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
     png += chunk(b"IDAT", zlib.compress(raw, 9))
     png += chunk(b"IEND", b"")
+    return png
+
+
+def rgba_icon_image(size):
+    """A 32-bit icon directory image with its alpha channel, and its (unused) mask."""
+    rows = render_rgba(size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    pixels = b"".join(struct.pack("<BBBB", b, g, r, a)
+                      for row in reversed(rows) for r, g, b, a in row)
+    mask = b"".join(pack_row([0] * size, 1) for _ in range(size))
+    return header + pixels + mask
+
+
+def write_ico(path):
+    # (data, width, colours, bits): 256 x 256 is stored as PNG, as Windows reads it.
+    images = [(*icon_image(32, 1), 32, 1), (*icon_image(32, 4), 32, 4),
+              (*icon_image(16, 4), 16, 4), (rgba_icon_image(48), 0, 48, 32),
+              (png_bytes(256), 0, 256, 32)]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for data, colours, size, bits in images:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, colours % 256, 0, 1, bits,
+                                 len(data), offset)
+        offset += len(data)
     with open(path, "wb") as out:
-        out.write(png)
+        out.write(directory + b"".join(image[0] for image in images))
+
+
+def write_png(path, size):
+    with open(path, "wb") as out:
+        out.write(png_bytes(size))
 
 
 def write_svg(path):
@@ -144,7 +196,7 @@ def write_svg(path):
         return "#%02x%02x%02x" % PALETTE_16[index]
 
     parts = []
-    for kind, colour, _, g in SHAPES:
+    for kind, colour, _, g in FIGURE:
         fill = hex_colour(colour)
         if kind == "rect":
             parts.append(f'<rect x="{g[0]}" y="{g[1]}" width="{g[2]}" height="{g[3]}" '
@@ -162,8 +214,10 @@ def write_svg(path):
                   'viewBox="0 0 32 32">\n  ' + "\n  ".join(parts) + "\n</svg>\n")
 
 
+PNG_SIZES = (16, 32, 48, 64, 128, 256)
+
 if __name__ == "__main__":
     write_ico(os.path.join(HERE, "kymora.ico"))
-    write_png(os.path.join(HERE, "kymora-16.png"), 16)
-    write_png(os.path.join(HERE, "kymora-32.png"), 32)
+    for png_size in PNG_SIZES:
+        write_png(os.path.join(HERE, f"kymora-{png_size}.png"), png_size)
     write_svg(os.path.join(HERE, "kymora.svg"))

@@ -1,8 +1,11 @@
 #include "qt/ApplicationInfo.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 void describeApplication() {
-    QCoreApplication::setApplicationName(QStringLiteral("Kymora"));
+    // The name is the window's class on X, which the desktop entry names as its StartupWMClass;
+    // the desktop entry's id is the window's app id on Wayland.
+    QCoreApplication::setApplicationName(QStringLiteral(KYMORA_WINDOW_CLASS));
     QCoreApplication::setApplicationVersion(QStringLiteral(KYMORA_VERSION_TEXT));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KYMORA_APP_ID));
 }

@@ -188,8 +188,8 @@ void FormWindow::setUpWindow() {
     setObjectName(QStringLiteral("frmKymora"));
     setWindowTitle(toQString(windowTitlePrefix) + QStringLiteral(KYMORA_HOMEPAGE_URL));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icon/kymora-16.png"));
-    icon.addFile(QStringLiteral(":/icon/kymora-32.png"));
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/kymora-%1.png").arg(size));
     setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);

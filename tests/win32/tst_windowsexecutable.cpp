@@ -52,7 +52,7 @@ class tst_WindowsExecutable : public QObject {
 private slots:
     void isOneSmallFile();
     void importsOnlyWindowsOwnDlls();
-    void carriesTheThreeImageIcon();
+    void carriesTheIcon();
     void carriesItsManifest_data();
     void carriesItsManifest();
     void carriesTheVersionRecord_data();
@@ -80,16 +80,19 @@ void tst_WindowsExecutable::importsOnlyWindowsOwnDlls() {
         QVERIFY2(windowsOwn.contains(dll), qPrintable(dll));
 }
 
-void tst_WindowsExecutable::carriesTheThreeImageIcon() {
+// The three images of the design, and 48 x 48 and 256 x 256 in 32-bit colour for the sizes
+// Explorer shows on screens of high resolution.
+void tst_WindowsExecutable::carriesTheIcon() {
     QFile original(iconFile);
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QList<IconImage> expected = iconImages(original.readAll());
     const QList<IconImage> carried =
         iconImages(windowsResource(program, QStringLiteral("14"), false));
-    QCOMPARE(carried.size(), 3);
-    QCOMPARE(expected.size(), 3);
-    const QList<QList<int>> kinds = {{32, 32, 2, 1}, {32, 32, 16, 4}, {16, 16, 16, 4}};
-    for (int i = 0; i < 3; ++i) {
+    const QList<QList<int>> kinds = {
+        {32, 32, 2, 1}, {32, 32, 16, 4}, {16, 16, 16, 4}, {48, 48, 0, 32}, {256, 256, 0, 32}};
+    QCOMPARE(carried.size(), kinds.size());
+    QCOMPARE(expected.size(), kinds.size());
+    for (int i = 0; i < kinds.size(); ++i) {
         const IconImage &image = carried[i];
         QCOMPARE((QList<int>{image.width, image.height, image.colours, image.bitsPerPixel}),
                  kinds[i]);

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the release packages again, from a copy of the sources in another folder, as a second
+# clean clone would, and compares them with the first build's: they must be the same, byte for
+# byte.
+# Usage: reproducible.sh FIRST_DIST WORK_FOLDER
+set -euo pipefail
+first=$(realpath "$1")
+copy=$(realpath -m "$2")/a-second-folder/kymora
+source=$(cd "$(dirname "$0")/../.." && pwd)
+rm -rf "$(dirname "$copy")"
+mkdir -p "$copy"
+(cd "$source" && git ls-files -z | tar --null -T - -cf -) | tar -xf - -C "$copy"
+cd "$copy"
+make --no-print-directory windows web >/dev/null
+scripts/make-packages.sh build-package build-windows build-web dist >/dev/null
+cd dist
+sha256sum -c "$first/SHA256SUMS"
+cmp SHA256SUMS "$first/SHA256SUMS"
