@@ -10,7 +10,6 @@
 #        (default: dist)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source_dir=$PWD
 build_dir=$(realpath -m "$1")
 windows_exe=$(realpath -m "$2/kymora.exe")
 web_page=$(realpath -m "$3/kymora.html")
@@ -28,12 +27,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$dist"
 
-# The Linux program, built with Debian's hardening flags and installed as `make install` lays
-# it out, stripped. Neither the sources' folder nor the build's is written into it.
+# The Linux program, built with Debian's hardening flags and optimisation and installed as
+# `make install` lays it out, stripped. It is built without debugging information, which would
+# carry the folders' names into its build id.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow
-prefix_maps="-ffile-prefix-map=$source_dir=. -ffile-prefix-map=$build_dir=."
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) $prefix_maps" \
+export DEB_CXXFLAGS_STRIP=-g
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+    -DBUILD_TESTING=OFF \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target kymora -- --no-print-directory
 root=$work/root
