@@ -108,18 +108,6 @@ void PictureSurface::circle(float x, float y, float radius, Colour outline) {
         paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), pen_.drawWidth));
 }
 
-void PictureSurface::setCaptionLeft(Caption id, float left) {
-    captions_.setLeft(id, inWholePixels(left));
-}
-
-void PictureSurface::setCaptionTop(Caption id, float top) {
-    captions_.setTop(id, inWholePixels(top));
-}
-
-void PictureSurface::showCaption(Caption id) {
-    captions_.show(id);
-}
-
 int PictureSurface::wrappedTextHeight(const CaptionState &caption) {
     const QRect designed(0, 0, caption.place.width, caption.place.height);
     const QFontMetrics metrics(controlFont(caption.font), &picture_);

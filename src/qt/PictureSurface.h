@@ -1,7 +1,6 @@
 #pragma once
 
-#include "canvas/Canvas.h"
-#include "form/CaptionBoard.h"
+#include "form/CaptionedCanvas.h"
 
 #include <QImage>
 #include <QRect>
@@ -16,20 +15,17 @@
 //
 // The window's controls are children of this widget and so stay above the picture; its
 // captions are painted into the picture.
-class PictureSurface : public QWidget, public Canvas, private CaptionPainter {
+class PictureSurface : public QWidget, public CaptionedCanvas, private CaptionPainter {
     Q_OBJECT
 
 public:
     PictureSurface(QSize pictureSize, QWidget *parent = nullptr);
 
     const QImage &picture() const { return picture_; }
-    CaptionBoard &captions() { return captions_; }
+    CaptionBoard &captions() override { return captions_; }
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
     void circle(float x, float y, float radius, Colour outline) override;
-    void setCaptionLeft(Caption id, float left) override;
-    void setCaptionTop(Caption id, float top) override;
-    void showCaption(Caption id) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -39,18 +39,6 @@ void CanvasSurface::circle(float x, float y, float radius, Colour outline) {
     draw(circle);
 }
 
-void CanvasSurface::setCaptionLeft(Caption id, float left) {
-    captions_.setLeft(id, inWholePixels(left));
-}
-
-void CanvasSurface::setCaptionTop(Caption id, float top) {
-    captions_.setTop(id, inWholePixels(top));
-}
-
-void CanvasSurface::showCaption(Caption id) {
-    captions_.show(id);
-}
-
 int CanvasSurface::wrappedTextHeight(const CaptionState &caption) {
     return page::wrappedTextHeight(caption.text, caption.place.width,
                                    static_cast<int>(caption.font));

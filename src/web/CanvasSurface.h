@@ -1,21 +1,20 @@
 #pragma once
 
-#include "canvas/Canvas.h"
 #include "canvas/DrawingRecord.h"
-#include "form/CaptionBoard.h"
+#include "form/CaptionedCanvas.h"
 
 // The window's client area in the browser: the page's canvas, which every drawing operation
 // paints, at the page's device pixel ratio. The canvas shows at once what is drawn on it, and
 // the page paints it at its next frame. The surface keeps what it has drawn since the last band
 // began, so that it can draw the picture anew when the page makes its canvas anew (at another
 // device pixel ratio, or after the browser dropped it). The captions are painted onto it.
-class CanvasSurface : public Canvas, private CaptionPainter {
+class CanvasSurface : public CaptionedCanvas, private CaptionPainter {
 public:
     CanvasSurface();
     CanvasSurface(const CanvasSurface &) = delete;
     CanvasSurface &operator=(const CanvasSurface &) = delete;
 
-    CaptionBoard &captions() { return captions_; }
+    CaptionBoard &captions() override { return captions_; }
 
     // Draws the picture anew on the page's new canvas.
     void drawAnew();
@@ -27,9 +26,6 @@ public:
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
     void circle(float x, float y, float radius, Colour outline) override;
-    void setCaptionLeft(Caption id, float left) override;
-    void setCaptionTop(Caption id, float top) override;
-    void showCaption(Caption id) override;
 
 private:
     int wrappedTextHeight(const CaptionState &caption) override;

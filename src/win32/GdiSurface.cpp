@@ -180,18 +180,6 @@ void GdiSurface::drawCircle(const Drawing &circle) {
         withPenMargin({centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1}, width));
 }
 
-void GdiSurface::setCaptionLeft(Caption id, float left) {
-    captions_.setLeft(id, inWholePixels(left));
-}
-
-void GdiSurface::setCaptionTop(Caption id, float top) {
-    captions_.setTop(id, inWholePixels(top));
-}
-
-void GdiSurface::showCaption(Caption id) {
-    captions_.show(id);
-}
-
 int GdiSurface::wrappedTextHeight(const CaptionState &caption) {
     HDC dc = dc_.get();
     const Selection font(dc, fonts_->get(caption.font));

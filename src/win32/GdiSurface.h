@@ -1,8 +1,7 @@
 #pragma once
 
-#include "canvas/Canvas.h"
 #include "canvas/DrawingRecord.h"
-#include "form/CaptionBoard.h"
+#include "form/CaptionedCanvas.h"
 #include "win32/GdiObjects.h"
 
 #include <optional>
@@ -18,7 +17,7 @@ class ControlFonts;
 // that lines stay crisp at any scale. The captions are painted into the picture. The surface
 // keeps what it has drawn since the last background band began, which covers everything drawn
 // before it in the drawing area, so that it can draw the picture anew at another resolution.
-class GdiSurface : public Canvas, private CaptionPainter {
+class GdiSurface : public CaptionedCanvas, private CaptionPainter {
 public:
     GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
 
@@ -33,9 +32,7 @@ public:
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
     void circle(float x, float y, float radius, Colour outline) override;
-    void setCaptionLeft(Caption id, float left) override;
-    void setCaptionTop(Caption id, float top) override;
-    void showCaption(Caption id) override;
+    CaptionBoard &captions() override { return captions_; }
 
 private:
     void draw(const Drawing &drawing);
