@@ -23,20 +23,7 @@ CanvasSurface::CanvasSurface() {
 void CanvasSurface::drawAnew() {
     page::clearPicture(page::colourOf(windowBackground));
     captions_.remeasure();
-    for (const Drawing &drawing : drawn_.drawings())
-        draw(drawing);
-}
-
-void CanvasSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
-    const Drawing line = Drawing::ofLine(pen_, x1, y1, x2, y2, colour);
-    drawn_.add(line);
-    draw(line);
-}
-
-void CanvasSurface::circle(float x, float y, float radius, Colour outline) {
-    const Drawing circle = Drawing::ofCircle(pen_, x, y, radius, outline);
-    drawn_.add(circle);
-    draw(circle);
+    drawAgain();
 }
 
 int CanvasSurface::wrappedTextHeight(const CaptionState &caption) {
@@ -44,13 +31,7 @@ int CanvasSurface::wrappedTextHeight(const CaptionState &caption) {
                                    static_cast<int>(caption.font));
 }
 
-void CanvasSurface::paintCaption(const CaptionState &caption, const PixelRect &area) {
-    const Drawing painted = Drawing::ofCaption(pen_, caption.id, area);
-    drawn_.add(painted);
-    draw(painted);
-}
-
-void CanvasSurface::draw(const Drawing &d) const {
+void CanvasSurface::draw(const Drawing &d) {
     const PenState &pen = d.pen;
     switch (d.kind) {
     case Drawing::Kind::line:
@@ -76,14 +57,14 @@ void CanvasSurface::draw(const Drawing &d) const {
 
 double CanvasSurface::resultantLength() const {
     double length = 0;
-    for (const Drawing &d : drawn_.drawings())
+    for (const Drawing &d : drawn().drawings())
         if (d.kind == Drawing::Kind::line && d.colour == colour::green)
             length = std::hypot(double(d.x2) - d.x1, double(d.y2) - d.y1);
     return length;
 }
 
 bool CanvasSurface::detectorMarkedLit() const {
-    for (const Drawing &d : drawn_.drawings())
+    for (const Drawing &d : drawn().drawings())
         if (d.kind == Drawing::Kind::circle && d.x2 == litMarkRadius &&
             d.pen.fillStyle == FillStyle::solid && d.pen.fillColor == colour::white)
             return true;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "canvas/DrawingRecord.h"
-#include "form/CaptionedCanvas.h"
+#include "form/RecordedCanvas.h"
 
 // The window's client area in the browser: the page's canvas, which every drawing operation
 // paints, at the page's device pixel ratio. The canvas shows at once what is drawn on it, and
 // the page paints it at its next frame. The surface keeps what it has drawn since the last band
 // began, so that it can draw the picture anew when the page makes its canvas anew (at another
 // device pixel ratio, or after the browser dropped it). The captions are painted onto it.
-class CanvasSurface : public CaptionedCanvas, private CaptionPainter {
+class CanvasSurface : public RecordedCanvas {
 public:
     CanvasSurface();
     CanvasSurface(const CanvasSurface &) = delete;
@@ -24,15 +23,9 @@ public:
     double resultantLength() const;
     bool detectorMarkedLit() const;
 
-    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
-    void circle(float x, float y, float radius, Colour outline) override;
-
 private:
     int wrappedTextHeight(const CaptionState &caption) override;
-    void paintCaption(const CaptionState &caption, const PixelRect &area) override;
+    void draw(const Drawing &drawing) override;
 
-    void draw(const Drawing &drawing) const;
-
-    DrawingRecord drawn_;
     CaptionBoard captions_{*this};
 };

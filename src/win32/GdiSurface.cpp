@@ -81,10 +81,7 @@ void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
     createPicture(pictureSize());
     const RECT all{0, 0, size_.cx, size_.cy};
     fillWithBackground(dc_.get(), all);
-    const PenState pen = pen_;
-    for (const Drawing &drawing : drawn_.drawings())
-        draw(drawing);
-    pen_ = pen;
+    drawAgain();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -116,18 +113,6 @@ POINT GdiSurface::devicePoint(float x, float y) const {
 RECT GdiSurface::toDevice(const PixelRect &area) const {
     return {toDevice(area.left), toDevice(area.top), toDevice(area.left + area.width),
             toDevice(area.top + area.height)};
-}
-
-void GdiSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
-    const Drawing line = Drawing::ofLine(pen_, x1, y1, x2, y2, colour);
-    drawn_.add(line);
-    drawLine(line);
-}
-
-void GdiSurface::circle(float x, float y, float radius, Colour outline) {
-    const Drawing circle = Drawing::ofCircle(pen_, x, y, radius, outline);
-    drawn_.add(circle);
-    drawCircle(circle);
 }
 
 void GdiSurface::draw(const Drawing &drawing) {
@@ -188,12 +173,6 @@ int GdiSurface::wrappedTextHeight(const CaptionState &caption) {
     DrawTextW(dc, toWide(caption.text).c_str(), -1, &needed,
               textFormat(caption.alignment) | DT_CALCRECT);
     return static_cast<int>(std::ceil(needed.bottom / scale_));
-}
-
-void GdiSurface::paintCaption(const CaptionState &caption, const PixelRect &area) {
-    const Drawing painted = Drawing::ofCaption(pen_, caption.id, area);
-    drawn_.add(painted);
-    drawCaption(painted);
 }
 
 // Opaque in the window's background, with the text wrapped inside the caption's width; as tall

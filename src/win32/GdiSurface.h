@@ -1,7 +1,6 @@
 #pragma once
 
-#include "canvas/DrawingRecord.h"
-#include "form/CaptionedCanvas.h"
+#include "form/RecordedCanvas.h"
 #include "win32/GdiObjects.h"
 
 #include <optional>
@@ -17,7 +16,7 @@ class ControlFonts;
 // that lines stay crisp at any scale. The captions are painted into the picture. The surface
 // keeps what it has drawn since the last background band began, which covers everything drawn
 // before it in the drawing area, so that it can draw the picture anew at another resolution.
-class GdiSurface : public CaptionedCanvas, private CaptionPainter {
+class GdiSurface : public RecordedCanvas {
 public:
     GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
 
@@ -30,18 +29,15 @@ public:
     // A new resolution: the picture is drawn anew at it, with the new fonts.
     void changeResolution(int dpi, const ControlFonts &fonts);
 
-    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
-    void circle(float x, float y, float radius, Colour outline) override;
     CaptionBoard &captions() override { return captions_; }
 
 private:
-    void draw(const Drawing &drawing);
+    void draw(const Drawing &drawing) override;
     void drawLine(const Drawing &line);
     void drawCircle(const Drawing &circle);
     void drawCaption(const Drawing &caption);
 
     int wrappedTextHeight(const CaptionState &caption) override;
-    void paintCaption(const CaptionState &caption, const PixelRect &area) override;
 
     SIZE pictureSize() const;
     void createPicture(SIZE size);
@@ -59,5 +55,4 @@ private:
     Bitmap picture_;
     std::optional<Selection> selected_;
     CaptionBoard captions_{*this};
-    DrawingRecord drawn_;
 };

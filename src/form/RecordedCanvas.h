@@ -1,0 +1,43 @@
+#pragma once
+
+#include "canvas/DrawingRecord.h"
+#include "form/CaptionedCanvas.h"
+
+// A surface that keeps a record of what it draws, captions included, so that it can draw its
+// picture anew: at another resolution, or after it has lost it. Each drawing is recorded, then
+// drawn by the surface.
+class RecordedCanvas : public CaptionedCanvas, protected CaptionPainter {
+public:
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) final {
+        record(Drawing::ofLine(pen_, x1, y1, x2, y2, colour));
+    }
+    void circle(float x, float y, float radius, Colour outline) final {
+        record(Drawing::ofCircle(pen_, x, y, radius, outline));
+    }
+
+    const DrawingRecord &drawn() const { return drawn_; }
+
+protected:
+    void paintCaption(const CaptionState &caption, const PixelRect &area) final {
+        record(Drawing::ofCaption(pen_, caption.id, area));
+    }
+
+    // Draws one operation into the picture, with the pen it was made with.
+    virtual void draw(const Drawing &drawing) = 0;
+
+    // Draws again everything the picture still shows; the pen stays as it was.
+    void drawAgain() {
+        const PenState pen = pen_;
+        for (const Drawing &drawing : drawn_.drawings())
+            draw(drawing);
+        pen_ = pen;
+    }
+
+private:
+    void record(const Drawing &drawing) {
+        drawn_.add(drawing);
+        draw(drawing);
+    }
+
+    DrawingRecord drawn_;
+};
