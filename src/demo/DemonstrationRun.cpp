@@ -4,12 +4,14 @@
 #include "demo/ResultMarking.h"
 #include "demo/RunPacer.h"
 #include "demo/SceneSetup.h"
+#include "demo/StripAnimation.h"
 
-PauseTally runDemonstration(Canvas &canvas, const Settings &settings, RunPacer &pacer) {
+RunResult runDemonstration(Canvas &canvas, const Settings &settings, RunPacer &pacer) {
     PauseTimeline timeline(pacer);
     SceneGeometry scene = setUpScene(canvas, settings);
-    const PauseTally tally = animateStrips(canvas, settings, timeline, scene);
-    markResult(canvas, settings, scene);
+    const PauseTally pauses = animateStrips(canvas, settings, timeline, scene);
+    RunResult result = markResult(canvas, settings, scene);
+    result.pauses = pauses;
     pacer.show();
-    return tally;
+    return result;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "demo/Pause.h"
 
 class Canvas;
-class PauseTimeline;
 class Settings;
 struct SceneGeometry;
 
@@ -16,12 +15,6 @@ struct StripPath {
 };
 
 StripPath pathOfStrip(const SceneGeometry &scene, double k);
-
-// How many pauses a run made and how many decrement steps they took.
-struct PauseTally {
-    int pauses = 0;
-    std::int64_t steps = 0;
-};
 
 // The middle phase of a run: visits the strips the set-up drew, from left to right, with a
 // pause before and after each. For each it draws the two rays, the photon vector, the path

@@ -1,24 +1,16 @@
 #pragma once
 
 #include "demo/Settings.h"
+#include "form/Options.h"
 
 #include <string_view>
 
 class RuntimeError;
 
-// The option buttons of the window, four groups of them: frequency (op1, op2), mirror (opAno,
-// opNe), detector position (opBlízko, opDaleko) and the hidden speed frame (opPomala,
-// opPomalej, opRychlá).
-enum class Option { op1, op2, opAno, opNe, opBlízko, opDaleko, opPomala, opPomalej, opRychlá };
-
-// The design name of an option button, and the option button of a design name.
-std::string_view optionName(Option option);
-bool isOptionNamed(std::string_view name, Option &option);
-
 // What the form asks of the window that shows it. The window reads and writes its four hidden
 // settings fields (the run reads them through the same view), shows an option button as the
-// selected one of its frame, tells where its scroll bar stands, reports an error and ends the
-// program.
+// selected one of its frame, tells where its scroll bar stands, tells assistive technology what a
+// run showed, reports an error and ends the program.
 class FormView : public Settings {
 public:
     // Settings::text(field) reads a field's text as it is now.
@@ -29,6 +21,9 @@ public:
 
     // The scroll bar's value, speedMinimum to speedMaximum.
     virtual int scrollBarValue() const = 0;
+
+    // Tells assistive technology, in words, what the run that has just ended showed.
+    virtual void announce(std::string_view description) = 0;
 
     // Shows the error to the user and returns when the user has seen it. No input reaches the
     // form meanwhile.

@@ -4,16 +4,12 @@
 #include "demo/RunPacer.h"
 #include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
+#include "form/RunDescription.h"
 
-#include <array>
 #include <string>
 #include <utility>
 
 namespace {
-
-constexpr std::array<std::string_view, 9> optionNames = {
-    "op1", "op2", "opAno", "opNe", "opBlízko", "opDaleko", "opPomala", "opPomalej", "opRychlá",
-};
 
 constexpr int normalExitCode = 0;
 
@@ -22,19 +18,6 @@ std::string_view frameOf(Option option) {
 }
 
 } // namespace
-
-std::string_view optionName(Option option) {
-    return optionNames[static_cast<std::size_t>(option)];
-}
-
-bool isOptionNamed(std::string_view name, Option &option) {
-    for (std::size_t i = 0; i < optionNames.size(); ++i)
-        if (optionNames[i] == name) {
-            option = static_cast<Option>(i);
-            return true;
-        }
-    return false;
-}
 
 frmKymora::frmKymora(FormView &view, Canvas &canvas, RunPacer &pacer)
     : view_(view), canvas_(&canvas), pacer_(&pacer) {}
@@ -115,14 +98,16 @@ void frmKymora::cmdStart_Click() {
     if (running_ || ended_)
         return;
     running_ = true;
+    RunResult result;
     try {
-        runDemonstration(*canvas_, view_, *pacer_);
+        result = runDemonstration(*canvas_, view_, *pacer_);
     } catch (const RuntimeError &error) {
         running_ = false;
         endWithError(error);
         return;
     }
     running_ = false;
+    view_.announce(describeRun(result));
     pacer_->resumeInput();
     doWhatWaited();
 }
@@ -155,34 +140,40 @@ void frmKymora::cndKonec_Click() {
     unload(normalExitCode);
 }
 
+// Each option button's handler writes its one fixed text into its one field.
+void frmKymora::writeFixedText(Option option) {
+    const FixedWrite write = writeOf(option);
+    view_.setText(write.field, write.text);
+}
+
 void frmKymora::HScroll1_Change() {
     view_.setText(SettingField::nSpomaleni, std::to_string(view_.scrollBarValue()));
 }
 
 void frmKymora::op1_Click() {
-    view_.setText(SettingField::nKmitocet, "1");
+    writeFixedText(Option::op1);
 }
 void frmKymora::op2_Click() {
-    view_.setText(SettingField::nKmitocet, "2");
+    writeFixedText(Option::op2);
 }
 void frmKymora::opNe_Click() {
-    view_.setText(SettingField::nDifrakce, "1");
+    writeFixedText(Option::opNe);
 }
 void frmKymora::opAno_Click() {
-    view_.setText(SettingField::nDifrakce, "2");
+    writeFixedText(Option::opAno);
 }
 void frmKymora::opDaleko_Click() {
-    view_.setText(SettingField::nPoloha, "0");
+    writeFixedText(Option::opDaleko);
 }
 void frmKymora::opBlízko_Click() {
-    view_.setText(SettingField::nPoloha, "170");
+    writeFixedText(Option::opBlízko);
 }
 void frmKymora::opRychlá_Click() {
-    view_.setText(SettingField::nSpomaleni, "1");
+    writeFixedText(Option::opRychlá);
 }
 void frmKymora::opPomalej_Click() {
-    view_.setText(SettingField::nSpomaleni, "10");
+    writeFixedText(Option::opPomalej);
 }
 void frmKymora::opPomala_Click() {
-    view_.setText(SettingField::nSpomaleni, "20");
+    writeFixedText(Option::opPomala);
 }

@@ -63,6 +63,7 @@ public:
 
 private:
     void runClickHandler(Option option);
+    void writeFixedText(Option option);
     void endWithError(const RuntimeError &error);
     void unload(int exitCode);
     void doWhatWaited();

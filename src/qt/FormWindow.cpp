@@ -284,6 +284,11 @@ int FormWindow::scrollBarValue() const {
     return control<QScrollBar>("HScroll1")->value();
 }
 
+// The picture's description says what the run showed; Qt tells screen readers of the change.
+void FormWindow::announce(std::string_view description) {
+    surface_->setAccessibleDescription(toQString(description));
+}
+
 void FormWindow::reportError(const RuntimeError &error) {
     QMessageBox::critical(this, QApplication::applicationName(),
                           QString::fromStdString(error.message()));

@@ -37,6 +37,7 @@ private:
     void setText(SettingField field, std::string_view text) override;
     void check(Option option) override;
     int scrollBarValue() const override;
+    void announce(std::string_view description) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 

@@ -3,11 +3,7 @@
 #include "design/WindowDesign.h"
 #include "web/Page.h"
 
-#include <cmath>
-
 namespace {
-
-constexpr float litMarkRadius = 10;
 
 float toPixels(const PenState &pen, float value) {
     return pen.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
@@ -53,20 +49,4 @@ void CanvasSurface::draw(const Drawing &d) {
         return;
     }
     }
-}
-
-double CanvasSurface::resultantLength() const {
-    double length = 0;
-    for (const Drawing &d : drawn().drawings())
-        if (d.kind == Drawing::Kind::line && d.colour == colour::green)
-            length = std::hypot(double(d.x2) - d.x1, double(d.y2) - d.y1);
-    return length;
-}
-
-bool CanvasSurface::detectorMarkedLit() const {
-    for (const Drawing &d : drawn().drawings())
-        if (d.kind == Drawing::Kind::circle && d.x2 == litMarkRadius &&
-            d.pen.fillStyle == FillStyle::solid && d.pen.fillColor == colour::white)
-            return true;
-    return false;
 }

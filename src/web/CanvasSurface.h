@@ -18,11 +18,6 @@ public:
     // Draws the picture anew on the page's new canvas.
     void drawAnew();
 
-    // What the picture shows at the end of a run: the resultant, green, and whether the
-    // detector is marked lit (a white disc of radius 10).
-    double resultantLength() const;
-    bool detectorMarkedLit() const;
-
 private:
     int wrappedTextHeight(const CaptionState &caption) override;
     void draw(const Drawing &drawing) override;

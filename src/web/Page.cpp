@@ -42,7 +42,9 @@ EM_JS(void, page_paintCaption,
                             background);
       });
 EM_JS(void, page_holdInput, (), { Page.holdInput(); });
-EM_JS(void, page_resumeInput, (const char *summary), { Page.resumeInput(UTF8ToString(summary)); });
+EM_JS(void, page_resumeInput, (), { Page.resumeInput(); });
+EM_JS(void, page_announce, (const char *description),
+      { Page.announce(UTF8ToString(description)); });
 EM_ASYNC_JS(void, page_showError, (const char *title, const char *message),
             { await Page.showError(UTF8ToString(title), UTF8ToString(message)); });
 EM_JS(void, page_endProgram, (), { Page.endProgram(); });
@@ -130,8 +132,12 @@ void holdInput() {
     page_holdInput();
 }
 
-void resumeInput(std::string_view summary) {
-    page_resumeInput(text(summary).c_str());
+void resumeInput() {
+    page_resumeInput();
+}
+
+void announce(std::string_view description) {
+    page_announce(text(description).c_str());
 }
 
 void showError(std::string_view title, std::string_view message) {

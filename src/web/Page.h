@@ -41,8 +41,10 @@ void paintCaption(std::string_view text, int left, int top, int width, int heigh
 
 // A pause: the page shows what was drawn, and input to the controls waits for the run's end.
 void holdInput();
-// The run is over: the page takes the input it held, in order, and says what the run showed.
-void resumeInput(std::string_view summary);
+// The run is over: the page takes the input it held, in order.
+void resumeInput();
+// Tells assistive technology what the run showed.
+void announce(std::string_view description);
 
 // Shows the error in a dialog and returns when the user has closed it.
 void showError(std::string_view title, std::string_view message);

@@ -14,5 +14,5 @@ void PagePacer::showAndWaitUntil(Clock::time_point deadline) {
 }
 
 void PagePacer::resumeInput() {
-    page::resumeInput(summary_());
+    page::resumeInput();
 }

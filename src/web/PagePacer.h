@@ -2,22 +2,13 @@
 
 #include "demo/RunPacer.h"
 
-#include <functional>
-#include <string>
-
 // The pacing of a run in the browser: while a run waits, the page runs its event loop (it
 // paints what was drawn, scrolls, resizes and zooms) but holds the input made to the controls,
 // which it hands over, in order, when the run is over. Waiting hands the browser its thread
 // until the pause ends.
 class PagePacer : public RunPacer {
 public:
-    // The text that says what a run showed, for the page to announce when it is over.
-    explicit PagePacer(std::function<std::string()> summary) : summary_(std::move(summary)) {}
-
     Clock::time_point now() const override { return Clock::now(); }
     void showAndWaitUntil(Clock::time_point deadline) override;
     void resumeInput() override;
-
-private:
-    std::function<std::string()> summary_;
 };

@@ -4,8 +4,6 @@
 #include "design/WindowDesign.h"
 #include "web/Page.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr std::string_view programName = "Kymora";
@@ -15,14 +13,9 @@ int indexOf(std::string_view name) {
     return static_cast<int>(findControl(name) - windowControls().data());
 }
 
-std::string_view captionOf(std::string_view name) {
-    return findControl(name)->caption;
-}
-
 } // namespace
 
-PageWindow::PageWindow()
-    : pacer_([this] { return describeRun(); }), form_(*this, surface_, pacer_) {}
+PageWindow::PageWindow() : form_(*this, surface_, pacer_) {}
 
 PageWindow::Controls::Controls() {
     page::setTitle(std::string(windowTitlePrefix) + KYMORA_HOMEPAGE_URL);
@@ -70,6 +63,10 @@ int PageWindow::scrollBarValue() const {
     return page::speedBarValue();
 }
 
+void PageWindow::announce(std::string_view description) {
+    page::announce(description);
+}
+
 void PageWindow::reportError(const RuntimeError &error) {
     page::showError(programName, error.message());
 }
@@ -77,21 +74,4 @@ void PageWindow::reportError(const RuntimeError &error) {
 // A page cannot close its own tab: the program ends, and the page says so.
 void PageWindow::unload(int) {
     page::endProgram();
-}
-
-// The run's settings, by the captions of the options that give them, and what it drew.
-std::string PageWindow::describeRun() const {
-    const bool ordinary = text(SettingField::nDifrakce) == "1";
-    const bool frequencyOne = text(SettingField::nKmitocet) == "1";
-    const bool far = text(SettingField::nPoloha) == "0";
-    char length[32];
-    std::snprintf(length, sizeof length, "%.1f", surface_.resultantLength());
-    return std::string(captionOf("frmDifrakčníZrcadlo")) + ": " +
-           std::string(captionOf(ordinary ? "opNe" : "opAno")) + ". " +
-           std::string(captionOf("frnKmitoce")) + ": " +
-           std::string(captionOf(frequencyOne ? "op1" : "op2")) + ". " +
-           std::string(captionOf("frmPoloha")) + ": " +
-           std::string(captionOf(far ? "opDaleko" : "opBlízko")) + ". The detector is " +
-           (surface_.detectorMarkedLit() ? "lit" : "dark") + ". The resultant is " + length +
-           " long.";
 }

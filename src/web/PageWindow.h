@@ -30,11 +30,9 @@ private:
     void setText(SettingField field, std::string_view text) override;
     void check(Option option) override;
     int scrollBarValue() const override;
+    void announce(std::string_view description) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
-
-    // What the finished picture shows, in words.
-    std::string describeRun() const;
 
     // The page's title, fonts and controls, made from the design before anything is drawn.
     struct Controls {

@@ -405,13 +405,16 @@ var Page = (function () {
             running = true;
         },
 
-        // The run is over: it says what the run showed, then does what was held, after the
-        // program has returned.
-        resumeInput(summary) {
+        // The run is over: what was held is done, after the program has returned.
+        resumeInput() {
             running = false;
-            byId('summary').textContent = summary;
-            canvas.setAttribute('aria-label', summary);
             setTimeout(doWhatWasHeld, 0);
+        },
+
+        // What the run showed, for screen readers: the live region, and the picture's label.
+        announce(description) {
+            byId('summary').textContent = description;
+            canvas.setAttribute('aria-label', description);
         },
 
         showError(title, message) {

@@ -17,6 +17,7 @@ namespace {
 constexpr wchar_t windowClassName[] = L"frmKymora";
 constexpr wchar_t iconName[] = L"IDI_ICON1";
 constexpr wchar_t programName[] = L"Kymora";
+constexpr wchar_t pictureName[] = L"Demonstration";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 // How far one step of a scroll arrow or the mouse wheel moves the client area, in design pixels.
@@ -179,6 +180,7 @@ BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
     surface_ = std::make_unique<GdiSurface>(window, dpi_, *fonts_);
     pacer_ = std::make_unique<WindowPacer>(window);
     createControls();
+    createPictureDescription();
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, *pacer_);
     fitWindowToScreen(windowRectForClientArea());
@@ -208,6 +210,14 @@ void FormWindow::createControls() {
     SetScrollPos(speed, SB_CTL, speedMinimum, FALSE);
     orderForTabbing();
     layOutControls();
+}
+
+// The picture's accessible object: static text with no size, which screen readers find among
+// the window's children, named by what the last run showed.
+void FormWindow::createPictureDescription() {
+    pictureDescription_ =
+        CreateWindowExW(0, L"STATIC", pictureName, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
+                        0, 0, 0, 0, window_, nullptr, instance_, nullptr);
 }
 
 // Tab and the arrow keys follow the order of the controls among their siblings: the controls
@@ -568,6 +578,13 @@ void FormWindow::check(Option option) {
 
 int FormWindow::scrollBarValue() const {
     return GetScrollPos(control("HScroll1"), SB_CTL);
+}
+
+// The picture's accessible object takes the description as its name, and screen readers are told.
+void FormWindow::announce(std::string_view description) {
+    SetWindowTextW(pictureDescription_, toWide(description).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, pictureDescription_, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, pictureDescription_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void FormWindow::reportError(const RuntimeError &error) {

@@ -45,6 +45,7 @@ private:
     void setText(SettingField field, std::string_view text) override;
     void check(Option option) override;
     int scrollBarValue() const override;
+    void announce(std::string_view description) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 
@@ -71,6 +72,7 @@ private:
     void OnDpiChanged(int dpi, const RECT &suggested);
 
     void createControls();
+    void createPictureDescription();
     void layOutControls();
     void orderForTabbing();
     void fitWindowToScreen(const RECT &wanted);
@@ -95,6 +97,7 @@ private:
     std::unique_ptr<WindowPacer> pacer_;
     std::unique_ptr<frmKymora> form_;
     std::vector<Control> controls_;
+    HWND pictureDescription_ = nullptr;
     Brush background_;
     HWND focusBeforeDeactivation_ = nullptr;
     int exitCode_ = 0;

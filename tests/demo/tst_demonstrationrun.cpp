@@ -71,7 +71,7 @@ void tst_DemonstrationRun::timeline() {
     FakeSettings settings("0", speed.toStdString(), difrakce.toStdString(), "2");
     RecordingCanvas canvas;
     VirtualPacer pacer(&canvas);
-    const PauseTally tally = runDemonstration(canvas, settings, pacer);
+    const PauseTally tally = runDemonstration(canvas, settings, pacer).pauses;
     QCOMPARE(tally.pauses, pauses);
     QCOMPARE(qint64(tally.steps), qint64(pauses) * pauseMilliseconds * 10000);
     // The speed is read at every pause; nDifrakce for the strips drawn, for the strips animated

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <string>
 
 using Kind = RecordingCanvas::Kind;
 using Operation = RecordingCanvas::Operation;
@@ -26,11 +27,12 @@ struct ResultPhase {
         animateStrips(canvas, settings, timeline, scene);
         canvas.operations.clear();
         settings.readLog.clear();
-        markResult(canvas, settings, scene);
+        result = markResult(canvas, settings, scene);
     }
     FakeSettings settings;
     RecordingCanvas canvas;
     SceneGeometry scene;
+    RunResult result;
 };
 
 struct CaptionCall {
@@ -56,19 +58,20 @@ void tst_ResultMarking::marksTheResult_data() {
     QTest::addColumn<QString>("kmitocet");
     QTest::addColumn<double>("endX");
     QTest::addColumn<double>("endY");
+    QTest::addColumn<double>("length");
     QTest::addColumn<bool>("lit");
     auto row = [](const char *name, const char *poloha, const char *difrakce, const char *kmitocet,
-                  double endX, double endY, bool lit) {
-        QTest::newRow(name) << poloha << difrakce << kmitocet << endX << endY << lit;
+                  double endX, double endY, double length, bool lit) {
+        QTest::newRow(name) << poloha << difrakce << kmitocet << endX << endY << length << lit;
     };
-    row("far, ordinary, 1", "0", "1", "1", 456.3333, 213.6272, false);
-    row("far, ordinary, 2", "0", "1", "2", 463.5235, 188.6723, false);
-    row("far, grating, 1", "0", "2", "1", 459.7770, 204.9169, false);
-    row("far, grating, 2", "0", "2", "2", 296.6423, 138.7968, true);
-    row("near, ordinary, 1", "170", "1", "1", 588.6183, 202.6288, false);
-    row("near, ordinary, 2", "170", "1", "2", 609.7877, 199.7201, false);
-    row("near, grating, 1", "170", "2", "1", 604.4402, 213.8193, false);
-    row("near, grating, 2", "170", "2", "2", 700.4416, 179.1365, true);
+    row("far, ordinary, 1", "0", "1", "1", 456.3333, 213.6272, 15.0270, false);
+    row("far, ordinary, 2", "0", "1", "2", 463.5235, 188.6723, 17.6409, false);
+    row("far, grating, 1", "0", "2", "1", 459.7770, 204.9169, 10.9438, false);
+    row("far, grating, 2", "0", "2", "2", 296.6423, 138.7968, 165.1194, true);
+    row("near, ordinary, 1", "170", "1", "1", 588.6183, 202.6288, 31.4916, false);
+    row("near, ordinary, 2", "170", "1", "2", 609.7877, 199.7201, 10.2161, false);
+    row("near, grating, 1", "170", "2", "1", 604.4402, 213.8193, 20.8106, false);
+    row("near, grating, 2", "170", "2", "2", 700.4416, 179.1365, 83.1032, true);
 }
 
 void tst_ResultMarking::marksTheResult() {
@@ -77,6 +80,7 @@ void tst_ResultMarking::marksTheResult() {
     QFETCH(QString, kmitocet);
     QFETCH(double, endX);
     QFETCH(double, endY);
+    QFETCH(double, length);
     QFETCH(bool, lit);
     const bool far = poloha == QStringLiteral("0");
     const float detectorX = far ? 50 : 220;
@@ -138,6 +142,13 @@ void tst_ResultMarking::marksTheResult() {
         QCOMPARE(captionName(op.caption), captionName(call.caption));
         QCOMPARE(op.position, call.position);
     }
+
+    // What the run showed, as the drawing decided it, with the settings it read for it.
+    QCOMPARE(fourDecimals(phase.result.resultantLength), fourDecimals(length));
+    QCOMPARE(phase.result.detectorLit, lit);
+    QCOMPARE(phase.result.detectorOffset, far ? 0.0 : 170.0);
+    QCOMPARE(phase.result.mirrorStep, std::stod(difrakce.toStdString()));
+    QCOMPARE(phase.result.frequency, std::stod(kmitocet.toStdString()));
 
     // The pen as the run leaves it.
     QCOMPARE(phase.canvas.pen().drawWidth, 2);

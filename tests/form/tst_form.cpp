@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,6 +20,7 @@ public:
     std::array<std::string, 4> fields{"Poloha", "Spomaleni", "nDifrakce", "nKmitocet"};
     int bar = 1;
     std::string log;
+    std::string announced;
     std::function<void()> whileReporting;
 
     std::string text(SettingField field) const override { return fields[index(field)]; }
@@ -28,6 +30,10 @@ public:
     }
     void check(Option option) override { note("check " + std::string(optionName(option))); }
     int scrollBarValue() const override { return bar; }
+    void announce(std::string_view description) override {
+        announced = description;
+        note("announce");
+    }
     void reportError(const RuntimeError &error) override {
         note("error " + std::to_string(error.number()));
         if (whileReporting)
@@ -87,6 +93,18 @@ struct Fixture {
     }
 };
 
+// The words of a text, split at its spaces.
+std::vector<std::string> words(const QString &text) {
+    std::vector<std::string> found;
+    const std::string all = text.toStdString();
+    for (std::size_t at = 0; at < all.size();) {
+        const std::size_t end = std::min(all.find(' ', at), all.size());
+        found.push_back(all.substr(at, end - at));
+        at = end + 1;
+    }
+    return found;
+}
+
 QString logOf(const FakeView &view) {
     return QString::fromStdString(view.log);
 }
@@ -121,6 +139,8 @@ private slots:
     void eachEventWritesItsField();
     void whatComesDuringARunWaitsForItsEnd_data();
     void whatComesDuringARunWaitsForItsEnd();
+    void aRunIsDescribedWhenItEnds_data();
+    void aRunIsDescribedWhenItEnds();
     void anErrorEndsTheProgramAndNothingElseIsDone();
     void captionsArePaintedWhenShownAndMoved();
 };
@@ -180,15 +200,19 @@ void tst_Form::whatComesDuringARunWaitsForItsEnd_data() {
     QTest::addColumn<QString>("events"); // handed to the form at the run's third pause
     QTest::addColumn<int>("runs");
     QTest::addColumn<QString>("log"); // after the first run
-    QTest::newRow("option") << "opNe" << 1 << "resume; check opNe; nDifrakce=1";
+    QTest::newRow("option") << "opNe" << 1 << "announce; resume; check opNe; nDifrakce=1";
     QTest::newRow("options in order")
-        << "opNe opAno" << 1 << "resume; check opNe; nDifrakce=1; check opAno; nDifrakce=2";
-    QTest::newRow("scroll bar") << "HScroll1" << 1 << "resume; nSpomaleni=5";
-    QTest::newRow("Exit, then an option") << "cndKonec opNe" << 1 << "resume; unload 0";
-    QTest::newRow("close request") << "close" << 1 << "resume; unload 0";
-    QTest::newRow("Start: a run after the run") << "cmdStart" << 2 << "resume; resume";
-    QTest::newRow("Start, then Exit") << "cmdStart cndKonec" << 2 << "resume; resume; unload 0";
-    QTest::newRow("the Start handler straight from code") << "cmdStart_Click" << 1 << "resume";
+        << "opNe opAno" << 1
+        << "announce; resume; check opNe; nDifrakce=1; check opAno; nDifrakce=2";
+    QTest::newRow("scroll bar") << "HScroll1" << 1 << "announce; resume; nSpomaleni=5";
+    QTest::newRow("Exit, then an option") << "cndKonec opNe" << 1 << "announce; resume; unload 0";
+    QTest::newRow("close request") << "close" << 1 << "announce; resume; unload 0";
+    QTest::newRow("Start: a run after the run")
+        << "cmdStart" << 2 << "announce; resume; announce; resume";
+    QTest::newRow("Start, then Exit")
+        << "cmdStart cndKonec" << 2 << "announce; resume; announce; resume; unload 0";
+    QTest::newRow("the Start handler straight from code")
+        << "cmdStart_Click" << 1 << "announce; resume";
 }
 
 void tst_Form::whatComesDuringARunWaitsForItsEnd() {
@@ -197,11 +221,7 @@ void tst_Form::whatComesDuringARunWaitsForItsEnd() {
     QFETCH(QString, log);
     Fixture f;
     f.pacer.atPause = [&] {
-        const std::string all = events.toStdString();
-        for (std::size_t at = 0; at < all.size();) {
-            const std::size_t end = std::min(all.find(' ', at), all.size());
-            const std::string event = all.substr(at, end - at);
-            at = end + 1;
+        for (const std::string &event : words(events)) {
             f.view.bar = 5;
             if (event == "HScroll1")
                 f.form.scrollBarChanged();
@@ -219,6 +239,27 @@ void tst_Form::whatComesDuringARunWaitsForItsEnd() {
     QCOMPARE(int(f.pacer.waits.size()), runs * waitsOfARun);
     QVERIFY(!f.pacer.nested);
     QVERIFY(!f.form.isRunning());
+}
+
+void tst_Form::aRunIsDescribedWhenItEnds_data() {
+    QTest::addColumn<QString>("options"); // clicked before Start
+    QTest::addColumn<QString>("description");
+    QTest::newRow("lit") << ""
+                         << "Mirror: Grating. Frequency: 2. Detector position: Far. The detector "
+                            "is lit. The resultant is 165.1 long.";
+    QTest::newRow("dark") << "opNe op1 opBlízko"
+                          << "Mirror: Ordinary. Frequency: 1. Detector position: Near. The "
+                             "detector is dark. The resultant is 31.5 long.";
+}
+
+void tst_Form::aRunIsDescribedWhenItEnds() {
+    QFETCH(QString, options);
+    QFETCH(QString, description);
+    Fixture f;
+    for (const std::string &option : words(options))
+        f.form.click(option);
+    f.form.click("cmdStart");
+    QCOMPARE(QString::fromStdString(f.view.announced), description);
 }
 
 // The error is shown, the held input given back, and the program ends with 1: what waited for

@@ -2,9 +2,13 @@
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -28,6 +32,15 @@ void collect(QAccessibleInterface *root, QHash<QString, Announced> &found) {
     }
 }
 
+// The descriptions screen readers were told of, as accessibility updates of the picture.
+QStringList toldDescriptions;
+const QObject *picture = nullptr;
+
+void noteDescriptionChange(QAccessibleEvent *event) {
+    if (event->type() == QAccessible::DescriptionChanged && event->object() == picture)
+        toldDescriptions << event->accessibleInterface()->text(QAccessible::Description);
+}
+
 } // namespace
 
 class tst_Accessibility : public QObject {
@@ -37,6 +50,8 @@ private slots:
     void everyControlIsNamedOrHidden_data();
     void everyControlIsNamedOrHidden();
     void captionsAreAnnouncedOnceShown();
+    void whatARunShowedIsTold_data();
+    void whatARunShowedIsTold();
 };
 
 void tst_Accessibility::everyControlIsNamedOrHidden_data() {
@@ -109,6 +124,35 @@ void tst_Accessibility::captionsAreAnnouncedOnceShown() {
         QAccessible::queryAccessibleInterface(window.findChild<QObject *>("labZdroj"));
     QCOMPARE(caption->role(), QAccessible::StaticText);
     QCOMPARE(caption->rect().topLeft(), window.clientArea()->mapToGlobal(QPoint(60, 130)));
+}
+
+void tst_Accessibility::whatARunShowedIsTold_data() {
+    QTest::addColumn<QString>("option"); // clicked before Start
+    QTest::addColumn<QString>("words");
+    QTest::newRow("lit") << "opDaleko"
+                         << "Detector position: Far. The detector is lit. The resultant is "
+                            "165.1 long.";
+    QTest::newRow("dark") << "op1"
+                          << "Detector position: Far. The detector is dark. The resultant is "
+                             "10.9 long.";
+}
+
+void tst_Accessibility::whatARunShowedIsTold() {
+    QFETCH(QString, option);
+    QFETCH(QString, words);
+    FormWindow window;
+    const Controls ui(window);
+    ui.nSpomaleni->setText(QStringLiteral("0"));
+    window.findChild<QAbstractButton *>(option)->click();
+    picture = window.clientArea();
+    toldDescriptions.clear();
+    // As a screen reader does: the platform's accessibility is switched on.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(noteDescriptionChange);
+    window.form().cmdStart_Click();
+    QAccessible::installUpdateHandler(nullptr);
+    QCOMPARE(toldDescriptions.size(), 1);
+    QVERIFY2(toldDescriptions.first().endsWith(words), qPrintable(toldDescriptions.first()));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -170,11 +170,15 @@ check('the page makes no request beyond itself, from file://', async () => {
     assert.deepEqual(requests, [pageUrl]);
 });
 
-check('after a run a live region says what it showed', async () => {
+check('after a run a live region says what it showed, lit or dark', async () => {
     const page = await open(browser);
     await option(page, 'Near').click();
-    const summary = await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+    const start = () => page.getByRole('button', { name: 'Start' }).click();
+    const summary = await run(page, start);
     assert.equal(summary, 'Mirror: Grating. Frequency: 2. Detector position: Near. ' +
                           'The detector is lit. The resultant is 83.1 long.');
     assert.equal(await page.getByRole('status').textContent(), summary);
+    await option(page, '1').click();
+    assert.equal(await run(page, start), 'Mirror: Grating. Frequency: 1. Detector position: ' +
+                                         'Near. The detector is dark. The resultant is 20.8 long.');
 });

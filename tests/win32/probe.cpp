@@ -2,7 +2,10 @@
 // tool would: which control has the focus, what the hidden settings fields hold, how its window
 // lies on the screen and scrolls; and clicks a control by message, as such a tool does.
 //
-//   kymora_probe focus | fields | geometry | click CONTROL | scroll-to-end
+//   kymora_probe focus | fields | geometry | click CONTROL | scroll-to-end | run-and-listen
+//
+// run-and-listen presses Start and prints the accessible name that the program's next name
+// change gives, as a screen reader hears it through a WinEvent hook.
 //
 // Prints its answer on standard output; ends with 1 when the program's window is not there.
 
@@ -10,6 +13,8 @@
 #include "win32/ControlIds.h"
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstring>
@@ -69,6 +74,42 @@ void printGeometry(HWND window) {
                 client.bottom);
 }
 
+std::string heardName;
+
+void CALLBACK noteNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                             DWORD) {
+    IAccessible *accessible = nullptr;
+    VARIANT id;
+    if (FAILED(AccessibleObjectFromEvent(window, object, child, &accessible, &id)))
+        return;
+    BSTR name = nullptr;
+    if (accessible->get_accName(id, &name) == S_OK && name) {
+        heardName = utf8(name);
+        SysFreeString(name);
+    }
+    accessible->Release();
+}
+
+// Presses Start and waits, at most a minute, for the name change that tells what the run showed.
+bool runAndListen(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    CoInitialize(nullptr);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                         noteNameChange, process, 0, WINEVENT_OUTOFCONTEXT);
+    PostMessageW(controlNamed(window, "cmdStart"), BM_CLICK, 0, 0);
+    const ULONGLONG end = GetTickCount64() + 60000;
+    while (heardName.empty() && GetTickCount64() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    UnhookWinEvent(hook);
+    std::printf("%s\n", heardName.c_str());
+    return !heardName.empty();
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv) {
@@ -86,6 +127,8 @@ int wmain(int argc, wchar_t **argv) {
     else if (command == "click" && argc == 3)
         SendMessageTimeoutW(controlNamed(window, utf8(argv[2])), BM_CLICK, 0, 0, SMTO_NORMAL,
                             replyTimeoutMs, nullptr);
+    else if (command == "run-and-listen")
+        return runAndListen(window) ? 0 : 1;
     else if (command == "scroll-to-end") {
         SendMessageW(window, WM_HSCROLL, SB_RIGHT, 0);
         SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);

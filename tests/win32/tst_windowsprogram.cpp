@@ -250,6 +250,7 @@ private slots:
     void init();
     void opensTheWindowWithItsControls();
     void eachHandlerWritesItsField();
+    void aScreenReaderHearsWhatARunShowed();
     void tabGoesRoundBothWays();
     void scrollBarMovesByOne();
     void drawsEachCombinationAsTheQtProgramDoes_data();
@@ -344,6 +345,19 @@ void tst_WindowsProgram::eachHandlerWritesItsField() {
         wine_->click(optionMark(option));
         QCOMPARE(wine_->fields(), QString::fromUtf8(fields));
     }
+}
+
+// The picture's accessible name, heard through a WinEvent hook when a run ends: lit, then dark.
+void tst_WindowsProgram::aScreenReaderHearsWhatARunShowed() {
+    const QStringList runAndListen = {QStringLiteral("run-and-listen")};
+    QCOMPARE(wine_->ask(runAndListen),
+             QStringLiteral("Mirror: Grating. Frequency: 2. Detector position: Far. The detector "
+                            "is lit. The resultant is 165.1 long."));
+    wine_->click(optionMark("op1"));
+    QCOMPARE(wine_->ask(runAndListen),
+             QStringLiteral("Mirror: Grating. Frequency: 1. Detector position: Far. The detector "
+                            "is dark. The resultant is 10.9 long."));
+    wine_->click(optionMark("op2"));
 }
 
 void tst_WindowsProgram::focusOn(const QString &control) {
