@@ -21,6 +21,8 @@ public:
 
     // The scroll bar's value, speedMinimum to speedMaximum.
     virtual int scrollBarValue() const = 0;
+    // Moves the scroll bar to the value; its change is the form's to handle.
+    virtual void setScrollBarValue(int value) = 0;
 
     // Tells assistive technology, in words, what the run that has just ended showed.
     virtual void announce(std::string_view description) = 0;

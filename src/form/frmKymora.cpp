@@ -4,6 +4,7 @@
 #include "demo/RunPacer.h"
 #include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
+#include "form/OutsideSetup.h"
 #include "form/RunDescription.h"
 
 #include <string>
@@ -36,6 +37,24 @@ void frmKymora::click(std::string_view control) {
 
 void frmKymora::scrollBarChanged() {
     whenIdle([this] { HScroll1_Change(); });
+}
+
+void frmKymora::moveSpeedBar(SpeedBarMove move, int thumbAt) {
+    whenIdle([this, move, thumbAt] {
+        const int current = view_.scrollBarValue();
+        const int moved = speedBarMovedTo(current, move, thumbAt);
+        if (moved == current)
+            return;
+        view_.setScrollBarValue(moved);
+        HScroll1_Change();
+    });
+}
+
+void frmKymora::apply(const OutsideSetup &setup) {
+    for (Option option : setup.options())
+        click(optionName(option));
+    if (setup.speed())
+        moveSpeedBar(SpeedBarMove::thumbTo, *setup.speed());
 }
 
 void frmKymora::requestClose() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/FormView.h"
+#include "form/SpeedBar.h"
 
 #include <deque>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 class Canvas;
+class OutsideSetup;
 class RunPacer;
 
 // The program's one form: the handlers of its controls, its load handler, and what a run
@@ -28,12 +30,18 @@ public:
     // Events of the window's controls.
     // A click on a command button, or an option button selected by the user: by design name.
     void click(std::string_view control);
-    // The scroll bar's value has changed.
+    // The scroll bar's value was changed, by another program (an accessibility tool, say).
     void scrollBarChanged();
+    // The speed bar was moved by the user; it changes, and its handler runs, unless it stays.
+    void moveSpeedBar(SpeedBarMove move, int thumbAt = 0);
     // The window was asked to close: by its title bar, the window manager or the system.
     void requestClose();
     // Anything else that acts on a control: done now, or after the run in progress.
     void whenIdle(std::function<void()> action);
+
+    // Applies a set-up chosen from outside, after loading, as a person would: each option is
+    // clicked, in order, and the speed bar moved.
+    void apply(const OutsideSetup &setup);
 
     bool isRunning() const { return running_; }
     bool hasEnded() const { return ended_; }

@@ -20,7 +20,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -59,36 +61,46 @@ void place(QWidget *control, const ControlDesign &design) {
     control->setVisible(design.visible);
 }
 
-// The speed bar. Like a Windows scroll bar, it moves by one for each arrow key (and page key),
-// and writes at once; a drag of its thumb writes once, when the thumb is let go.
+// The speed bar hands the form each move a key makes; the keys move it as on Windows.
 class SpeedBar : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
+    std::function<void(SpeedBarMove)> moved;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override {
-        switch (event->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-        case Qt::Key_PageUp:
-            setValue(value() - 1);
-            break;
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-        case Qt::Key_PageDown:
-            setValue(value() + 1);
-            break;
-        case Qt::Key_Home:
-            setValue(minimum());
-            break;
-        case Qt::Key_End:
-            setValue(maximum());
-            break;
-        default:
-            QScrollBar::keyPressEvent(event);
-        }
+        static const std::map<int, SpeedBarMove> moves = {
+            {Qt::Key_Left, SpeedBarMove::stepDown},   {Qt::Key_Up, SpeedBarMove::stepDown},
+            {Qt::Key_PageUp, SpeedBarMove::stepDown}, {Qt::Key_Right, SpeedBarMove::stepUp},
+            {Qt::Key_Down, SpeedBarMove::stepUp},     {Qt::Key_PageDown, SpeedBarMove::stepUp},
+            {Qt::Key_Home, SpeedBarMove::toMinimum},  {Qt::Key_End, SpeedBarMove::toMaximum},
+        };
+        const auto found = moves.find(event->key());
+        if (found == moves.end())
+            return QScrollBar::keyPressEvent(event);
+        moved(found->second);
     }
 };
+
+// What a mouse action on the bar asks of it.
+std::optional<SpeedBarMove> moveOfAction(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepSub:
+        return SpeedBarMove::stepDown;
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderPageStepAdd:
+        return SpeedBarMove::stepUp;
+    case QAbstractSlider::SliderToMinimum:
+        return SpeedBarMove::toMinimum;
+    case QAbstractSlider::SliderToMaximum:
+        return SpeedBarMove::toMaximum;
+    case QAbstractSlider::SliderMove: // a drag let go, or the wheel
+        return SpeedBarMove::thumbTo;
+    default:
+        return std::nullopt;
+    }
+}
 
 QScrollBar *makeScrollBar(QWidget *container, const ControlDesign &design) {
     auto *bar = new SpeedBar(Qt::Horizontal, container);
@@ -264,8 +276,21 @@ void FormWindow::connectEvents() {
             });
         }
     }
-    connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, this,
-            [this] { form_->scrollBarChanged(); });
+    connectSpeedBar(control<QScrollBar>("HScroll1"));
+}
+
+// The bar's own moves go to the form, which moves it; a value set by another program is the
+// bar's change.
+void FormWindow::connectSpeedBar(QScrollBar *bar) {
+    static_cast<SpeedBar *>(bar)->moved = [this](SpeedBarMove move) { form_->moveSpeedBar(move); };
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) {
+        const std::optional<SpeedBarMove> move = moveOfAction(action);
+        const int thumbAt = bar->sliderPosition();
+        bar->setSliderPosition(bar->value());
+        if (move)
+            form_->moveSpeedBar(*move, thumbAt);
+    });
+    connect(bar, &QScrollBar::valueChanged, this, [this] { form_->scrollBarChanged(); });
 }
 
 std::string FormWindow::text(SettingField field) const {
@@ -282,6 +307,12 @@ void FormWindow::check(Option option) {
 
 int FormWindow::scrollBarValue() const {
     return control<QScrollBar>("HScroll1")->value();
+}
+
+void FormWindow::setScrollBarValue(int value) {
+    QScrollBar *bar = control<QScrollBar>("HScroll1");
+    const QSignalBlocker unheard(bar);
+    bar->setValue(value);
 }
 
 // The picture's description says what the run showed; Qt tells screen readers of the change.

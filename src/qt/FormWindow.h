@@ -12,6 +12,7 @@
 
 class PictureSurface;
 class QScrollArea;
+class QScrollBar;
 
 // The program's one window in Qt: the persistent picture, with the window's 28 controls built
 // from the design on it, each control named by its design name. It hands the controls' events
@@ -37,6 +38,7 @@ private:
     void setText(SettingField field, std::string_view text) override;
     void check(Option option) override;
     int scrollBarValue() const override;
+    void setScrollBarValue(int value) override;
     void announce(std::string_view description) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
@@ -45,6 +47,7 @@ private:
     void createControls();
     void applyTabOrder();
     void connectEvents();
+    void connectSpeedBar(QScrollBar *bar);
     void openAtDrawingAreaSize();
     // The window's control of that design name.
     template <typename Control> Control *control(std::string_view name) const;

@@ -1,4 +1,5 @@
 #include "qt/ApplicationInfo.h"
+#include "qt/CommandLine.h"
 #include "qt/FormWindow.h"
 
 #include <QApplication>
@@ -41,9 +42,21 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext &context, const 
     std::_Exit(noDisplayExitCode);
 }
 
+QStringList argumentsOf(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
+// The command line is read before any window system is asked for: --help and --version answer
+// in a terminal without a display.
 int main(int argc, char *argv[]) {
+    const CommandLine commandLine = readCommandLine(argumentsOf(argc, argv));
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
     if (!displayCanBeReached()) {
         std::fputs(noDisplayMessage, stderr);
         return noDisplayExitCode;
@@ -53,6 +66,7 @@ int main(int argc, char *argv[]) {
     describeApplication();
 
     FormWindow window;
+    window.form().apply(commandLine.setup);
     window.show();
     return QApplication::exec();
 }

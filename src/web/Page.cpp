@@ -1,5 +1,7 @@
 #include "web/Page.h"
 
+#include "form/SpeedBar.h"
+
 #include <emscripten.h>
 
 #include <cstdlib>
@@ -19,13 +21,23 @@ EM_JS(void, page_addControl,
                           UTF8ToString(caption), left, top, width, height, font, colour, visible,
                           tabIndex);
       });
-EM_JS(void, page_finishControls, (int minimum, int maximum),
-      { Page.finishControls(minimum, maximum); });
+EM_JS(void, page_finishControls,
+      (int minimum, int maximum, int stepDown, int stepUp, int toMinimum, int toMaximum,
+       int thumbTo),
+      {
+          Page.finishControls(minimum, maximum, {stepDown, stepUp, toMinimum, toMaximum, thumbTo});
+      });
 EM_JS(char *, page_fieldText, (int control), { return allocateUTF8(Page.fieldText(control)); });
 EM_JS(void, page_setFieldText, (int control, const char *text),
       { Page.setFieldText(control, UTF8ToString(text)); });
 EM_JS(void, page_check, (int control), { Page.check(control); });
 EM_JS(int, page_speedBarValue, (), { return Page.speedBarValue(); });
+EM_JS(void, page_setSpeedBarValue, (int value), { Page.setSpeedBarValue(value); });
+EM_JS(int, page_addressSettingCount, (), { return Page.addressSettings().length; });
+EM_JS(char *, page_addressSetting, (int index, int part),
+      { return allocateUTF8(Page.addressSettings()[index][part]); });
+EM_JS(void, page_refuseAddressSettings, (const char *why),
+      { Page.refuseAddressSettings(UTF8ToString(why)); });
 EM_JS(void, page_clearPicture, (int background), { Page.clearPicture(background); });
 EM_JS(void, page_drawLine, (float x1, float y1, float x2, float y2, int width, int colour),
       { Page.drawLine(x1, y1, x2, y2, width, colour); });
@@ -57,6 +69,12 @@ std::string text(std::string_view view) {
     return std::string(view);
 }
 
+std::string taken(char *allocated) {
+    std::string result = allocated;
+    std::free(allocated);
+    return result;
+}
+
 } // namespace
 
 int colourOf(Colour colour) {
@@ -84,14 +102,13 @@ void addControl(int index, std::string_view name, int kind, std::string_view con
 }
 
 void finishControls(int speedMinimum, int speedMaximum) {
-    page_finishControls(speedMinimum, speedMaximum);
+    page_finishControls(speedMinimum, speedMaximum, int(SpeedBarMove::stepDown),
+                        int(SpeedBarMove::stepUp), int(SpeedBarMove::toMinimum),
+                        int(SpeedBarMove::toMaximum), int(SpeedBarMove::thumbTo));
 }
 
 std::string fieldText(int control) {
-    char *value = page_fieldText(control);
-    std::string result = value;
-    std::free(value);
-    return result;
+    return taken(page_fieldText(control));
 }
 
 void setFieldText(int control, std::string_view value) {
@@ -104,6 +121,21 @@ void check(int control) {
 
 int speedBarValue() {
     return page_speedBarValue();
+}
+
+void setSpeedBarValue(int value) {
+    page_setSpeedBarValue(value);
+}
+
+std::vector<std::pair<std::string, std::string>> addressSettings() {
+    std::vector<std::pair<std::string, std::string>> settings;
+    for (int i = 0; i < page_addressSettingCount(); ++i)
+        settings.emplace_back(taken(page_addressSetting(i, 0)), taken(page_addressSetting(i, 1)));
+    return settings;
+}
+
+void refuseAddressSettings(std::string_view why) {
+    page_refuseAddressSettings(text(why).c_str());
 }
 
 void clearPicture(int background) {

@@ -7,6 +7,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace page {
 
@@ -23,13 +25,20 @@ void addFont(int index, std::string_view face, std::string_view standIn, bool se
 void addControl(int index, std::string_view name, int kind, std::string_view container,
                 std::string_view caption, int left, int top, int width, int height, int font,
                 int colour, bool visible, int tabIndex);
-// Puts the controls in their tab order and gives Start the focus.
+// Puts the controls in their tab order and gives Start the focus; the speed bar gets its range,
+// and hands its moves to kymora_speed_bar_moved by the numbers of SpeedBarMove.
 void finishControls(int speedMinimum, int speedMaximum);
 
 std::string fieldText(int control);
 void setFieldText(int control, std::string_view text);
 void check(int control);
 int speedBarValue();
+void setSpeedBarValue(int value);
+
+// The settings given in the page's address (?detector=near), name and value, in order.
+std::vector<std::pair<std::string, std::string>> addressSettings();
+// Says what is wrong with them, in the console.
+void refuseAddressSettings(std::string_view why);
 
 // The canvas, at the page's device pixel ratio, painted in the background colour.
 void clearPicture(int background);

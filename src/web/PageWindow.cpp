@@ -2,6 +2,7 @@
 
 #include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
+#include "form/OutsideSetup.h"
 #include "web/Page.h"
 
 namespace {
@@ -34,13 +35,26 @@ PageWindow::Controls::Controls() {
     page::finishControls(speedMinimum, speedMaximum);
 }
 
+void PageWindow::load() {
+    form_.Form_Load();
+    OutsideSetup setup;
+    for (const auto &[name, value] : page::addressSettings()) {
+        const std::string wrong = setup.choose(name, value);
+        if (!wrong.empty()) {
+            page::refuseAddressSettings(wrong);
+            return;
+        }
+    }
+    form_.apply(setup);
+}
+
 void PageWindow::clicked(int control) {
     if (control >= 0 && control < controlCount)
         form_.click(windowControls()[static_cast<std::size_t>(control)].name);
 }
 
-void PageWindow::speedBarChanged() {
-    form_.scrollBarChanged();
+void PageWindow::speedBarMoved(SpeedBarMove move, int thumbAt) {
+    form_.moveSpeedBar(move, thumbAt);
 }
 
 void PageWindow::canvasMadeAnew() {
@@ -61,6 +75,10 @@ void PageWindow::check(Option option) {
 
 int PageWindow::scrollBarValue() const {
     return page::speedBarValue();
+}
+
+void PageWindow::setScrollBarValue(int value) {
+    page::setSpeedBarValue(value);
 }
 
 void PageWindow::announce(std::string_view description) {

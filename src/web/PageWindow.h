@@ -16,12 +16,13 @@ public:
     PageWindow(const PageWindow &) = delete;
     PageWindow &operator=(const PageWindow &) = delete;
 
-    // Loads the form.
-    void load() { form_.Form_Load(); }
+    // Loads the form, then applies the set-up in the page's address. A wrong one is said in the
+    // console, and the page opens with the defaults.
+    void load();
 
     // Events of the page.
     void clicked(int control);
-    void speedBarChanged();
+    void speedBarMoved(SpeedBarMove move, int thumbAt);
     void canvasMadeAnew();
 
 private:
@@ -30,6 +31,7 @@ private:
     void setText(SettingField field, std::string_view text) override;
     void check(Option option) override;
     int scrollBarValue() const override;
+    void setScrollBarValue(int value) override;
     void announce(std::string_view description) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;

@@ -19,9 +19,9 @@ EMSCRIPTEN_KEEPALIVE void kymora_clicked(int control) {
     window->clicked(control);
 }
 
-// The speed bar's value has changed.
-EMSCRIPTEN_KEEPALIVE void kymora_speed_bar_changed() {
-    window->speedBarChanged();
+// The speed bar was moved: a SpeedBarMove, and where its thumb was let go.
+EMSCRIPTEN_KEEPALIVE void kymora_speed_bar_moved(int move, int thumbAt) {
+    window->speedBarMoved(static_cast<SpeedBarMove>(move), thumbAt);
 }
 
 // The page has made its canvas anew.

@@ -19,7 +19,8 @@ var Page = (function () {
     let canvas = null;
     let context = null;
     let ratio = 1;
-    const speed = { value: 1, minimum: 1, maximum: 20, element: null, track: null, thumb: null };
+    const speed = { value: 1, minimum: 1, maximum: 20, moves: null, element: null, track: null,
+                    thumb: null };
 
     const byId = (id) => document.getElementById(id);
     const hex = (colour) => '#' + colour.toString(16).padStart(6, '0');
@@ -113,32 +114,24 @@ var Page = (function () {
         bar.append(left, track, right);
         for (const arrow of [left, right]) {
             arrow.style.width = control.height + 'px';
-            arrow.addEventListener('pointerdown', (event) => {
-                const step = arrow === left ? -1 : 1;
-                act(event, () => moveSpeedBar(speed.value + step));
-            });
+            arrow.addEventListener('pointerdown', (event) =>
+                act(event, () => moveSpeedBar(arrow === left ? 'stepDown' : 'stepUp')));
         }
         track.addEventListener('pointerdown', (event) => {
             if (event.target !== track)
                 return;
-            const step = event.offsetX < thumb.offsetLeft ? -1 : 1;
-            act(event, () => moveSpeedBar(speed.value + step));
+            const move = event.offsetX < thumb.offsetLeft ? 'stepDown' : 'stepUp';
+            act(event, () => moveSpeedBar(move));
         });
         dragThumb(thumb, track);
         bar.addEventListener('keydown', (event) => {
-            const steps = { ArrowLeft: -1, ArrowUp: -1, PageUp: -1,
-                            ArrowRight: 1, ArrowDown: 1, PageDown: 1 };
-            let to = null;
-            if (event.key in steps)
-                to = () => speed.value + steps[event.key];
-            else if (event.key === 'Home')
-                to = () => speed.minimum;
-            else if (event.key === 'End')
-                to = () => speed.maximum;
-            if (to === null)
+            const moves = { ArrowLeft: 'stepDown', ArrowUp: 'stepDown', PageUp: 'stepDown',
+                            ArrowRight: 'stepUp', ArrowDown: 'stepUp', PageDown: 'stepUp',
+                            Home: 'toMinimum', End: 'toMaximum' };
+            if (!(event.key in moves))
                 return;
             event.preventDefault();
-            act(null, () => moveSpeedBar(to()));
+            act(null, () => moveSpeedBar(moves[event.key]));
         });
         Object.assign(speed, { element: bar, track: track, thumb: thumb });
         return bar;
@@ -169,8 +162,8 @@ var Page = (function () {
                 return;
             dragging = false;
             const value = valueAt(event);
-            act(null, () => moveSpeedBar(value));
             showThumbAt(speed.value);
+            act(null, () => moveSpeedBar('thumbTo', value));
         });
     }
 
@@ -181,14 +174,9 @@ var Page = (function () {
         speed.thumb.style.width = thumbWidth + 'px';
     }
 
-    function moveSpeedBar(value) {
-        const moved = Math.min(speed.maximum, Math.max(speed.minimum, value));
-        showThumbAt(moved);
-        if (moved === speed.value)
-            return;
-        speed.value = moved;
-        speed.element.setAttribute('aria-valuenow', String(moved));
-        Module._kymora_speed_bar_changed();
+    // The program moves the bar by its rule, and sets its value.
+    function moveSpeedBar(move, thumbAt) {
+        Module._kymora_speed_bar_moved(speed.moves[move], thumbAt || 0);
     }
 
     const makers = {
@@ -301,9 +289,10 @@ var Page = (function () {
         },
 
         // The controls in the order of their tab indexes, a frame where its first option is;
-        // the focus on Start.
-        finishControls(minimum, maximum) {
-            Object.assign(speed, { minimum: minimum, maximum: maximum, value: minimum });
+        // the focus on Start. The speed bar's range, and the program's numbers for its moves.
+        finishControls(minimum, maximum, moves) {
+            Object.assign(speed, { minimum: minimum, maximum: maximum, value: minimum,
+                                   moves: moves });
             speed.element.setAttribute('aria-valuemin', String(minimum));
             speed.element.setAttribute('aria-valuemax', String(maximum));
             speed.element.setAttribute('aria-valuenow', String(minimum));
@@ -339,6 +328,20 @@ var Page = (function () {
         },
         speedBarValue() {
             return speed.value;
+        },
+        setSpeedBarValue(value) {
+            speed.value = value;
+            speed.element.setAttribute('aria-valuenow', String(value));
+            showThumbAt(value);
+        },
+
+        // The settings in the page's address, name and value, in order.
+        addressSettings() {
+            return [...new URLSearchParams(location.search)];
+        },
+        // What is wrong with the address's set-up; the page opens with the defaults.
+        refuseAddressSettings(why) {
+            console.error('Kymora: ' + why);
         },
 
         clearPicture(background) {

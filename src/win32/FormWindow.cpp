@@ -10,6 +10,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -89,6 +90,27 @@ std::function<void()> resendLater(HWND control, UINT message, WPARAM wParam, LPA
         };
     }
     return [=] { SendMessageW(control, message, wParam, lParam); };
+}
+
+// What a scroll code of the speed bar asks of it; a drag in progress asks nothing, its end asks
+// for the thumb's place.
+std::optional<SpeedBarMove> speedBarMoveOf(UINT code) {
+    switch (code) {
+    case SB_LINELEFT:
+    case SB_PAGELEFT:
+        return SpeedBarMove::stepDown;
+    case SB_LINERIGHT:
+    case SB_PAGERIGHT:
+        return SpeedBarMove::stepUp;
+    case SB_LEFT:
+        return SpeedBarMove::toMinimum;
+    case SB_RIGHT:
+        return SpeedBarMove::toMaximum;
+    case SB_THUMBPOSITION:
+        return SpeedBarMove::thumbTo;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -401,7 +423,8 @@ void FormWindow::clickFocusedButton() {
 // The speed bar, or one of the window's own scroll bars.
 void FormWindow::OnHScroll(HWND, HWND bar, UINT code, int position) {
     if (bar) {
-        form_->whenIdle([this, bar, code, position] { moveSpeedBar(bar, code, position); });
+        if (const std::optional<SpeedBarMove> move = speedBarMoveOf(code))
+            form_->moveSpeedBar(*move, position);
         return;
     }
     RECT client;
@@ -459,39 +482,6 @@ void FormWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys) {
         scrollBy(step, 0);
     else
         scrollBy(0, step);
-}
-
-// The speed bar moves by one for an arrow, a click on its track or an arrow key; a drag of its
-// thumb sets the value once, when the thumb is let go.
-void FormWindow::moveSpeedBar(HWND bar, UINT code, int position) {
-    const int current = GetScrollPos(bar, SB_CTL);
-    int value = current;
-    switch (code) {
-    case SB_LINELEFT:
-    case SB_PAGELEFT:
-        value = current - 1;
-        break;
-    case SB_LINERIGHT:
-    case SB_PAGERIGHT:
-        value = current + 1;
-        break;
-    case SB_LEFT:
-        value = speedMinimum;
-        break;
-    case SB_RIGHT:
-        value = speedMaximum;
-        break;
-    case SB_THUMBPOSITION:
-        value = position;
-        break;
-    default:
-        return;
-    }
-    value = std::clamp(value, speedMinimum, speedMaximum);
-    if (value == current)
-        return;
-    SetScrollPos(bar, SB_CTL, value, TRUE);
-    form_->scrollBarChanged();
 }
 
 void FormWindow::OnSize(HWND, UINT state, int, int) {
@@ -578,6 +568,10 @@ void FormWindow::check(Option option) {
 
 int FormWindow::scrollBarValue() const {
     return GetScrollPos(control("HScroll1"), SB_CTL);
+}
+
+void FormWindow::setScrollBarValue(int value) {
+    SetScrollPos(control("HScroll1"), SB_CTL, value, TRUE);
 }
 
 // The picture's accessible object takes the description as its name, and screen readers are told.

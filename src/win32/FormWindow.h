@@ -45,6 +45,7 @@ private:
     void setText(SettingField field, std::string_view text) override;
     void check(Option option) override;
     int scrollBarValue() const override;
+    void setScrollBarValue(int value) override;
     void announce(std::string_view description) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
@@ -80,7 +81,6 @@ private:
     SIZE clientSizeWithoutScrollBars() const;
     void updateScrollBars();
     void scrollBy(int dx, int dy);
-    void moveSpeedBar(HWND bar, UINT code, int position);
     int scaled(int designPixels) const;
     SIZE contentSize() const;
     HWND control(std::string_view name) const;

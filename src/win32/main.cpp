@@ -1,9 +1,13 @@
+#include "win32/CommandLine.h"
 #include "win32/FormWindow.h"
 
 #include <commctrl.h>
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    const CommandLine commandLine = readCommandLine();
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
     const INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
     if (!FormWindow::registerClass(instance))
@@ -11,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     FormWindow window(instance);
     if (!window.handle())
         return 1;
+    window.form().apply(commandLine.setup);
     window.show(show);
 
     MSG message;

@@ -2,6 +2,7 @@
 #include "VirtualPacer.h"
 #include "demo/RuntimeError.h"
 #include "form/CaptionBoard.h"
+#include "form/OutsideSetup.h"
 #include "form/frmKymora.h"
 
 #include <QTest>
@@ -30,6 +31,10 @@ public:
     }
     void check(Option option) override { note("check " + std::string(optionName(option))); }
     int scrollBarValue() const override { return bar; }
+    void setScrollBarValue(int value) override {
+        bar = value;
+        note("HScroll1=" + std::to_string(value));
+    }
     void announce(std::string_view description) override {
         announced = description;
         note("announce");
@@ -137,6 +142,10 @@ private slots:
     void loadWritesItsDefaultsInOrder();
     void eachEventWritesItsField_data();
     void eachEventWritesItsField();
+    void speedBarMovesByOneWithinItsRange_data();
+    void speedBarMovesByOneWithinItsRange();
+    void setUpFromOutside_data();
+    void setUpFromOutside();
     void whatComesDuringARunWaitsForItsEnd_data();
     void whatComesDuringARunWaitsForItsEnd();
     void aRunIsDescribedWhenItEnds_data();
@@ -193,6 +202,81 @@ void tst_Form::eachEventWritesItsField() {
         f.form.scrollBarChanged();
     else
         f.form.click(control.toStdString());
+    QCOMPARE(logOf(f.view), log);
+}
+
+void tst_Form::speedBarMovesByOneWithinItsRange_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("move"); // a SpeedBarMove
+    QTest::addColumn<int>("thumbAt");
+    QTest::addColumn<QString>("log");
+    const auto row = [](const char *name, int from, SpeedBarMove move, int thumbAt,
+                        const char *log) {
+        QTest::newRow(name) << from << int(move) << thumbAt << log;
+    };
+    row("step up", 7, SpeedBarMove::stepUp, 0, "HScroll1=8; nSpomaleni=8");
+    row("step down", 7, SpeedBarMove::stepDown, 0, "HScroll1=6; nSpomaleni=6");
+    row("step down at the minimum", 1, SpeedBarMove::stepDown, 0, "");
+    row("step up at the maximum", 20, SpeedBarMove::stepUp, 0, "");
+    row("Home", 7, SpeedBarMove::toMinimum, 0, "HScroll1=1; nSpomaleni=1");
+    row("End", 7, SpeedBarMove::toMaximum, 0, "HScroll1=20; nSpomaleni=20");
+    row("a drag let go", 7, SpeedBarMove::thumbTo, 12, "HScroll1=12; nSpomaleni=12");
+    row("a drag let go past the end", 7, SpeedBarMove::thumbTo, 25, "HScroll1=20; nSpomaleni=20");
+    row("a drag let go where it began", 7, SpeedBarMove::thumbTo, 7, "");
+}
+
+void tst_Form::speedBarMovesByOneWithinItsRange() {
+    QFETCH(int, from);
+    QFETCH(int, move);
+    QFETCH(int, thumbAt);
+    QFETCH(QString, log);
+    Fixture f;
+    f.view.bar = from;
+    f.form.moveSpeedBar(SpeedBarMove(move), thumbAt);
+    QCOMPARE(logOf(f.view), log);
+}
+
+void tst_Form::setUpFromOutside_data() {
+    QTest::addColumn<QString>("settings"); // name=value ...
+    QTest::addColumn<QString>("wrong");    // what choosing them says, or empty
+    QTest::addColumn<QString>("log");      // what applying the set-up does after loading
+    QTest::newRow("every setting")
+        << "detector=near mirror=ordinary frequency=1 speed=5"
+        << ""
+        << "check opBlízko; nPoloha=170; check opNe; nDifrakce=1; check op1; nKmitocet=1; "
+           "HScroll1=5; nSpomaleni=5";
+    QTest::newRow("the defaults: nothing to do") << "detector=far mirror=grating"
+                                                 << ""
+                                                 << "";
+    QTest::newRow("unknown name")
+        << "colour=red"
+        << "unknown setting \"colour\": the settings are detector, mirror, frequency and speed"
+        << "";
+    QTest::newRow("bad value") << "detector=up"
+                               << "bad value \"up\" for detector: use near or far"
+                               << "";
+    QTest::newRow("speed out of range") << "speed=21"
+                                        << "bad value \"21\" for speed: use 1 to 20"
+                                        << "";
+    QTest::newRow("speed not a whole number") << "speed=+5"
+                                              << "bad value \"+5\" for speed: use 1 to 20"
+                                              << "";
+}
+
+// No outside text reaches a field: only the handlers' own texts and the bar's value do.
+void tst_Form::setUpFromOutside() {
+    QFETCH(QString, settings);
+    QFETCH(QString, wrong);
+    QFETCH(QString, log);
+    OutsideSetup setup;
+    std::string said;
+    for (const std::string &setting : words(settings)) {
+        const std::size_t equals = setting.find('=');
+        said += setup.choose(setting.substr(0, equals), setting.substr(equals + 1));
+    }
+    QCOMPARE(QString::fromStdString(said), wrong);
+    Fixture f;
+    f.form.apply(setup);
     QCOMPARE(logOf(f.view), log);
 }
 

@@ -1,12 +1,16 @@
-// Loaded into the installed program (LD_PRELOAD) by the package test: once the program's event
-// loop runs, it presses Start, which returns when the whole run is over, and ends the program
-// with runCompleted when the finished picture shows the green resultant.
+// Loaded into the program (LD_PRELOAD) by the package test: once the program's event loop
+// runs, it prints the four settings fields, nPoloha to nKmitocet, presses Start, which returns
+// when the whole run is over, and ends the program with runCompleted when the finished picture
+// shows the green resultant.
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
 
 namespace {
 
@@ -39,6 +43,11 @@ void pressStartOnceRunning() {
             QCoreApplication::exit(noWindow);
             return;
         }
+        QStringList fields;
+        for (const char *name : {"nPoloha", "nSpomaleni", "nDifrakce", "nKmitocet"})
+            fields << window->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+        std::printf("%s\n", qPrintable(fields.join(QLatin1Char(' '))));
+        std::fflush(stdout);
         start->click();
         QCoreApplication::exit(showsGreen(area->grab().toImage()) ? runCompleted : noResultant);
     });

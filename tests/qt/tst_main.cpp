@@ -10,13 +10,17 @@ private slots:
     void saysSoWhenNoDisplayCanBeReached_data();
     void saysSoWhenNoDisplayCanBeReached();
     void triesWaylandWhenOnlyItIsNamed();
+    void answersTheCommandLineWithoutADisplay_data();
+    void answersTheCommandLineWithoutADisplay();
+    void setsTheWindowUpFromTheCommandLine();
 };
 
 namespace {
 
-// Starts the program with only these display variables set; returns what it wrote to its
-// standard error.
-QString runWithDisplay(const QString &name, const QString &value, int *exitCode) {
+// Starts the program with only these display variables set and these arguments; returns what
+// it wrote to its standard error, or to its standard output where that is asked for.
+QString runWithDisplay(const QString &name, const QString &value, int *exitCode,
+                       const QStringList &arguments = {}, bool output = false) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(variable));
@@ -24,14 +28,15 @@ QString runWithDisplay(const QString &name, const QString &value, int *exitCode)
         environment.insert(name, value);
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KYMORA_EXECUTABLE), {});
+    program.start(QStringLiteral(KYMORA_EXECUTABLE), arguments);
     if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit) {
         program.kill();
         *exitCode = -1; // no end, or a crash
         return {};
     }
     *exitCode = program.exitCode();
-    return QString::fromLocal8Bit(program.readAllStandardError());
+    return QString::fromLocal8Bit(output ? program.readAllStandardOutput()
+                                         : program.readAllStandardError());
 }
 
 } // namespace
@@ -60,6 +65,48 @@ void tst_Main::triesWaylandWhenOnlyItIsNamed() {
     QVERIFY(exitCode > 0);
     QVERIFY2(errors.contains(QStringLiteral("wayland"), Qt::CaseInsensitive), qPrintable(errors));
     QVERIFY(errors.contains(QStringLiteral("no display could be reached")));
+}
+
+void tst_Main::answersTheCommandLineWithoutADisplay_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("answer"); // the start of what it writes
+    QTest::newRow("help") << "--help" << 0 << "Usage: kymora [options]\n";
+    QTest::newRow("version") << "--version" << 0 << "Kymora " KYMORA_VERSION_TEXT "\n";
+    QTest::newRow("bad value") << "--detector=up" << 2
+                               << "kymora: bad value \"up\" for detector: use near or far\n";
+    QTest::newRow("unknown option")
+        << "--colour=red" << 2
+        << "kymora: unknown setting \"colour\": the settings are detector, mirror, frequency "
+           "and speed\n";
+}
+
+void tst_Main::answersTheCommandLineWithoutADisplay() {
+    QFETCH(QString, argument);
+    QFETCH(int, exitCode);
+    QFETCH(QString, answer);
+    int ended = -1;
+    const QString said = runWithDisplay(QString(), QString(), &ended, {argument}, exitCode == 0);
+    QCOMPARE(ended, exitCode);
+    QVERIFY2(exitCode == 0 ? said.startsWith(answer) : said == answer, qPrintable(said));
+}
+
+// The fields as the window holds them when its event loop starts, printed by a library that
+// then presses Start and ends the program.
+void tst_Main::setsTheWindowUpFromTheCommandLine() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KYMORA_DRIVE_START));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KYMORA_EXECUTABLE),
+                  {QStringLiteral("--detector=near"), QStringLiteral("--mirror=ordinary"),
+                   QStringLiteral("--frequency"), QStringLiteral("1"),
+                   QStringLiteral("--speed=7")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.readAllStandardOutput(), QByteArray("170 7 1 1\n"));
+    QCOMPARE(program.exitCode(), 42); // the run was drawn
 }
 
 QTEST_GUILESS_MAIN(tst_Main)

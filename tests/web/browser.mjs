@@ -20,12 +20,18 @@ export function launch() {
     });
 }
 
-// The page, opened in a context of its own, once the window has its focus on Start.
-export async function open(browser, options = {}) {
+// The page, opened in a context of its own, once the window has its focus on Start; with a
+// set-up in its address, when one is given ('?detector=near').
+export async function open(browser, options = {}, query = '') {
     const context = await browser.newContext({ viewport: { width: 820, height: 640 },
                                                ...options });
     const page = await context.newPage();
-    await page.goto(pageUrl);
+    page.errors = [];
+    page.on('console', (message) => {
+        if (message.type() === 'error')
+            page.errors.push(message.text());
+    });
+    await page.goto(pageUrl + query);
     await page.waitForFunction(() => document.activeElement?.id === 'cmdStart');
     return page;
 }

@@ -58,6 +58,16 @@ check('Tab visits the selected options in tab order; the arrow keys move within 
     assert.equal(await fields(page), fieldsAfterLoad);
 });
 
+check('a link chooses the set-up, as clicks would; a wrong one is said in the console', async () => {
+    const page = await open(browser, {}, '?detector=near&mirror=ordinary&frequency=1&speed=7');
+    assert.equal(await fields(page), '170 7 1 1');
+    assert.ok(await option(page, 'Near').isChecked() && await option(page, '1').isChecked());
+    assert.equal(await speedBar(page).getAttribute('aria-valuenow'), '7');
+    const wrong = await open(browser, {}, '?detector=near&speed=fast');
+    assert.equal(await fields(wrong), fieldsAfterLoad);
+    assert.deepEqual(wrong.errors, ['Kymora: bad value "fast" for speed: use 1 to 20']);
+});
+
 check('Enter and Space on Start start a run', async () => {
     const page = await open(browser);
     for (const key of ['Enter', ' '])

@@ -37,11 +37,13 @@ QStringList programWindows() {
 
 } // namespace
 
-WineProgram::WineProgram(const QString &program, const QString &prefix) : prefix_(prefix) {
+WineProgram::WineProgram(const QString &program, const QString &prefix,
+                         const QStringList &arguments)
+    : prefix_(prefix) {
     const QStringList before = programWindows();
     wine_.setProcessEnvironment(wineEnvironment(prefix));
     wine_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    wine_.start(QStringLiteral("wine"), {program});
+    wine_.start(QStringLiteral("wine"), QStringList{program} + arguments);
     if (!wine_.waitForStarted())
         return;
     // Its own window: the one that was not there before it started.

@@ -14,7 +14,7 @@
 class WineProgram {
 public:
     // Starts the program in a Wine prefix and waits until its window is shown.
-    WineProgram(const QString &program, const QString &prefix);
+    WineProgram(const QString &program, const QString &prefix, const QStringList &arguments = {});
     ~WineProgram();
 
     bool hasWindow() const { return !window_.isEmpty(); }

@@ -251,6 +251,7 @@ private slots:
     void opensTheWindowWithItsControls();
     void eachHandlerWritesItsField();
     void aScreenReaderHearsWhatARunShowed();
+    void takesASetUpFromItsCommandLine();
     void tabGoesRoundBothWays();
     void scrollBarMovesByOne();
     void drawsEachCombinationAsTheQtProgramDoes_data();
@@ -283,6 +284,7 @@ void tst_WindowsProgram::init() {
     const QString test = QString::fromLatin1(QTest::currentTestFunction());
     const bool ownProgram =
         test == QLatin1String("closingDuringARunClosesAfterIt") ||
+        test == QLatin1String("takesASetUpFromItsCommandLine") ||
         test == QLatin1String("drawsScaledAt144Dpi") ||
         test == QLatin1String("scrollsTheWholeClientAreaIntoViewOnASmallScreen");
     if (ownProgram) {
@@ -358,6 +360,27 @@ void tst_WindowsProgram::aScreenReaderHearsWhatARunShowed() {
              QStringLiteral("Mirror: Grating. Frequency: 1. Detector position: Far. The detector "
                             "is dark. The resultant is 10.9 long."));
     wine_->click(optionMark("op2"));
+}
+
+// The options as on Linux; a wrong one is said in one line, on standard error where there is one.
+void tst_WindowsProgram::takesASetUpFromItsCommandLine() {
+    WineProgram setUp(program, prefix,
+                      {QStringLiteral("--detector=near"), QStringLiteral("--mirror=ordinary"),
+                       QStringLiteral("--frequency"), QStringLiteral("1"),
+                       QStringLiteral("--speed=7")});
+    QVERIFY(setUp.hasWindow());
+    QCOMPARE(setUp.fields(), QStringLiteral("170 7 1 1"));
+
+    QProcess refused;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    refused.setProcessEnvironment(environment);
+    refused.start(QStringLiteral("wine"), {program, QStringLiteral("--detector=up")});
+    QVERIFY(refused.waitForFinished(60000));
+    QCOMPARE(refused.exitCode(), 2);
+    QCOMPARE(refused.readAllStandardError(),
+             QByteArray("kymora: bad value \"up\" for detector: use near or far\n"));
 }
 
 void tst_WindowsProgram::focusOn(const QString &control) {

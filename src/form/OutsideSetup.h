@@ -1,0 +1,39 @@
+#pragma once
+
+#include "form/Options.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A set-up chosen from outside the window: on the command line (--detector=near) or in the
+// page's address (?detector=near). The form applies it after loading, through the handlers, as
+// if a person had clicked the options and moved the speed bar.
+
+// One setting that can be chosen, for a program's help.
+struct OutsideSetting {
+    std::string_view name;    // "detector"
+    std::string_view meaning; // "the detector's position"
+    std::string_view values;  // "near or far"
+};
+std::span<const OutsideSetting> outsideSettings();
+// The setting's line in a program's help: "Chooses the detector's position: near or far."
+std::string helpOf(const OutsideSetting &setting);
+
+class OutsideSetup {
+public:
+    // Takes one setting. Returns an empty text, or one line that names what is wrong and what
+    // is allowed instead; a wrong setting is not taken.
+    std::string choose(std::string_view name, std::string_view value);
+
+    // The option buttons to select, in the order they were chosen.
+    const std::vector<Option> &options() const { return options_; }
+    // Where to move the speed bar, if anywhere.
+    std::optional<int> speed() const { return speed_; }
+
+private:
+    std::vector<Option> options_;
+    std::optional<int> speed_;
+};
