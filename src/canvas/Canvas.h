@@ -41,9 +41,7 @@ protected:
     Canvas &operator=(const Canvas &) = default;
 
     // A coordinate in the current scale unit, in pixels; and rounded to a whole pixel.
-    float inPixels(float value) const {
-        return pen_.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
-    }
+    float inPixels(float value) const { return pixelsOf(pen_, value); }
     int inWholePixels(float value) const { return static_cast<int>(std::lround(inPixels(value))); }
 
     PenState pen_;

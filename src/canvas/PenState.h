@@ -8,6 +8,11 @@ enum class ScaleMode : int { twips = 1, pixels = 3 };
 // Design data is in twips; fifteen of them make one pixel.
 inline constexpr int twipsPerPixel = 15;
 
+// A coordinate in the pen's scale unit, in pixels.
+constexpr float pixelsOf(ScaleMode mode, float value) {
+    return mode == ScaleMode::twips ? value / twipsPerPixel : value;
+}
+
 // How circles are filled.
 enum class FillStyle : int { solid = 0, transparent = 1 };
 
@@ -22,3 +27,7 @@ struct PenState {
 
     friend bool operator==(const PenState &, const PenState &) = default;
 };
+
+inline float pixelsOf(const PenState &pen, float value) {
+    return pixelsOf(pen.scaleMode, value);
+}

@@ -61,6 +61,10 @@ QRect toQRect(const PixelRect &area) {
     return QRect(area.left, area.top, area.width, area.height);
 }
 
+QPen penOf(const PenState &pen, Colour colour) {
+    return QPen(toQColor(colour), pen.drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 } // namespace
 
 PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(parent) {
@@ -71,41 +75,48 @@ PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(par
     captions_.paintShown();
 }
 
-QPen PictureSurface::currentPen(Colour colour) const {
-    return QPen(toQColor(colour), pen_.drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+void PictureSurface::draw(const Drawing &drawing) {
+    switch (drawing.kind) {
+    case Drawing::Kind::line:
+        return drawLine(drawing);
+    case Drawing::Kind::circle:
+        return drawCircle(drawing);
+    case Drawing::Kind::caption:
+        return drawCaption(drawing);
+    }
 }
 
-void PictureSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
-    const QPointF from(inPixels(x1), inPixels(y1));
-    const QPointF to(inPixels(x2), inPixels(y2));
-    const Colour lineColour = colour.value_or(pen_.foreColor);
+void PictureSurface::drawLine(const Drawing &d) {
+    const QPointF from(pixelsOf(d.pen, d.x1), pixelsOf(d.pen, d.y1));
+    const QPointF to(pixelsOf(d.pen, d.x2), pixelsOf(d.pen, d.y2));
+    const Colour lineColour = d.colour.value_or(d.pen.foreColor);
     {
         QPainter painter(&picture_);
-        if (pen_.drawWidth <= 1 && isPixelRun(from, to))
+        if (d.pen.drawWidth <= 1 && isPixelRun(from, to))
             painter.fillRect(QRectF(from, to).normalized().toRect().adjusted(0, 0, 1, 1),
                              toQColor(lineColour));
         else {
-            painter.setPen(currentPen(lineColour));
-            if (pen_.drawWidth <= 1)
+            painter.setPen(penOf(d.pen, lineColour));
+            if (d.pen.drawWidth <= 1)
                 centreOnPixels(painter);
             painter.drawLine(from, to);
         }
     }
-    markChanged(paintedBounds(QRectF(from, to), pen_.drawWidth));
+    markChanged(paintedBounds(QRectF(from, to), d.pen.drawWidth));
 }
 
-void PictureSurface::circle(float x, float y, float radius, Colour outline) {
-    const QPointF centre(inPixels(x), inPixels(y));
-    const qreal r = inPixels(radius);
+void PictureSurface::drawCircle(const Drawing &d) {
+    const QPointF centre(pixelsOf(d.pen, d.x1), pixelsOf(d.pen, d.y1));
+    const qreal r = pixelsOf(d.pen, d.x2);
     {
         QPainter painter(&picture_);
-        painter.setPen(currentPen(outline));
-        if (pen_.fillStyle == FillStyle::solid)
-            painter.setBrush(toQColor(pen_.fillColor));
+        painter.setPen(penOf(d.pen, *d.colour));
+        if (d.pen.fillStyle == FillStyle::solid)
+            painter.setBrush(toQColor(d.pen.fillColor));
         painter.drawEllipse(centre, r, r);
     }
     markChanged(
-        paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), pen_.drawWidth));
+        paintedBounds(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), d.pen.drawWidth));
 }
 
 int PictureSurface::wrappedTextHeight(const CaptionState &caption) {
@@ -116,11 +127,12 @@ int PictureSurface::wrappedTextHeight(const CaptionState &caption) {
            1;
 }
 
-// A caption as it is painted, made the first time it is needed: neither its text, its font nor
-// its size ever changes, only its place.
+// A caption as it is painted, made the first time it is needed at the picture's pixel ratio:
+// neither its text, its font nor its size ever changes, only its place.
 const QImage &PictureSurface::captionImage(const CaptionState &caption, QSize size) {
     QImage &image = captionImages_[static_cast<std::size_t>(caption.id)];
-    if (!image.isNull() && image.deviceIndependentSize().toSize() == size)
+    if (!image.isNull() && image.deviceIndependentSize().toSize() == size &&
+        image.devicePixelRatio() == picture_.devicePixelRatio())
         return image;
     image = blankPicture(size, picture_.devicePixelRatio(), picture_.logicalDpiX(),
                          picture_.logicalDpiY());
@@ -131,11 +143,11 @@ const QImage &PictureSurface::captionImage(const CaptionState &caption, QSize si
     return image;
 }
 
-void PictureSurface::paintCaption(const CaptionState &caption, const PixelRect &area) {
-    const QRect place = toQRect(area);
+void PictureSurface::drawCaption(const Drawing &d) {
+    const QRect place = toQRect(d.area);
     {
         QPainter painter(&picture_);
-        painter.drawImage(place.topLeft(), captionImage(caption, place.size()));
+        painter.drawImage(place.topLeft(), captionImage(captions_[d.caption], place.size()));
     }
     markChanged(place);
 }
@@ -148,12 +160,24 @@ void PictureSurface::markChanged(const QRect &area) {
 }
 
 void PictureSurface::paintEvent(QPaintEvent *event) {
+    if (devicePixelRatioF() != picture_.devicePixelRatio())
+        drawAnewAtDevicePixelRatio();
     QPainter painter(this);
     const QRect area = event->rect();
     const qreal ratio = picture_.devicePixelRatio();
     const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
                         area.height() * ratio);
     painter.drawImage(QRectF(area), picture_, source);
+}
+
+// On a screen of another pixel ratio the picture is made anew at it, and everything it showed
+// is drawn again, so that it stays crisp instead of being stretched.
+void PictureSurface::drawAnewAtDevicePixelRatio() {
+    picture_ = blankPicture(picture_.deviceIndependentSize().toSize(), devicePixelRatioF(),
+                            logicalDpiX(), logicalDpiY());
+    captions_.remeasure();
+    drawAgain();
+    update();
 }
 
 void PictureSurface::resizeEvent(QResizeEvent *) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/CaptionedCanvas.h"
+#include "form/RecordedCanvas.h"
 
 #include <QImage>
 #include <QRect>
@@ -8,14 +8,16 @@
 
 #include <array>
 
-// The window's client area: one persistent picture that every drawing operation paints into.
-// Each operation marks the area it changed, and the window shows those areas the next time it
-// handles its events: at the run's next pause, or at its end. The picture survives covering,
-// hiding and resizing of the window; nothing but the run's own band erases it.
+// The window's client area: one persistent picture that every drawing operation paints into,
+// at the widget's device pixel ratio. Each operation marks the area it changed, and the window
+// shows those areas the next time it handles its events: at the run's next pause, or at its
+// end. The picture survives covering, hiding and resizing of the window; nothing but the run's
+// own band erases it. The surface keeps what it has drawn since the last band began, so that
+// it draws the picture anew, crisp, when the window moves to a screen of another pixel ratio.
 //
 // The window's controls are children of this widget and so stay above the picture; its
 // captions are painted into the picture.
-class PictureSurface : public QWidget, public CaptionedCanvas, private CaptionPainter {
+class PictureSurface : public QWidget, public RecordedCanvas {
     Q_OBJECT
 
 public:
@@ -24,18 +26,18 @@ public:
     const QImage &picture() const { return picture_; }
     CaptionBoard &captions() override { return captions_; }
 
-    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
-    void circle(float x, float y, float radius, Colour outline) override;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     int wrappedTextHeight(const CaptionState &caption) override;
-    void paintCaption(const CaptionState &caption, const PixelRect &area) override;
+    void draw(const Drawing &drawing) override;
+    void drawLine(const Drawing &line);
+    void drawCircle(const Drawing &circle);
+    void drawCaption(const Drawing &caption);
 
-    QPen currentPen(Colour colour) const;
+    void drawAnewAtDevicePixelRatio();
     void growPicture(QSize size);
     void markChanged(const QRect &area);
     const QImage &captionImage(const CaptionState &caption, QSize size);

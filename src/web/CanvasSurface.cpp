@@ -3,14 +3,6 @@
 #include "design/WindowDesign.h"
 #include "web/Page.h"
 
-namespace {
-
-float toPixels(const PenState &pen, float value) {
-    return pen.scaleMode == ScaleMode::twips ? value / twipsPerPixel : value;
-}
-
-} // namespace
-
 CanvasSurface::CanvasSurface() {
     page::clearPicture(page::colourOf(windowBackground));
     captions_.paintShown();
@@ -31,12 +23,12 @@ void CanvasSurface::draw(const Drawing &d) {
     const PenState &pen = d.pen;
     switch (d.kind) {
     case Drawing::Kind::line:
-        page::drawLine(toPixels(pen, d.x1), toPixels(pen, d.y1), toPixels(pen, d.x2),
-                       toPixels(pen, d.y2), pen.drawWidth,
+        page::drawLine(pixelsOf(pen, d.x1), pixelsOf(pen, d.y1), pixelsOf(pen, d.x2),
+                       pixelsOf(pen, d.y2), pen.drawWidth,
                        page::colourOf(d.colour.value_or(pen.foreColor)));
         return;
     case Drawing::Kind::circle:
-        page::drawCircle(toPixels(pen, d.x1), toPixels(pen, d.y1), toPixels(pen, d.x2),
+        page::drawCircle(pixelsOf(pen, d.x1), pixelsOf(pen, d.y1), pixelsOf(pen, d.x2),
                          pen.drawWidth, page::colourOf(*d.colour),
                          pen.fillStyle == FillStyle::solid, page::colourOf(pen.fillColor));
         return;

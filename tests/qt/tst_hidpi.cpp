@@ -3,10 +3,13 @@
 #include "qt/PictureSurface.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
-// A run at a device pixel ratio of 2: the picture is held at device resolution, while the run
-// still works in logical pixels.
+// A run on a screen at a device pixel ratio of 2 (a laptop, beside a projector at 1): the picture
+// is held at device resolution, while the run still works in logical pixels; moved to the other
+// screen, the picture is drawn anew at its ratio.
 class tst_HiDpi : public QObject {
     Q_OBJECT
 
@@ -14,11 +17,12 @@ private slots:
     void initTestCase();
     void pictureIsHeldAtDeviceResolution();
     void runDrawsAtDeviceResolution();
+    void drawsAnewOnAScreenOfAnotherRatio();
 };
 
 void tst_HiDpi::initTestCase() {
-    if (qApp->devicePixelRatio() != 2)
-        QSKIP("needs a device pixel ratio of 2 (QT_SCALE_FACTOR=2)");
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+    QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
 }
 
 void tst_HiDpi::pictureIsHeldAtDeviceResolution() {
@@ -81,6 +85,33 @@ void tst_HiDpi::runDrawsAtDeviceResolution() {
     QCOMPARE(repainted.size(), expected.size());
     QCOMPARE(repainted.convertToFormat(QImage::Format_RGB32),
              expected.convertToFormat(QImage::Format_RGB32));
+}
+
+// Drawn anew, not stretched: at 1 a thin line is one pixel again, and back at 2 the picture is
+// the one the run drew there, pixel for pixel.
+void tst_HiDpi::drawsAnewOnAScreenOfAnotherRatio() {
+    FormWindow window;
+    const Controls ui(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ui.nSpomaleni->setText(QStringLiteral("0"));
+    window.form().cmdStart_Click();
+    const QImage &picture = window.clientArea()->picture();
+    const QImage drawnAtTwo = picture.copy();
+    QScreen *laptop = QGuiApplication::screens().at(0);
+    QScreen *projector = QGuiApplication::screens().at(1);
+
+    window.windowHandle()->setScreen(projector);
+    QTRY_COMPARE(picture.devicePixelRatio(), 1.0);
+    QCOMPARE(picture.size(), QSize(800, 585));
+    const QRgb background = qRgb(0xC0, 0xC0, 0xC0);
+    QCOMPARE(picture.pixel(400, 514), background); // the graph's axis, y 515
+    QCOMPARE(picture.pixel(400, 515), qRgb(0, 0, 0));
+    QCOMPARE(picture.pixel(400, 516), background);
+
+    window.windowHandle()->setScreen(laptop);
+    QTRY_COMPARE(picture.devicePixelRatio(), 2.0);
+    QCOMPARE(picture, drawnAtTwo);
 }
 
 QTEST_MAIN(tst_HiDpi)
