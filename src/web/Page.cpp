@@ -7,17 +7,19 @@
 #include <cstdlib>
 #include <string>
 
-// The page script's functions, called with texts as UTF-8 strings that end in a zero.
+// The page scripts' functions, called with texts as UTF-8 strings that end in a zero.
 
-EM_JS(void, page_setTitle, (const char *title), { Page.setTitle(UTF8ToString(title)); });
+EM_JS(void, page_setClientSize, (int width, int height),
+      { Picture.setClientSize(width, height); });
+EM_JS(void, page_setTitle, (const char *title), { Notices.setTitle(UTF8ToString(title)); });
 EM_JS(void, page_addFont,
       (int index, const char *face, const char *standIn, int serif, double size, int bold),
-      { Page.addFont(index, UTF8ToString(face), UTF8ToString(standIn), serif, size, bold); });
+      { Controls.addFont(index, UTF8ToString(face), UTF8ToString(standIn), serif, size, bold); });
 EM_JS(void, page_addControl,
       (int index, const char *name, int kind, const char *container, const char *caption, int left,
        int top, int width, int height, int font, int colour, int visible, int tabIndex),
       {
-          Page.addControl(index, UTF8ToString(name), kind, UTF8ToString(container),
+          Controls.add(index, UTF8ToString(name), kind, UTF8ToString(container),
                           UTF8ToString(caption), left, top, width, height, font, colour, visible,
                           tabIndex);
       });
@@ -25,41 +27,41 @@ EM_JS(void, page_finishControls,
       (int minimum, int maximum, int stepDown, int stepUp, int toMinimum, int toMaximum,
        int thumbTo),
       {
-          Page.finishControls(minimum, maximum, {stepDown, stepUp, toMinimum, toMaximum, thumbTo});
+          Controls.finish(minimum, maximum, {stepDown, stepUp, toMinimum, toMaximum, thumbTo});
       });
-EM_JS(char *, page_fieldText, (int control), { return allocateUTF8(Page.fieldText(control)); });
+EM_JS(char *, page_fieldText, (int control), { return allocateUTF8(Controls.fieldText(control)); });
 EM_JS(void, page_setFieldText, (int control, const char *text),
-      { Page.setFieldText(control, UTF8ToString(text)); });
-EM_JS(void, page_check, (int control), { Page.check(control); });
-EM_JS(int, page_speedBarValue, (), { return Page.speedBarValue(); });
-EM_JS(void, page_setSpeedBarValue, (int value), { Page.setSpeedBarValue(value); });
-EM_JS(int, page_addressSettingCount, (), { return Page.addressSettings().length; });
+      { Controls.setFieldText(control, UTF8ToString(text)); });
+EM_JS(void, page_check, (int control), { Controls.check(control); });
+EM_JS(int, page_speedBarValue, (), { return SpeedBar.value(); });
+EM_JS(void, page_setSpeedBarValue, (int value), { SpeedBar.setValue(value); });
+EM_JS(int, page_addressSettingCount, (), { return Notices.addressSettings().length; });
 EM_JS(char *, page_addressSetting, (int index, int part),
-      { return allocateUTF8(Page.addressSettings()[index][part]); });
+      { return allocateUTF8(Notices.addressSettings()[index][part]); });
 EM_JS(void, page_refuseAddressSettings, (const char *why),
-      { Page.refuseAddressSettings(UTF8ToString(why)); });
-EM_JS(void, page_clearPicture, (int background), { Page.clearPicture(background); });
+      { Notices.refuseAddressSettings(UTF8ToString(why)); });
+EM_JS(void, page_clearPicture, (int background), { Picture.clear(background); });
 EM_JS(void, page_drawLine, (float x1, float y1, float x2, float y2, int width, int colour),
-      { Page.drawLine(x1, y1, x2, y2, width, colour); });
+      { Picture.drawLine(x1, y1, x2, y2, width, colour); });
 EM_JS(void, page_drawCircle,
       (float x, float y, float radius, int width, int outline, int filled, int fill),
-      { Page.drawCircle(x, y, radius, width, outline, filled, fill); });
+      { Picture.drawCircle(x, y, radius, width, outline, filled, fill); });
 EM_JS(int, page_wrappedTextHeight, (const char *text, int width, int font),
-      { return Page.wrappedTextHeight(UTF8ToString(text), width, font); });
+      { return Picture.wrappedTextHeight(UTF8ToString(text), width, font); });
 EM_JS(void, page_paintCaption,
       (const char *text, int left, int top, int width, int height, int font, int colour,
        int centred, int background),
       {
-          Page.paintCaption(UTF8ToString(text), left, top, width, height, font, colour, centred,
+          Picture.paintCaption(UTF8ToString(text), left, top, width, height, font, colour, centred,
                             background);
       });
-EM_JS(void, page_holdInput, (), { Page.holdInput(); });
-EM_JS(void, page_resumeInput, (), { Page.resumeInput(); });
+EM_JS(void, page_holdInput, (), { HeldInput.hold(); });
+EM_JS(void, page_resumeInput, (), { HeldInput.resume(); });
 EM_JS(void, page_announce, (const char *description),
-      { Page.announce(UTF8ToString(description)); });
+      { Notices.announce(UTF8ToString(description)); });
 EM_ASYNC_JS(void, page_showError, (const char *title, const char *message),
-            { await Page.showError(UTF8ToString(title), UTF8ToString(message)); });
-EM_JS(void, page_endProgram, (), { Page.endProgram(); });
+            { await Notices.showError(UTF8ToString(title), UTF8ToString(message)); });
+EM_JS(void, page_endProgram, (), { Notices.endProgram(); });
 
 namespace page {
 
@@ -83,6 +85,10 @@ int colourOf(Colour colour) {
     if (colour::isSystemColour(colour))
         return 0x000000;
     return (colour::redOf(colour) << 16) | (colour::greenOf(colour) << 8) | colour::blueOf(colour);
+}
+
+void setClientSize(int width, int height) {
+    page_setClientSize(width, height);
 }
 
 void setTitle(std::string_view title) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the program asks of its page's script (page.js): the HTML controls, the canvas and the
-// page's notices. Texts are UTF-8; colours are 0xRRGGBB.
+// What the program asks of its page's scripts (page/*.js): the HTML controls, the canvas and
+// the page's notices. Texts are UTF-8; colours are 0xRRGGBB.
 
 #include "canvas/Colour.h"
 
@@ -16,6 +16,8 @@ namespace page {
 // program: white title-bar text, black button text.
 int colourOf(Colour colour);
 
+// The client area's size, in CSS pixels.
+void setClientSize(int width, int height);
 void setTitle(std::string_view title);
 void addFont(int index, std::string_view face, std::string_view standIn, bool serif,
              double pointSize, bool bold);

@@ -19,6 +19,8 @@ int indexOf(std::string_view name) {
 PageWindow::PageWindow() : form_(*this, surface_, pacer_) {}
 
 PageWindow::Controls::Controls() {
+    const ClientSize client = clientAreaSize();
+    page::setClientSize(client.width, client.height);
     page::setTitle(std::string(windowTitlePrefix) + KYMORA_HOMEPAGE_URL);
     for (int i = 0; i < fontCount; ++i) {
         const FontDesign &font = fontDesign(static_cast<ControlFont>(i));

@@ -1,4 +1,4 @@
-// Kymora in the browser: the page's script (page.js) makes the window's controls from the
+// Kymora in the browser: the page's scripts (page/*.js) make the window's controls from the
 // design the program hands it and hands their events back through these functions.
 
 #include "web/PageWindow.h"

@@ -3,15 +3,16 @@
 #include "design/WindowDesign.h"
 #include "form/FormView.h"
 #include "form/frmKymora.h"
+#include "win32/ClientScroll.h"
 #include "win32/ControlFonts.h"
 #include "win32/GdiSurface.h"
+#include "win32/NativeControls.h"
 #include "win32/WindowPacer.h"
 
 #include <windows.h>
 
 #include <memory>
 #include <string_view>
-#include <vector>
 
 // The program's one window on Windows: the persistent picture, with the window's 28 controls
 // built from the design on it as the platform's own controls. It hands the controls' events to
@@ -35,11 +36,6 @@ public:
     bool isDialogMessage(MSG *message) { return IsDialogMessageW(window_, message) != 0; }
 
 private:
-    struct Control {
-        const ControlDesign *design;
-        HWND window; // null for a caption, which has none
-    };
-
     // What the form asks of the window.
     std::string text(SettingField field) const override;
     void setText(SettingField field, std::string_view text) override;
@@ -52,10 +48,7 @@ private:
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR self);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool holdsForTheRunsEnd(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL OnCreate(HWND window, LPCREATESTRUCTW creation);
     void OnCommand(HWND window, int id, HWND control, UINT code);
@@ -72,31 +65,20 @@ private:
     void OnDestroy(HWND window);
     void OnDpiChanged(int dpi, const RECT &suggested);
 
-    void createControls();
     void createPictureDescription();
     void layOutControls();
-    void orderForTabbing();
-    void fitWindowToScreen(const RECT &wanted);
-    RECT windowRectForClientArea() const;
-    SIZE clientSizeWithoutScrollBars() const;
-    void updateScrollBars();
-    void scrollBy(int dx, int dy);
-    int scaled(int designPixels) const;
-    SIZE contentSize() const;
-    HWND control(std::string_view name) const;
-    const Control *controlOf(HWND window) const;
+    void showScrolled();
     void clickFocusedButton();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
     int dpi_ = designDotsPerInch;
-    POINT origin_{}; // the client area's scroll position, in device pixels
-    bool updatingScrollBars_ = false;
     std::unique_ptr<ControlFonts> fonts_;
     std::unique_ptr<GdiSurface> surface_;
     std::unique_ptr<WindowPacer> pacer_;
     std::unique_ptr<frmKymora> form_;
-    std::vector<Control> controls_;
+    std::unique_ptr<NativeControls> controls_;
+    std::unique_ptr<ClientScroll> scroll_;
     HWND pictureDescription_ = nullptr;
     Brush background_;
     HWND focusBeforeDeactivation_ = nullptr;

@@ -1,0 +1,46 @@
+// What the page says beyond its window: what a run showed, for screen readers; an error, in a
+// dialog; the program's end, with a way to start it again; and a wrong set-up in its address,
+// in the console. Also the set-up the address gives.
+var Notices = (function () {
+    'use strict';
+
+    const byId = PageDom.byId;
+    byId('again').addEventListener('click', () => location.reload());
+
+    return {
+        setTitle(title) {
+            document.title = title;
+        },
+
+        // The live region, and the picture's label.
+        announce(description) {
+            byId('summary').textContent = description;
+            Picture.describe(description);
+        },
+
+        // Resolves once the user has closed the dialog.
+        showError(title, message) {
+            HeldInput.drop();
+            byId('error-title').textContent = title;
+            byId('error-message').textContent = message;
+            const dialog = byId('error');
+            return new Promise((resolve) => {
+                dialog.addEventListener('close', resolve, { once: true });
+                dialog.showModal();
+            });
+        },
+
+        endProgram() {
+            HeldInput.end();
+            byId('window').hidden = true;
+            byId('ended').hidden = false;
+            byId('again').focus();
+        },
+
+        // The settings in the page's address, name and value, in order.
+        addressSettings: () => [...new URLSearchParams(location.search)],
+        refuseAddressSettings(why) {
+            console.error('Kymora: ' + why);
+        },
+    };
+})();

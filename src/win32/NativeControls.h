@@ -1,0 +1,37 @@
+#pragma once
+
+#include "design/WindowDesign.h"
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+class ControlFonts;
+
+// The window's 28 controls, made from the design as the platform's own: scroll bar, hidden
+// edit fields, group boxes, radio buttons and owner-drawn push buttons. The captions have no
+// window; they are painted on the picture. Each control's id is its place in the design, and
+// Tab and the arrow keys visit them in the order of their tab indexes.
+class NativeControls {
+public:
+    struct Control {
+        const ControlDesign *design;
+        HWND window; // null for a caption
+    };
+
+    NativeControls(HWND parent, HINSTANCE instance);
+
+    const std::vector<Control> &all() const { return controls_; }
+    // The control of that design name, or of that window; null when there is none.
+    HWND operator[](std::string_view name) const;
+    const Control *of(HWND window) const;
+
+    // Places and sizes every control at this resolution and scroll position, with its font.
+    void layOut(int dpi, POINT origin, const ControlFonts &fonts) const;
+
+private:
+    void orderForTabbing() const;
+
+    std::vector<Control> controls_;
+};
