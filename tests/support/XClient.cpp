@@ -63,9 +63,11 @@ void XClient::requestClose(std::uint32_t window) {
     message.type = atom(connection_, "WM_PROTOCOLS");
     message.data.data32[0] = atom(connection_, "WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection_);
+    // Waited for: an X server that sees a client hang up together with its last requests drops
+    // them, so a request sent just before disconnecting may never reach the window.
+    const xcb_void_cookie_t sent = xcb_send_event_checked(
+        connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
+    std::free(xcb_request_check(connection_, sent));
 }
 
 XClient::Result XClient::probe(std::uint32_t window) {

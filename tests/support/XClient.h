@@ -29,7 +29,8 @@ public:
     // seconds; then an unmap and a map of the window, and half a second later its pixels.
     Probe probeDuringRun(std::uint32_t window);
 
-    // Asks the window to close, as a window manager does when its close button is clicked.
+    // Asks the window to close, as a window manager does when its close button is clicked, and
+    // returns once the X server has handled the request.
     void requestClose(std::uint32_t window);
 
 private:
