@@ -9,8 +9,7 @@
 
 // The page scripts' functions, called with texts as UTF-8 strings that end in a zero.
 
-EM_JS(void, page_setClientSize, (int width, int height),
-      { Picture.setClientSize(width, height); });
+EM_JS(void, page_setClientSize, (int width, int height), { Picture.setClientSize(width, height); });
 EM_JS(void, page_setTitle, (const char *title), { Notices.setTitle(UTF8ToString(title)); });
 EM_JS(void, page_addFont,
       (int index, const char *face, const char *standIn, int serif, double size, int bold),
@@ -20,8 +19,8 @@ EM_JS(void, page_addControl,
        int top, int width, int height, int font, int colour, int visible, int tabIndex),
       {
           Controls.add(index, UTF8ToString(name), kind, UTF8ToString(container),
-                          UTF8ToString(caption), left, top, width, height, font, colour, visible,
-                          tabIndex);
+                       UTF8ToString(caption), left, top, width, height, font, colour, visible,
+                       tabIndex);
       });
 EM_JS(void, page_finishControls,
       (int minimum, int maximum, int stepDown, int stepUp, int toMinimum, int toMaximum,
@@ -53,7 +52,7 @@ EM_JS(void, page_paintCaption,
        int centred, int background),
       {
           Picture.paintCaption(UTF8ToString(text), left, top, width, height, font, colour, centred,
-                            background);
+                               background);
       });
 EM_JS(void, page_holdInput, (), { HeldInput.hold(); });
 EM_JS(void, page_resumeInput, (), { HeldInput.resume(); });

@@ -7,13 +7,13 @@
 #include <functional>
 #include <string>
 
-namespace {
-
 bool isUserInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT;
 }
+
+namespace {
 
 // Messages that change what a control holds or shows as chosen.
 bool changesAControl(UINT message) {

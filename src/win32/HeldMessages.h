@@ -4,6 +4,9 @@
 
 class frmKymora;
 
+// Keyboard and mouse messages, of the client and non-client areas, and raw input.
+bool isUserInput(UINT message);
+
 // During a run a control takes no input and nothing that would change it, from whatever sender:
 // each such message waits, in order, for the run's end, and is then sent to it again. The
 // control is subclassed for this.

@@ -1,30 +1,23 @@
 #include "win32/WindowPacer.h"
 
+#include "win32/HeldMessages.h"
+
 #include <algorithm>
-#include <array>
 
 namespace {
 
 // CreateWaitableTimerExW's flag for a timer with the resolution of the performance counter.
 constexpr DWORD highResolutionTimer = 0x00000002;
 
-// The message numbers that are not user input: everything outside the keyboard messages, the
-// mouse messages of the client and non-client areas and raw input.
-struct MessageRange {
-    UINT first;
-    UINT last;
-};
-constexpr std::array<MessageRange, 5> messagesOtherThanInput = {{
-    {0, WM_NCMOUSEMOVE - 1},
-    {WM_NCXBUTTONDBLCLK + 1, WM_INPUT - 1},
-    {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
-    {WM_MOUSELAST + 1, WM_NCMOUSEHOVER - 1},
-    {WM_MOUSELEAVE + 1, 0xFFFFFFFF},
-}};
-
 // Wakes the wait when a message other than input arrives.
 constexpr DWORD wakeForMessagesOtherThanInput =
     QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_TIMER | QS_HOTKEY;
+// The same messages, as PeekMessage takes them: keyboard and mouse input stay in their queue.
+constexpr UINT removeMessagesOtherThanInput =
+    PM_REMOVE | PM_QS_PAINT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE;
+
+// How late a timer may wake.
+constexpr std::chrono::milliseconds timerLateness{1};
 
 constexpr LONGLONG hundredNanosecondsPer(std::chrono::nanoseconds duration) {
     return duration.count() / 100;
@@ -44,15 +37,20 @@ WindowPacer::~WindowPacer() {
     CloseHandle(timer_);
 }
 
+// The timer wakes the wait a little before the deadline, and the rest is waited out on the
+// clock: a timer may wake a millisecond late (Wine's always round up to the next one), and the
+// lateness of the last pause would add to the run.
 void WindowPacer::showAndWaitUntil(Clock::time_point deadline) {
     UpdateWindow(window_);
     for (;;) {
         handleMessagesOtherThanInput();
         const Clock::duration left = deadline - now();
-        if (left <= Clock::duration::zero())
-            return;
-        waitAtMost(left);
+        if (left <= timerLateness)
+            break;
+        waitAtMost(left - timerLateness);
     }
+    while (now() < deadline)
+        YieldProcessor();
 }
 
 void WindowPacer::waitAtMost(Clock::duration duration) {
@@ -65,20 +63,27 @@ void WindowPacer::waitAtMost(Clock::duration duration) {
     CancelWaitableTimer(timer_);
 }
 
+// Only while such a message waits is one asked for: an empty PeekMessage gives the processor
+// away under Wine, for as long as the system likes on a busy machine.
 void WindowPacer::handleMessagesOtherThanInput() {
     MSG message;
-    for (const MessageRange &range : messagesOtherThanInput)
-        while (PeekMessageW(&message, nullptr, range.first, range.last, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                quitRequested_ = true;
-                quitCode_ = static_cast<int>(message.wParam);
-                continue;
-            }
+    while (HIWORD(GetQueueStatus(wakeForMessagesOtherThanInput)) != 0 &&
+           PeekMessageW(&message, nullptr, 0, 0, removeMessagesOtherThanInput)) {
+        if (message.message == WM_QUIT) {
+            quitRequested_ = true;
+            quitCode_ = static_cast<int>(message.wParam);
+        } else if (isUserInput(message.message)) {
+            held_.push_back(message); // posted by another program: after the run
+        } else {
             DispatchMessageW(&message);
         }
+    }
 }
 
 void WindowPacer::resumeInput() {
+    for (const MSG &message : held_)
+        PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
+    held_.clear();
     if (quitRequested_)
         PostQuitMessage(quitCode_);
     quitRequested_ = false;

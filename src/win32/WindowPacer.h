@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // How the window waits at a run's pauses. It paints what was drawn, then waits on a
 // high-resolution timer while it handles every message but user input: it repaints, answers
 // messages sent by the system and other programs, and so never looks hung. Keyboard and mouse
@@ -19,7 +21,8 @@ public:
     Clock::time_point now() const override { return Clock::now(); }
     void showAndWaitUntil(Clock::time_point deadline) override;
 
-    // A quit request met during a run is posted again here, for the message loop to see.
+    // Input that other programs posted during a run, and a quit request, are posted again here,
+    // in order, for the message loop to see.
     void resumeInput() override;
 
 private:
@@ -28,6 +31,7 @@ private:
 
     HWND window_;
     HANDLE timer_;
+    std::vector<MSG> held_;
     bool quitRequested_ = false;
     int quitCode_ = 0;
 };
