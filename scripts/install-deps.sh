@@ -15,6 +15,7 @@ packages=(
     pkg-config
     libgl-dev
     libbenchmark-dev
+    doctest-dev
     fonts-liberation2
     xvfb
     xauth

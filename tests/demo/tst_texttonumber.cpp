@@ -1,93 +1,65 @@
 #include "demo/RuntimeError.h"
 #include "demo/TextToNumber.h"
 
-#include <QTest>
+#include <doctest/doctest.h>
 
-class tst_TextToNumber : public QObject {
-    Q_OBJECT
+#include <string>
 
-private slots:
-    void convertsNumbers_data();
-    void convertsNumbers();
-    void rejectsTextThatIsNotANumber_data();
-    void rejectsTextThatIsNotANumber();
-    void reportsOverflow_data();
-    void reportsOverflow();
-};
+namespace {
 
-void tst_TextToNumber::convertsNumbers_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("number");
-    QTest::newRow("zero") << "0" << 0.0;
-    QTest::newRow("near offset") << "170" << 170.0;
-    QTest::newRow("slowest") << "20" << 20.0;
-    QTest::newRow("blanks around") << "  170\t" << 170.0;
-    QTest::newRow("negative") << "-3" << -3.0;
-    QTest::newRow("plus sign") << "+2" << 2.0;
-    QTest::newRow("fraction") << "1.5" << 1.5;
-    QTest::newRow("no integer part") << ".25" << 0.25;
-    QTest::newRow("trailing point") << "5." << 5.0;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
-    QTest::newRow("negative exponent") << "25E-1" << 2.5;
-    QTest::newRow("subnormal") << "4e-320" << 4e-320;
-    QTest::newRow("largest") << "1.7976931348623157e308" << 1.7976931348623157e308;
-}
-
-void tst_TextToNumber::convertsNumbers() {
-    QFETCH(QString, text);
-    QFETCH(double, number);
-    QCOMPARE(textToNumber(text.toStdString()), number);
-}
-
-void tst_TextToNumber::rejectsTextThatIsNotANumber_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << "";
-    QTest::newRow("blanks only") << "   ";
-    QTest::newRow("design-time text of nPoloha") << "Poloha";
-    QTest::newRow("design-time text of nDifrakce") << "nDifrakce";
-    QTest::newRow("trailing letters") << "12abc";
-    QTest::newRow("decimal comma") << "1,5";
-    QTest::newRow("two numbers") << "1 2";
-    QTest::newRow("sign alone") << "-";
-    QTest::newRow("point alone") << ".";
-    QTest::newRow("exponent without digits") << "1e";
-    QTest::newRow("hexadecimal") << "0x10";
-    QTest::newRow("infinity") << "inf";
-    QTest::newRow("not a number") << "nan";
-}
-
-void tst_TextToNumber::rejectsTextThatIsNotANumber() {
-    QFETCH(QString, text);
+// The error that converting the text raises.
+RuntimeError errorOf(const char *text) {
     try {
-        textToNumber(text.toStdString());
-        QFAIL("no error raised");
+        textToNumber(text);
     } catch (const RuntimeError &error) {
-        QCOMPARE(error.number(), 13);
-        QCOMPARE(QString::fromStdString(error.what()), QStringLiteral("Type mismatch"));
-        QCOMPARE(QString::fromStdString(error.message()),
-                 QStringLiteral("Run-time error '13':\n\nType mismatch"));
+        return error;
+    }
+    FAIL("no error raised");
+    return RuntimeError(0, "");
+}
+
+} // namespace
+
+TEST_CASE("numbers are converted, exactly") {
+    const struct {
+        const char *text;
+        double number;
+    } rows[] = {
+        {"0", 0.0},
+        {"170", 170.0},
+        {"20", 20.0},
+        {"  170\t", 170.0},
+        {"-3", -3.0},
+        {"+2", 2.0},
+        {"1.5", 1.5},
+        {".25", 0.25},
+        {"5.", 5.0},
+        {"1e3", 1000.0},
+        {"25E-1", 2.5},
+        {"4e-320", 4e-320},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+    };
+    for (const auto &row : rows) {
+        CAPTURE(row.text);
+        CHECK(textToNumber(row.text) == row.number);
     }
 }
 
-void tst_TextToNumber::reportsOverflow_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("too large") << "1e400";
-    QTest::newRow("too large, negative") << "-1e400";
-    QTest::newRow("too small to be told from 0") << "1e-400";
-}
-
-void tst_TextToNumber::reportsOverflow() {
-    QFETCH(QString, text);
-    try {
-        textToNumber(text.toStdString());
-        QFAIL("no error raised");
-    } catch (const RuntimeError &error) {
-        QCOMPARE(error.number(), 6);
-        QCOMPARE(QString::fromStdString(error.what()), QStringLiteral("Overflow"));
-        QCOMPARE(QString::fromStdString(error.message()),
-                 QStringLiteral("Run-time error '6':\n\nOverflow"));
+TEST_CASE("text that is not a number is a type mismatch") {
+    for (const char *text : {"", "   ", "Poloha", "nDifrakce", "12abc", "1,5", "1 2", "-", ".",
+                             "1e", "0x10", "inf", "nan"}) {
+        CAPTURE(text);
+        const RuntimeError error = errorOf(text);
+        CHECK(error.number() == 13);
+        CHECK(error.message() == "Run-time error '13':\n\nType mismatch");
     }
 }
 
-QTEST_APPLESS_MAIN(tst_TextToNumber)
-#include "tst_texttonumber.moc"
+TEST_CASE("a number out of range is an overflow") {
+    for (const char *text : {"1e400", "-1e400", "1e-400"}) {
+        CAPTURE(text);
+        const RuntimeError error = errorOf(text);
+        CHECK(error.number() == 6);
+        CHECK(error.message() == "Run-time error '6':\n\nOverflow");
+    }
+}

@@ -4,7 +4,7 @@
 #include "win32/ControlFonts.h"
 #include "win32/GdiSurface.h"
 
-#include <QTest>
+#include <doctest/doctest.h>
 
 #include <cstring>
 #include <vector>
@@ -33,15 +33,10 @@ void run(GdiSurface &surface, const FakeSettings &settings) {
 
 } // namespace
 
-class tst_GdiSurface : public QObject {
-    Q_OBJECT
-
-private slots:
-    void aNewResolutionDrawsThePictureAnew();
-};
-
-// Two runs at 96 dpi, then 144 dpi: the same picture as the two runs drawn at 144 dpi, crisp.
-void tst_GdiSurface::aNewResolutionDrawsThePictureAnew() {
+// Two runs at 96 dpi, then 144 dpi: the same picture as the two runs drawn at 144 dpi, crisp; and
+// no blank picture: at 96 dpi the graph's axis, a thin line along row 515 from x 64 to 784, fills
+// exactly its pixels, both ends included, as it does on every surface.
+TEST_CASE("a new resolution draws the picture anew") {
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     const ControlFonts designFonts(96);
@@ -51,14 +46,22 @@ void tst_GdiSurface::aNewResolutionDrawsThePictureAnew() {
     GdiSurface changed(window, 96, designFonts);
     run(changed, nearOrdinaryOne);
     run(changed, farGratingTwo);
+
+    const SIZE designSize{800, 585};
+    const std::vector<std::uint32_t> atDesign = shown(changed, designSize);
+    const auto pixel = [&](int x, int y) {
+        return atDesign[std::size_t(y) * std::size_t(designSize.cx) + std::size_t(x)] & 0xFFFFFF;
+    };
+    CHECK(pixel(63, 515) == 0xC0C0C0);
+    CHECK(pixel(64, 515) == 0x000000);
+    CHECK(pixel(784, 515) == 0x000000);
+    CHECK(pixel(785, 515) == 0xC0C0C0);
+
     changed.changeResolution(144, largeFonts);
     GdiSurface drawnLarge(window, 144, largeFonts);
     run(drawnLarge, nearOrdinaryOne);
     run(drawnLarge, farGratingTwo);
     const SIZE size{1200, 878};
-    QVERIFY(shown(changed, size) == shown(drawnLarge, size));
+    CHECK(shown(changed, size) == shown(drawnLarge, size));
     DestroyWindow(window);
 }
-
-QTEST_APPLESS_MAIN(tst_GdiSurface)
-#include "tst_gdisurface.moc"

@@ -249,7 +249,7 @@ private slots:
     void initTestCase();
     void init();
     void opensTheWindowWithItsControls();
-    void eachHandlerWritesItsField();
+    void aClickReachesTheForm();
     void aScreenReaderHearsWhatARunShowed();
     void takesASetUpFromItsCommandLine();
     void tabGoesRoundBothWays();
@@ -337,16 +337,12 @@ void tst_WindowsProgram::opensTheWindowWithItsControls() {
     QCOMPARE(wine_->fields(), fieldsAfterLoad);
 }
 
-// The four fields after each click, read from the program; the defaults come back at the end.
-void tst_WindowsProgram::eachHandlerWritesItsField() {
-    const std::pair<const char *, const char *> steps[] = {
-        {"opBlízko", "170 1 2 2"}, {"opNe", "170 1 1 2"}, {"op1", "170 1 1 1"},
-        {"opDaleko", "0 1 1 1"},   {"opAno", "0 1 2 1"},  {"op2", "0 1 2 2"},
-    };
-    for (const auto &[option, fields] : steps) {
-        wine_->click(optionMark(option));
-        QCOMPARE(wine_->fields(), QString::fromUtf8(fields));
-    }
+// A click on an option reaches the form, which writes its field; read from the program.
+void tst_WindowsProgram::aClickReachesTheForm() {
+    wine_->click(optionMark("opBlízko"));
+    QCOMPARE(wine_->fields(), QStringLiteral("170 1 2 2"));
+    wine_->click(optionMark("opDaleko"));
+    QCOMPARE(wine_->fields(), fieldsAfterLoad);
 }
 
 // The picture's accessible name, heard through a WinEvent hook when a run ends: lit, then dark.
