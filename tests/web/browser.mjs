@@ -1,15 +1,19 @@
 // The web page in Debian's Chromium, headless, driven with Playwright, for the page's tests.
 
 import { chromium } from 'playwright-core';
-import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pageUrl = pathToFileURL(process.env.KYMORA_WEB_PAGE).href;
-const reference = () => process.env.KYMORA_WEB_REFERENCE;
+// What the Qt program's side of the tests answers (tests/web/reference.cpp).
+const reference = (...question) => execFileSync(process.env.KYMORA_WEB_REFERENCE, question,
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } }).toString();
 
 // The controls of the design, from the program's own table.
-export const design = () => JSON.parse(readFileSync(join(reference(), 'design.json'), 'utf8'));
+export const design = () => JSON.parse(reference('design'));
 
 export function launch() {
     return chromium.launch({
@@ -49,75 +53,25 @@ export async function run(page, start, timeout = 20000) {
     return page.textContent('#summary');
 }
 
-// The Qt program's picture of a combination and the areas a comparison leaves out.
-export function qtPicture(name) {
-    return {
-        png: readFileSync(join(reference(), name + '.png')).toString('base64'),
-        leftOut: JSON.parse(readFileSync(join(reference(), name + '.json'), 'utf8')),
-    };
-}
-
-// The share of the drawing area's pixels, some areas left out, whose ink the other picture has
-// nowhere within a pixel of them, looked at both ways. Ink is what is not the background grey,
-// told apart as dark, white or green; the page's antialiased edges, paler than ink, count as
-// background. With eraseAxes, the graph's axes are first painted over in the page's picture.
-export function unmatchedShare(page, qt, eraseAxes = false) {
-    return page.evaluate(async ({ png, leftOut, eraseAxes }) => {
-        const image = new Image();
-        image.src = 'data:image/png;base64,' + png;
-        await image.decode();
-        const canvas = document.getElementById('picture');
-        const width = 800;
-        const height = 585;
-        const copy = (source) => {
-            const scratch = document.createElement('canvas');
-            scratch.width = width;
-            scratch.height = height;
-            const context = scratch.getContext('2d');
-            context.drawImage(source, 0, 0, width, height);
-            return { context: context, data: context.getImageData(0, 0, width, height).data };
-        };
-        const web = copy(canvas);
+// The share of the drawing area that the Qt program's picture of the combination does not match,
+// as the Windows program's test measures it. With eraseAxes, the graph's axes are first painted
+// over in the page's picture, as a program that left them out would show it.
+export async function unmatchedShare(page, name, eraseAxes = false) {
+    const png = await page.evaluate((eraseAxes) => {
+        const scratch = document.createElement('canvas');
+        [scratch.width, scratch.height] = [800, 585];
+        const context = scratch.getContext('2d');
+        context.drawImage(document.getElementById('picture'), 0, 0, 800, 585);
         if (eraseAxes) {
-            web.context.fillStyle = '#c0c0c0';
-            web.context.fillRect(60, 512, 740, 7);
-            web.context.fillRect(61, 398, 7, 120);
-            web.data = web.context.getImageData(0, 0, width, height).data;
+            context.fillStyle = '#c0c0c0';
+            context.fillRect(60, 512, 740, 7);
+            context.fillRect(61, 398, 7, 120);
         }
-        const qt = copy(image).data;
-        const kind = (data, x, y) => {
-            const i = (y * width + x) * 4;
-            const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
-            if (Math.max(Math.abs(r - 192), Math.abs(g - 192), Math.abs(b - 192)) < 48)
-                return 0;
-            if (g > r + 60 && g > b + 60)
-                return 1;
-            if (r > 230 && g > 230 && b > 230)
-                return 2;
-            return r < 160 && g < 160 && b < 160 ? 3 : 0;
-        };
-        const near = (data, x, y, wanted) => {
-            for (let dy = -1; dy <= 1; ++dy)
-                for (let dx = -1; dx <= 1; ++dx)
-                    if (kind(data, x + dx, y + dy) === wanted)
-                        return true;
-            return false;
-        };
-        const isLeftOut = (x, y) => leftOut.some((a) =>
-            x >= a.left - 4 && x < a.left + a.width + 4 && y >= a.top - 4 &&
-            y < a.top + a.height + 4);
-        let compared = 0;
-        let unmatched = 0;
-        for (let y = 82; y < 580; ++y)
-            for (let x = 6; x < 795; ++x) {
-                if (isLeftOut(x, y))
-                    continue;
-                ++compared;
-                const a = kind(web.data, x, y);
-                const b = kind(qt, x, y);
-                if ((a && !near(qt, x, y, a)) || (b && !near(web.data, x, y, b)))
-                    ++unmatched;
-            }
-        return unmatched / compared;
-    }, { ...qt, eraseAxes });
+        return scratch.toDataURL('image/png').split(',')[1];
+    }, eraseAxes);
+    const file = join(mkdtempSync(join(tmpdir(), 'kymora-')), name + '.png');
+    writeFileSync(file, Buffer.from(png, 'base64'));
+    const share = Number(reference('compare', name, file));
+    rmSync(dirname(file), { recursive: true });
+    return share;
 }

@@ -1,93 +1,70 @@
-// What the web page's tests hold it against, taken from the design and the Qt program:
-//   design.json: each control's name, kind, container, caption, place in the client area,
-//                whether it is shown when the window opens, and tab index;
-//   DETECTOR-MIRROR-FREQUENCY.png: the Qt program's finished picture of each combination,
-//                with its client area's 800 x 585 pixels;
-//   DETECTOR-MIRROR-FREQUENCY.json: the areas a comparison leaves out there: the captions'
-//                text, the frame above the picture and the source's disc, whose colour is the
-//                system's.
-//
-//   kymora_web_reference OUTPUT_DIRECTORY   (on Qt's offscreen platform)
+// What the web page's tests hold it against, taken from the design and the Qt program, on Qt's
+// offscreen platform:
+//   kymora_web_reference design
+//       prints each control's name, kind, container, caption, place in the client area,
+//       whether it is shown when the window opens, and tab index, as JSON;
+//   kymora_web_reference compare DETECTOR-MIRROR-FREQUENCY PICTURE
+//       prints the share of the page's picture (PNG, 800 x 585) that the Qt program's picture
+//       of that combination does not match.
 
-#include "FormControls.h"
-#include "VirtualPacer.h"
-#include "qt/FormWindow.h"
+#include "ReferencePicture.h"
+#include "design/WindowDesign.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
+
+#include <cstdio>
 
 namespace {
-
-QJsonObject toJson(const PixelRect &area) {
-    return {{"left", area.left}, {"top", area.top}, {"width", area.width}, {"height", area.height}};
-}
 
 QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), qsizetype(view.size()));
 }
 
-bool write(const QString &path, const QJsonValue &value) {
-    QFile file(path);
-    const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray())
-                                                   : QJsonDocument(value.toObject());
-    return file.open(QIODevice::WriteOnly) && file.write(document.toJson()) > 0;
-}
-
-QJsonArray design() {
+void printDesign() {
     const char *kinds[] = {"scrollBar", "settingsField", "frame", "option", "command", "caption"};
     QJsonArray controls;
-    for (const ControlDesign &control : windowControls())
+    for (const ControlDesign &control : windowControls()) {
+        const PixelRect place = placeInClientArea(control);
         controls.append(QJsonObject{{"name", text(control.name)},
                                     {"kind", kinds[int(control.kind)]},
                                     {"container", text(control.container)},
                                     {"caption", text(control.caption)},
-                                    {"place", toJson(placeInClientArea(control))},
+                                    {"place", QJsonObject{{"left", place.left},
+                                                          {"top", place.top},
+                                                          {"width", place.width},
+                                                          {"height", place.height}}},
                                     {"shown", isShownAtStart(control)},
                                     {"tabIndex", control.tabIndex}});
-    return controls;
+    }
+    std::fputs(QJsonDocument(controls).toJson().constData(), stdout);
 }
 
-// The Qt program's picture of one combination, and what a comparison leaves out.
-bool takePicture(const QDir &directory, bool near, bool grating, bool frequencyTwo) {
-    FormWindow window;
-    const Controls ui(window);
-    (near ? ui.opBlízko : ui.opDaleko)->setChecked(true);
-    (grating ? ui.opAno : ui.opNe)->setChecked(true);
-    (frequencyTwo ? ui.op2 : ui.op1)->setChecked(true);
-    VirtualPacer pacer;
-    window.form().waitThrough(pacer);
-    window.form().cmdStart_Click();
-    const QString name = QStringLiteral("%1-%2-%3")
-                             .arg(near ? "near" : "far", grating ? "grating" : "ordinary",
-                                  frequencyTwo ? "2" : "1");
-    QJsonArray leftOut;
-    CaptionBoard &captions = window.clientArea()->captions();
-    for (int id = 0; id < captionCount; ++id)
-        if (captions[Caption(id)].visible)
-            leftOut.append(toJson(captions.area(Caption(id))));
-    leftOut.append(toJson(placeInClientArea(*findControl("frmPoloha"))));
-    leftOut.append(toJson({44, 144, 13, 13}));
-    return window.clientArea()->picture().save(directory.filePath(name + ".png")) &&
-           write(directory.filePath(name + ".json"), leftOut);
+bool compare(const QString &combination, const QString &picturePath) {
+    const QStringList parts = combination.split(QLatin1Char('-'));
+    const QImage picture(picturePath);
+    if (parts.size() != 3 || picture.isNull())
+        return false;
+    const ReferencePicture reference =
+        referencePicture(parts[0] == QLatin1String("near"), parts[1] == QLatin1String("grating"),
+                         parts[2] == QLatin1String("2"));
+    std::printf("%.6f\n", unmatchedShare(picture.convertToFormat(QImage::Format_RGB32), reference));
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2)
-        return 2;
-    const QDir directory(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(directory.path()) || !write(directory.filePath("design.json"), design()))
-        return 1;
-    for (const bool near : {false, true})
-        for (const bool grating : {false, true})
-            for (const bool frequencyTwo : {false, true})
-                if (!takePicture(directory, near, grating, frequencyTwo))
-                    return 1;
-    return 0;
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2 && arguments[1] == QLatin1String("design")) {
+        printDesign();
+        return 0;
+    }
+    if (arguments.size() == 4 && arguments[1] == QLatin1String("compare"))
+        return compare(arguments[2], arguments[3]) ? 0 : 1;
+    return 2;
 }
