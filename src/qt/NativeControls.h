@@ -1,0 +1,25 @@
+#pragma once
+
+#include "design/WindowDesign.h"
+#include "form/SpeedBar.h"
+
+#include <QScrollBar>
+
+#include <functional>
+
+class QWidget;
+
+// The speed bar hands the form each move a key makes; the keys move it as on Windows.
+class SpeedBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+    std::function<void(SpeedBarMove)> moved;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A control of the design, made in its container as the Qt widget of its kind, named by its
+// design name, with its place, font and colours; a caption has no widget (it is painted on the
+// picture): nullptr.
+QWidget *makeControl(QWidget *container, const ControlDesign &design);
