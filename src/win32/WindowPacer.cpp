@@ -39,15 +39,16 @@ WindowPacer::~WindowPacer() {
 
 // The timer wakes the wait a little before the deadline, and the rest is waited out on the
 // clock: a timer may wake a millisecond late (Wine's always round up to the next one), and the
-// lateness of the last pause would add to the run.
+// lateness of the last pause would add to the run. A pause whose end has passed, and the run's
+// end, only paint: the messages that wait are handled at the next pause, or by the message
+// loop right after the run.
 void WindowPacer::showAndWaitUntil(Clock::time_point deadline) {
     UpdateWindow(window_);
-    for (;;) {
+    while (deadline - now() > timerLateness) {
         handleMessagesOtherThanInput();
         const Clock::duration left = deadline - now();
-        if (left <= timerLateness)
-            break;
-        waitAtMost(left - timerLateness);
+        if (left > timerLateness)
+            waitAtMost(left - timerLateness);
     }
     while (now() < deadline)
         YieldProcessor();
