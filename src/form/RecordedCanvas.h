@@ -22,8 +22,10 @@ protected:
         record(Drawing::ofCaption(pen_, caption.id, area));
     }
 
-    // Draws one operation into the picture, with the pen it was made with.
-    virtual void draw(const Drawing &drawing) = 0;
+    // Draws one operation of its kind into the picture, with the pen it was made with.
+    virtual void drawLine(const Drawing &line) = 0;
+    virtual void drawCircle(const Drawing &circle) = 0;
+    virtual void drawCaption(const Drawing &caption) = 0;
 
     // Draws again everything the picture still shows; the pen stays as it was.
     void drawAgain() {
@@ -34,6 +36,17 @@ protected:
     }
 
 private:
+    void draw(const Drawing &drawing) {
+        switch (drawing.kind) {
+        case Drawing::Kind::line:
+            return drawLine(drawing);
+        case Drawing::Kind::circle:
+            return drawCircle(drawing);
+        case Drawing::Kind::caption:
+            return drawCaption(drawing);
+        }
+    }
+
     void record(const Drawing &drawing) {
         drawn_.add(drawing);
         draw(drawing);

@@ -75,17 +75,6 @@ PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(par
     captions_.paintShown();
 }
 
-void PictureSurface::draw(const Drawing &drawing) {
-    switch (drawing.kind) {
-    case Drawing::Kind::line:
-        return drawLine(drawing);
-    case Drawing::Kind::circle:
-        return drawCircle(drawing);
-    case Drawing::Kind::caption:
-        return drawCaption(drawing);
-    }
-}
-
 void PictureSurface::drawLine(const Drawing &d) {
     const QPointF from(pixelsOf(d.pen, d.x1), pixelsOf(d.pen, d.y1));
     const QPointF to(pixelsOf(d.pen, d.x2), pixelsOf(d.pen, d.y2));

@@ -32,10 +32,9 @@ protected:
 
 private:
     int wrappedTextHeight(const CaptionState &caption) override;
-    void draw(const Drawing &drawing) override;
-    void drawLine(const Drawing &line);
-    void drawCircle(const Drawing &circle);
-    void drawCaption(const Drawing &caption);
+    void drawLine(const Drawing &line) override;
+    void drawCircle(const Drawing &circle) override;
+    void drawCaption(const Drawing &caption) override;
 
     void drawAnewAtDevicePixelRatio();
     void growPicture(QSize size);

@@ -19,26 +19,22 @@ int CanvasSurface::wrappedTextHeight(const CaptionState &caption) {
                                    static_cast<int>(caption.font));
 }
 
-void CanvasSurface::draw(const Drawing &d) {
-    const PenState &pen = d.pen;
-    switch (d.kind) {
-    case Drawing::Kind::line:
-        page::drawLine(pixelsOf(pen, d.x1), pixelsOf(pen, d.y1), pixelsOf(pen, d.x2),
-                       pixelsOf(pen, d.y2), pen.drawWidth,
-                       page::colourOf(d.colour.value_or(pen.foreColor)));
-        return;
-    case Drawing::Kind::circle:
-        page::drawCircle(pixelsOf(pen, d.x1), pixelsOf(pen, d.y1), pixelsOf(pen, d.x2),
-                         pen.drawWidth, page::colourOf(*d.colour),
-                         pen.fillStyle == FillStyle::solid, page::colourOf(pen.fillColor));
-        return;
-    case Drawing::Kind::caption: {
-        const CaptionState &caption = captions_[d.caption];
-        page::paintCaption(caption.text, d.area.left, d.area.top, d.area.width, d.area.height,
-                           static_cast<int>(caption.font), page::colourOf(caption.colour),
-                           caption.alignment == TextAlignment::centred,
-                           page::colourOf(windowBackground));
-        return;
-    }
-    }
+void CanvasSurface::drawLine(const Drawing &d) {
+    page::drawLine(pixelsOf(d.pen, d.x1), pixelsOf(d.pen, d.y1), pixelsOf(d.pen, d.x2),
+                   pixelsOf(d.pen, d.y2), d.pen.drawWidth,
+                   page::colourOf(d.colour.value_or(d.pen.foreColor)));
+}
+
+void CanvasSurface::drawCircle(const Drawing &d) {
+    page::drawCircle(pixelsOf(d.pen, d.x1), pixelsOf(d.pen, d.y1), pixelsOf(d.pen, d.x2),
+                     d.pen.drawWidth, page::colourOf(*d.colour),
+                     d.pen.fillStyle == FillStyle::solid, page::colourOf(d.pen.fillColor));
+}
+
+void CanvasSurface::drawCaption(const Drawing &d) {
+    const CaptionState &caption = captions_[d.caption];
+    page::paintCaption(caption.text, d.area.left, d.area.top, d.area.width, d.area.height,
+                       static_cast<int>(caption.font), page::colourOf(caption.colour),
+                       caption.alignment == TextAlignment::centred,
+                       page::colourOf(windowBackground));
 }

@@ -20,7 +20,9 @@ public:
 
 private:
     int wrappedTextHeight(const CaptionState &caption) override;
-    void draw(const Drawing &drawing) override;
+    void drawLine(const Drawing &line) override;
+    void drawCircle(const Drawing &circle) override;
+    void drawCaption(const Drawing &caption) override;
 
     CaptionBoard captions_{*this};
 };

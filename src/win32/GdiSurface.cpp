@@ -106,8 +106,8 @@ int GdiSurface::toDevice(double designPixels) const {
     return static_cast<int>(std::lround(designPixels * scale_));
 }
 
-POINT GdiSurface::devicePoint(float x, float y) const {
-    return {toDevice(inPixels(x)), toDevice(inPixels(y))};
+POINT GdiSurface::devicePoint(const PenState &pen, float x, float y) const {
+    return {toDevice(pixelsOf(pen, x)), toDevice(pixelsOf(pen, y))};
 }
 
 RECT GdiSurface::toDevice(const PixelRect &area) const {
@@ -115,23 +115,11 @@ RECT GdiSurface::toDevice(const PixelRect &area) const {
             toDevice(area.top + area.height)};
 }
 
-void GdiSurface::draw(const Drawing &drawing) {
-    pen_ = drawing.pen;
-    switch (drawing.kind) {
-    case Drawing::Kind::line:
-        return drawLine(drawing);
-    case Drawing::Kind::circle:
-        return drawCircle(drawing);
-    case Drawing::Kind::caption:
-        return drawCaption(drawing);
-    }
-}
-
 void GdiSurface::drawLine(const Drawing &line) {
-    const POINT from = devicePoint(line.x1, line.y1);
-    const POINT to = devicePoint(line.x2, line.y2);
-    const COLORREF lineColour = toColorRef(line.colour.value_or(pen_.foreColor));
-    const int width = std::max(1, toDevice(pen_.drawWidth));
+    const POINT from = devicePoint(line.pen, line.x1, line.y1);
+    const POINT to = devicePoint(line.pen, line.x2, line.y2);
+    const COLORREF lineColour = toColorRef(line.colour.value_or(line.pen.foreColor));
+    const int width = std::max(1, toDevice(line.pen.drawWidth));
     HDC dc = dc_.get();
     {
         const Pen pen = createPen(width, lineColour);
@@ -146,14 +134,14 @@ void GdiSurface::drawLine(const Drawing &line) {
 }
 
 void GdiSurface::drawCircle(const Drawing &circle) {
-    const POINT centre = devicePoint(circle.x1, circle.y1);
-    const int r = toDevice(inPixels(circle.x2));
-    const int width = std::max(1, toDevice(pen_.drawWidth));
+    const POINT centre = devicePoint(circle.pen, circle.x1, circle.y1);
+    const int r = toDevice(pixelsOf(circle.pen, circle.x2));
+    const int width = std::max(1, toDevice(circle.pen.drawWidth));
     HDC dc = dc_.get();
     {
         const Pen pen = createPen(width, toColorRef(*circle.colour));
-        const Brush fill(pen_.fillStyle == FillStyle::solid
-                             ? CreateSolidBrush(toColorRef(pen_.fillColor))
+        const Brush fill(circle.pen.fillStyle == FillStyle::solid
+                             ? CreateSolidBrush(toColorRef(circle.pen.fillColor))
                              : nullptr);
         const Selection selectedPen(dc, pen.get());
         const Selection selectedBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get())

@@ -32,17 +32,16 @@ public:
     CaptionBoard &captions() override { return captions_; }
 
 private:
-    void draw(const Drawing &drawing) override;
-    void drawLine(const Drawing &line);
-    void drawCircle(const Drawing &circle);
-    void drawCaption(const Drawing &caption);
+    void drawLine(const Drawing &line) override;
+    void drawCircle(const Drawing &circle) override;
+    void drawCaption(const Drawing &caption) override;
 
     int wrappedTextHeight(const CaptionState &caption) override;
 
     SIZE pictureSize() const;
     void createPicture(SIZE size);
     int toDevice(double designPixels) const;
-    POINT devicePoint(float x, float y) const;
+    POINT devicePoint(const PenState &pen, float x, float y) const;
     RECT toDevice(const PixelRect &area) const;
     void markChanged(RECT area);
 
