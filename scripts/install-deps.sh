@@ -35,16 +35,21 @@ packages=(
     zip
     emscripten
     chromium
+    firefox-esr
+    webkit2gtk-driver
 )
 
-# The web page's tests drive Chromium with Playwright, from the npm registry, as the lock file
-# pins it; no browser is downloaded.
+# The web page's tests drive Chromium with Playwright, Firefox with Puppeteer and WebKitGTK with
+# Selenium, and check accessibility with axe-core, all from the npm registry as the lock file
+# pins them; no browser is downloaded.
 install_node_modules() {
     cd "$(dirname "$0")/.."
-    local pinned='require("./node_modules/playwright-core/package.json").version ===
-                  require("./package.json").devDependencies["playwright-core"]'
-    node -e "process.exit(${pinned} ? 0 : 1)" 2>/dev/null ||
-        npm ci --no-audit --no-fund --loglevel=error
+    local pinned='const wanted = require("./package.json").devDependencies;
+                  process.exit(Object.entries(wanted).every(([name, version]) => {
+                      try { return require("./node_modules/" + name + "/package.json").version === version; }
+                      catch { return false; } }) ? 0 : 1)'
+    node -e "${pinned}" 2>/dev/null ||
+        PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 }
 
 missing=()

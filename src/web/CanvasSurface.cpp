@@ -37,4 +37,5 @@ void CanvasSurface::drawCaption(const Drawing &d) {
                        static_cast<int>(caption.font), page::colourOf(caption.colour),
                        caption.alignment == TextAlignment::centred,
                        page::colourOf(windowBackground));
+    page::showCaption(static_cast<int>(caption.id), caption.text);
 }

@@ -54,6 +54,8 @@ EM_JS(void, page_paintCaption,
           Picture.paintCaption(UTF8ToString(text), left, top, width, height, font, colour, centred,
                                background);
       });
+EM_JS(void, page_showCaption, (int caption, const char *text),
+      { Notices.showCaption(caption, UTF8ToString(text)); });
 EM_JS(void, page_holdInput, (), { HeldInput.hold(); });
 EM_JS(void, page_resumeInput, (), { HeldInput.resume(); });
 EM_JS(void, page_announce, (const char *description),
@@ -163,6 +165,10 @@ void paintCaption(std::string_view caption, int left, int top, int width, int he
                   int colour, bool centred, int background) {
     page_paintCaption(text(caption).c_str(), left, top, width, height, font, colour, centred,
                       background);
+}
+
+void showCaption(int caption, std::string_view caption_text) {
+    page_showCaption(caption, text(caption_text).c_str());
 }
 
 void holdInput() {

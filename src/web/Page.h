@@ -50,6 +50,9 @@ int wrappedTextHeight(std::string_view text, int width, int font);
 void paintCaption(std::string_view text, int left, int top, int width, int height, int font,
                   int colour, bool centred, int background);
 
+// A caption painted on the picture, by its number, for the accessibility tree too.
+void showCaption(int caption, std::string_view text);
+
 // A pause: the page shows what was drawn, and input to the controls waits for the run's end.
 void holdInput();
 // The run is over: the page takes the input it held, in order.

@@ -2,12 +2,26 @@
 
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
+import { createRequire } from 'node:module';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pageUrl = pathToFileURL(process.env.KYMORA_WEB_PAGE).href;
+// A phone held upright: the touch layout.
+export const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
+                       hasTouch: true };
+
+// What axe-core finds against WCAG 2.2 A and AA and its best practices: each rule broken, with
+// the number of elements that break it.
+export async function axeViolations(page) {
+    await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core/axe.min.js') });
+    const { violations } = await page.evaluate(() => axe.run({ runOnly: { type: 'tag', values:
+        ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] } }));
+    return violations.map((violation) => violation.id);
+}
+
 // What the Qt program's side of the tests answers (tests/web/reference.cpp).
 const reference = (...question) => execFileSync(process.env.KYMORA_WEB_REFERENCE, question,
     { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } }).toString();

@@ -3,7 +3,8 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { design, fields, launch, open, pageUrl, run, unmatchedShare } from './browser.mjs';
+import { axeViolations, design, fields, launch, open, pageUrl, phone, run, unmatchedShare }
+    from './browser.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -164,13 +165,59 @@ check('at a device pixel ratio of 2 the picture is held at 1600 x 1170, a thin l
     assert.deepEqual(ends, [[192, 192, 0, 0], [0, 0, 0, 192]]);
 });
 
-check('on a phone held upright the window fits the width, and a tap on Start runs', async () => {
-    const page = await open(browser, { viewport: { width: 390, height: 844 },
-                                       deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+check('axe finds nothing in the touch layout, and in the design\'s only its small option buttons', async () => {
+    for (const [options, allowed] of [[phone, []], [{ viewport: { width: 1280, height: 800 } },
+                                                     ['target-size']]]) {
+        const page = await open(browser, options);
+        assert.deepEqual(await axeViolations(page), allowed);
+        await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+        assert.deepEqual(await axeViolations(page), allowed);
+        // The captions painted on the picture are in the accessibility tree too.
+        const captions = await page.getByRole('list', { name: 'Captions on the picture' })
+            .getByRole('listitem').allTextContents();
+        assert.ok(captions.includes('Sum of vectors') && captions.includes('Kymora'), captions);
+    }
+});
+
+check('in the touch layout a finger hits every control, and a tap does what a click does', async () => {
+    const page = await open(browser, phone);
     assert.ok(await page.evaluate(() =>
         document.documentElement.scrollWidth <= document.documentElement.clientWidth));
+    const targets = page.locator('label.option:visible, button.command, .speed > .arrow, .thumb');
+    for (const box of await targets.evaluateAll((elements) =>
+        elements.map((e) => e.getBoundingClientRect().toJSON())))
+        assert.ok(box.width >= 44 && box.height >= 44, JSON.stringify(box));
+    // The picture fills the width, below the controls, at the device's pixels.
+    const picture = await page.evaluate(() => {
+        const canvas = document.getElementById('picture');
+        const box = canvas.getBoundingClientRect();
+        return { width: box.width, top: box.top, pixels: canvas.width, speedBar:
+                 document.getElementById('HScroll1').getBoundingClientRect().bottom };
+    });
+    assert.ok(picture.width >= 370 && picture.top >= picture.speedBar, JSON.stringify(picture));
+    assert.equal(picture.pixels, Math.round(picture.width * 3));
+
+    await option(page, 'Near').tap();
+    await page.locator('.speed > .right').tap();
+    assert.equal(await fields(page), '170 2 2 2');
     assert.match(await run(page, () => page.getByRole('button', { name: 'Start' }).tap()),
-                 /detector is lit/);
+                 /Near\. The detector is lit/);
+    await page.getByRole('button', { name: 'Exit' }).tap();
+    await page.getByText('Kymora has ended').waitFor();
+});
+
+check('turning the phone switches layouts and keeps the picture and the settings', async () => {
+    const page = await open(browser, phone);
+    await option(page, 'Near').tap();
+    await run(page, () => page.getByRole('button', { name: 'Start' }).tap());
+    await page.setViewportSize({ width: 844, height: 390 });
+    await page.waitForFunction(() => !document.body.classList.contains('touch'));
+    assert.equal(await fields(page), '170 1 2 2');
+    assert.ok(await option(page, 'Near').isChecked());
+    assert.ok(await unmatchedShare(page, 'near-grating-2') < 0.0005);
+    await page.setViewportSize({ width: 390, height: 844 });
+    await page.waitForFunction(() => document.body.classList.contains('touch'));
+    assert.ok(await unmatchedShare(page, 'near-grating-2') < 0.0005);
 });
 
 check('the page makes no request beyond itself, from file://', async () => {

@@ -12,6 +12,16 @@ var Notices = (function () {
             document.title = title;
         },
 
+        // A caption painted on the picture, for screen readers too.
+        showCaption(index, text) {
+            let item = document.querySelector('#captions > [data-caption="' + index + '"]');
+            if (!item) {
+                item = Object.assign(document.createElement('li'), { textContent: text });
+                item.dataset.caption = String(index);
+                byId('captions').append(item);
+            }
+        },
+
         // The live region, and the picture's label.
         announce(description) {
             byId('summary').textContent = description;

@@ -1,43 +1,64 @@
-// The window's client area: its size from the design, fitted to the width of a narrow screen,
-// and the picture on one canvas at the device's pixel ratio, made anew when the ratio changes
-// (a zoom, another screen) or after the browser dropped it; the program then draws it again.
+// The window's client area: its size from the design, in the design's layout or, on a narrow
+// screen under a finger, in the touch layout; and the picture on one canvas at the device's
+// pixel ratio, made anew when the ratio or the picture's size changes (a zoom, another screen,
+// a rotation) or after the browser dropped it; the program then draws it again.
 var Picture = (function () {
     'use strict';
 
     const byId = PageDom.byId;
     const hex = PageDom.hex;
     const client = { width: 0, height: 0 };
+    // A narrow screen under a finger takes the touch layout.
+    const touch = matchMedia('(max-width: 799px) and (pointer: coarse)');
     let canvas = null;
     let context = null;
-    let ratio = 1;
+    let ratio = 1; // the device's pixel ratio
+    let scale = 1; // the canvas's pixels to a pixel of the client area
+
+    // In the touch layout the picture fills the width: its pixels are the device's there too.
+    function wantedScale() {
+        ratio = window.devicePixelRatio || 1;
+        return touch.matches ? ratio * canvas.clientWidth / client.width : ratio;
+    }
 
     function makeCanvas() {
-        ratio = window.devicePixelRatio || 1;
-        canvas.width = Math.round(client.width * ratio);
-        canvas.height = Math.round(client.height * ratio);
+        scale = wantedScale();
+        canvas.width = Math.round(client.width * scale);
+        canvas.height = Math.round(client.height * scale);
         context = canvas.getContext('2d', { alpha: false });
-        context.setTransform(ratio, 0, 0, ratio, 0, 0);
+        context.setTransform(scale, 0, 0, scale, 0, 0);
         matchMedia('(resolution: ' + ratio + 'dppx)').addEventListener('change', drawAnew,
                                                                          { once: true });
     }
 
     function drawAnew() {
-        if ((window.devicePixelRatio || 1) === ratio && !(canvas.isContextLost && canvas.isContextLost()))
+        if (wantedScale() === scale && !(canvas.isContextLost && canvas.isContextLost()))
             return;
         makeCanvas();
         Module._kymora_canvas_made_anew();
     }
 
-    // The window fits the width of a narrow screen, scaled down.
+    // The design's layout fits the width of a narrow screen, scaled down; the touch layout
+    // flows.
     function fitToScreen() {
-        const scale = Math.min(1, document.documentElement.clientWidth / client.width);
+        const fit = touch.matches ? 1
+                                  : Math.min(1, document.documentElement.clientWidth / client.width);
         const area = byId('client');
-        area.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+        area.style.transform = fit < 1 ? 'scale(' + fit + ')' : '';
         area.style.transformOrigin = '0 0';
         const wrapper = byId('window');
-        wrapper.style.width = client.width * scale + 'px';
-        wrapper.style.height = client.height * scale + 'px';
-        wrapper.style.overflow = 'hidden';
+        wrapper.style.width = client.width * fit + 'px';
+        wrapper.style.height = client.height * fit + 'px';
+        wrapper.style.overflow = touch.matches ? '' : 'hidden';
+    }
+
+    // A rotation, a resize or a zoom may change the layout, the picture's size or the pixel
+    // ratio: the picture is drawn anew where its pixels changed, and the speed bar's thumb moved.
+    function layOut() {
+        document.body.classList.toggle('touch', touch.matches);
+        fitToScreen();
+        drawAnew();
+        SpeedBar.refresh();
     }
 
     // The lines of a text wrapped at spaces within a width.
@@ -57,6 +78,15 @@ var Picture = (function () {
         return lines;
     }
 
+    // Fills a rectangle of the client area with whole pixels of the canvas, which at a scale
+    // that is not whole leaves no half-covered pixel at its edges: rectangles side by side, as
+    // the band's rows are, cover what lies beneath them.
+    function fillPixels(left, top, width, height) {
+        const snap = (v) => Math.round(v * scale) / scale;
+        context.fillRect(snap(left), snap(top), snap(left + width) - snap(left),
+                         snap(top + height) - snap(top));
+    }
+
     function lineHeight() {
         const metrics = context.measureText('Mg');
         return Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
@@ -68,14 +98,14 @@ var Picture = (function () {
             Object.assign(client, { width, height });
             for (const id of ['client', 'picture'])
                 Object.assign(byId(id).style, { width: width + 'px', height: height + 'px' });
+            document.documentElement.style.setProperty('--picture-ratio', width + ' / ' + height);
             canvas = byId('picture');
+            document.body.classList.toggle('touch', touch.matches);
+            fitToScreen();
             makeCanvas();
             canvas.addEventListener('contextrestored', drawAnew);
-            fitToScreen();
-            window.addEventListener('resize', () => {
-                fitToScreen();
-                drawAnew();
-            });
+            window.addEventListener('resize', layOut);
+            touch.addEventListener('change', layOut);
         },
 
         // The label screen readers give the picture.
@@ -94,8 +124,8 @@ var Picture = (function () {
             const whole = [x1, y1, x2, y2].every(Number.isInteger);
             if (width <= 1 && whole && (x1 === x2 || y1 === y2)) {
                 context.fillStyle = hex(colour);
-                context.fillRect(Math.min(x1, x2), Math.min(y1, y2), Math.abs(x2 - x1) + 1,
-                                 Math.abs(y2 - y1) + 1);
+                fillPixels(Math.min(x1, x2), Math.min(y1, y2), Math.abs(x2 - x1) + 1,
+                           Math.abs(y2 - y1) + 1);
                 return;
             }
             context.save();
@@ -132,7 +162,7 @@ var Picture = (function () {
         // Opaque in the background colour, its text wrapped within its width.
         paintCaption(text, left, top, width, height, font, colour, centred, background) {
             context.fillStyle = hex(background);
-            context.fillRect(left, top, width, height);
+            fillPixels(left, top, width, height);
             context.font = Controls.cssFont(font);
             context.fillStyle = hex(colour);
             context.textBaseline = 'top';

@@ -4,7 +4,6 @@
 var SpeedBar = (function () {
     'use strict';
 
-    const thumbWidth = 17;
     const bar = { value: 1, minimum: 1, maximum: 20, moves: null, element: null, track: null,
                   thumb: null };
 
@@ -12,11 +11,11 @@ var SpeedBar = (function () {
         Module._kymora_speed_bar_moved(bar.moves[name], thumbAt || 0);
     }
 
+    // The thumb's width is the layout's.
     function showThumbAt(value) {
-        const span = bar.track.offsetWidth - thumbWidth;
+        const span = bar.track.offsetWidth - bar.thumb.offsetWidth;
         const share = (value - bar.minimum) / (bar.maximum - bar.minimum);
         bar.thumb.style.left = Math.round(share * span) + 'px';
-        bar.thumb.style.width = thumbWidth + 'px';
     }
 
     function dragThumb(thumb, track) {
@@ -24,8 +23,8 @@ var SpeedBar = (function () {
         const valueAt = (event) => {
             const box = track.getBoundingClientRect();
             const scale = box.width / track.offsetWidth || 1;
-            const x = (event.clientX - box.left) / scale - thumbWidth / 2;
-            const span = track.offsetWidth - thumbWidth;
+            const x = (event.clientX - box.left) / scale - thumb.offsetWidth / 2;
+            const span = track.offsetWidth - thumb.offsetWidth;
             const share = Math.min(1, Math.max(0, x / span));
             return bar.minimum + Math.round(share * (bar.maximum - bar.minimum));
         };
@@ -95,6 +94,11 @@ var SpeedBar = (function () {
         },
 
         value: () => bar.value,
+        // The thumb where the value stands, after the layout changed.
+        refresh() {
+            if (bar.element)
+                showThumbAt(bar.value);
+        },
         setValue(value) {
             bar.value = value;
             bar.element.setAttribute('aria-valuenow', String(value));
