@@ -107,16 +107,20 @@ and winpthreads of MinGW-w64, and GCC's libgcc and libstdc++." \
     /usr/share/doc/g++-mingw-w64-x86-64-posix/copyright | crlf >"$work/windows/THIRD-PARTY-NOTICES.txt"
 zip_files "$zip" "$work/windows" kymora.exe README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt
 
-# The web page with a short README, the licence and the notices of Emscripten's run-time
-# libraries built into it.
+# The web page with what installs it as an app from a web server, a short README, the licence and
+# the notices of Emscripten's run-time libraries built into it.
 mkdir -p "$work/web"
-cp "$web_page" "$work/web/kymora.html"
+web_files=(kymora.html kymora.webmanifest kymora-sw.js kymora-192.png kymora-512.png
+           kymora-maskable.png)
+for file in "${web_files[@]}"; do
+    cp "$(dirname "$web_page")/$file" "$work/web/$file"
+done
 crlf packaging/web/README.txt.in >"$work/web/README.txt"
 crlf LICENSE >"$work/web/LICENSE.txt"
 notices "the web page" "kymora.html has Emscripten's run-time libraries built in: its \
 JavaScript support, the musl C library and LLVM's libc++ and libc++abi." \
     /usr/share/doc/emscripten/copyright | crlf >"$work/web/THIRD-PARTY-NOTICES.txt"
-zip_files "$web_zip" "$work/web" kymora.html README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt
+zip_files "$web_zip" "$work/web" "${web_files[@]}" README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt
 
 (cd "$dist" && sha256sum "$(basename "$deb")" "$(basename "$zip")" "$(basename "$web_zip")" \
     >SHA256SUMS)

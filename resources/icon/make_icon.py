@@ -9,6 +9,10 @@ Writes, beside this script:
   kymora-N.png    N x N with transparency, for the desktop's icon theme: N = 16, 32, 48, 64,
                   128 and 256
   kymora.svg      the same drawing, scalable
+  kymora-web-N.png, kymora-maskable.png
+                  the web page's icons when it is installed as an app: N x N with transparency
+                  for N = 192 and 512, and 512 x 512 on the window's grey, the drawing within
+                  the middle that every mask keeps
 
 Uses only Python's standard library. Run it again after changing the drawing.
 """
@@ -117,10 +121,13 @@ FIGURE = [shape for shape in SHAPES if shape[0] != "rect" or shape[3] != (0, 0, 
 SAMPLES = 4
 
 
-def render_rgba(size):
+def render_rgba(size, margin=0.0):
     """Red, green, blue and alpha of a size x size image, top row first: each pixel the mean of
-    its samples, transparent where the figure does not cover them."""
-    scale = 32 / size
+    its samples, transparent where the figure does not cover them. With a margin, a share of the
+    size on every side, the figure is drawn smaller, on the window's grey."""
+    inner = size * (1 - 2 * margin)
+    scale = 32 / inner
+    offset = size * margin
     rows = []
     for row in range(size):
         pixels = []
@@ -128,9 +135,9 @@ def render_rgba(size):
             red = green = blue = covered = 0
             for sy in range(SAMPLES):
                 for sx in range(SAMPLES):
-                    x = (column + (sx + 0.5) / SAMPLES) * scale
-                    y = (row + (sy + 0.5) / SAMPLES) * scale
-                    colour = None
+                    x = (column + (sx + 0.5) / SAMPLES - offset) * scale
+                    y = (row + (sy + 0.5) / SAMPLES - offset) * scale
+                    colour = PALETTE_16[LIGHT_GREY] if margin else None
                     for shape in FIGURE:
                         if covers(shape, x, y):
                             colour = PALETTE_16[shape[1]]
@@ -146,8 +153,8 @@ def render_rgba(size):
     return rows
 
 
-def png_bytes(size):
-    rows = render_rgba(size)
+def png_bytes(size, margin=0.0):
+    rows = render_rgba(size, margin)
     raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
 
     def chunk(kind, data):
@@ -186,9 +193,9 @@ def write_ico(path):
         out.write(directory + b"".join(image[0] for image in images))
 
 
-def write_png(path, size):
+def write_png(path, size, margin=0.0):
     with open(path, "wb") as out:
-        out.write(png_bytes(size))
+        out.write(png_bytes(size, margin))
 
 
 def write_svg(path):
@@ -215,9 +222,16 @@ def write_svg(path):
 
 
 PNG_SIZES = (16, 32, 48, 64, 128, 256)
+WEB_SIZES = (192, 512)
+# A maskable icon's safe zone is the middle circle of 80 % of its size: the square figure fits
+# it with a margin of a fifth on every side.
+MASKABLE_MARGIN = 0.2
 
 if __name__ == "__main__":
     write_ico(os.path.join(HERE, "kymora.ico"))
     for png_size in PNG_SIZES:
         write_png(os.path.join(HERE, f"kymora-{png_size}.png"), png_size)
     write_svg(os.path.join(HERE, "kymora.svg"))
+    for png_size in WEB_SIZES:
+        write_png(os.path.join(HERE, f"kymora-web-{png_size}.png"), png_size)
+    write_png(os.path.join(HERE, "kymora-maskable.png"), 512, MASKABLE_MARGIN)

@@ -3,9 +3,10 @@
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { dirname, join } from 'node:path';
+import { basename, dirname, extname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pageUrl = pathToFileURL(process.env.KYMORA_WEB_PAGE).href;
@@ -29,13 +30,34 @@ const reference = (...question) => execFileSync(process.env.KYMORA_WEB_REFERENCE
 // The controls of the design, from the program's own table.
 export const design = () => JSON.parse(reference('design'));
 
+const chromiumOptions = {
+    executablePath: process.env.KYMORA_CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+           '--disable-component-update', '--no-first-run', '--disable-sync', '--disable-quic'],
+};
+
 export function launch() {
-    return chromium.launch({
-        executablePath: process.env.KYMORA_CHROMIUM || '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-               '--disable-component-update', '--no-first-run', '--disable-sync',
-               '--disable-quic'],
+    return chromium.launch(chromiumOptions);
+}
+
+// Chromium with a profile of its own that keeps what it stores, as a pupil's browser does.
+export function launchWithProfile(folder) {
+    return chromium.launchPersistentContext(folder, chromiumOptions);
+}
+
+// A web server on 127.0.0.1 for the files beside the page; its address once it listens.
+export async function serve(folder) {
+    const types = { '.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png',
+                    '.webmanifest': 'application/manifest+json' };
+    const server = createServer((request, response) => {
+        const file = join(folder, basename(new URL(request.url, 'http://localhost').pathname));
+        if (!existsSync(file))
+            return response.writeHead(404).end();
+        response.writeHead(200, { 'Content-Type': types[extname(file)] || 'text/plain' });
+        response.end(readFileSync(file));
     });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
 
 // The page, opened in a context of its own, once the window has its focus on Start; with a

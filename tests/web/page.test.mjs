@@ -3,8 +3,11 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { axeViolations, design, fields, launch, open, pageUrl, phone, run, unmatchedShare }
-    from './browser.mjs';
+import { axeViolations, design, fields, launch, launchWithProfile, open, pageUrl, phone, run, serve,
+         unmatchedShare } from './browser.mjs';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -242,4 +245,28 @@ check('after a run a live region says what it showed, lit or dark', async () => 
     await option(page, '1').click();
     assert.equal(await run(page, start), 'Mirror: Grating. Frequency: 1. Detector position: ' +
                                          'Near. The detector is dark. The resultant is 20.8 long.');
+});
+
+check('from a web server it installs as an app, and a set-up link opens and runs offline after one visit', async () => {
+    const server = await serve(dirname(process.env.KYMORA_WEB_PAGE));
+    const profile = mkdtempSync(join(tmpdir(), 'kymora-profile-'));
+    const context = await launchWithProfile(profile);
+    try {
+        const page = await context.newPage();
+        await page.goto(server.url + 'kymora.html');
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        const session = await context.newCDPSession(page);
+        assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors,
+                         []);
+        await context.setOffline(true);
+        await page.goto(server.url + 'kymora.html?detector=near&mirror=ordinary&frequency=1');
+        await page.waitForFunction(() => document.activeElement?.id === 'cmdStart');
+        assert.equal(await fields(page), '170 1 1 1');
+        assert.match(await run(page, () => page.getByRole('button', { name: 'Start' }).click()),
+                     /Mirror: Ordinary\. Frequency: 1\. Detector position: Near\. The detector is dark/);
+    } finally {
+        await context.close();
+        server.close();
+        rmSync(profile, { recursive: true });
+    }
 });
