@@ -48,7 +48,7 @@ clean:
 
 # Benchmarks: on the offscreen platform, on a real X server under Xvfb and, for the pace of a
 # run, on a Wayland compositor (weston, headless); the Windows program under Wine; the web page
-# in Chromium.
+# in Chromium, Firefox and WebKitGTK.
 bench: deps web
 	@cmake -S . -B $(BUILD_DIR)-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
@@ -66,6 +66,8 @@ bench: deps web
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)-bench/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= xvfb-run -a -s "-screen 0 1280x1024x24" wine $(WINDOWS_BUILD_DIR)-bench/bench/bench_pace_windows.exe
 	@echo "== The web page in Chromium (headless)"
 	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html node bench/web/bench_web.mjs
+	@echo "== The web page in Firefox (headless) and WebKitGTK (on weston, headless)"
+	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html tests/support/run-on-weston.sh node bench/web/bench_engines.mjs
 
 # The release packages in dist/: kymora_1.00-1_amd64.deb, kymora-1.00-windows-x86_64.zip and
 # kymora-1.00-web.zip.

@@ -2,8 +2,9 @@
 // the page to a drawn window, printed as the other programs' benchmarks print them:
 //   pace web MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 //   startup web median=M ms min=A ms max=B ms (page load to a drawn window, N loads)
+//   startup web-touch ...  (the same at 390 x 844 under a finger: the touch layout)
 
-import { launch, open, pageUrl, run } from '../../tests/web/browser.mjs';
+import { launch, open, pageUrl, phone, run } from '../../tests/web/browser.mjs';
 
 const loads = 15;
 
@@ -42,10 +43,10 @@ async function measurePace(page, session, grating, speed) {
                 `ratio=${(measured / nominal).toFixed(3)}`);
 }
 
-async function measureStartup(browser) {
+async function measureStartup(browser, name, options = {}) {
     const times = [];
     for (let i = 0; i < loads; ++i) {
-        const context = await browser.newContext();
+        const context = await browser.newContext(options);
         const page = await context.newPage();
         await page.goto(pageUrl);
         await page.waitForFunction(() => performance.getEntriesByName('kymora-window-shown').length);
@@ -54,7 +55,7 @@ async function measureStartup(browser) {
         await context.close();
     }
     times.sort((a, b) => a - b);
-    console.log(`startup web median=${times[loads >> 1].toFixed(1)} ms ` +
+    console.log(`startup ${name} median=${times[loads >> 1].toFixed(1)} ms ` +
                 `min=${times[0].toFixed(1)} ms max=${times[loads - 1].toFixed(1)} ms ` +
                 `(page load to a drawn window, ${loads} loads)`);
 }
@@ -67,5 +68,6 @@ await run(page, () => page.getByRole('button', { name: 'Start' }).click()); // u
 for (const grating of [true, false])
     for (const speed of [1, 20])
         await measurePace(page, session, grating, speed);
-await measureStartup(browser);
+await measureStartup(browser, 'web');
+await measureStartup(browser, 'web-touch', phone);
 await browser.close();
