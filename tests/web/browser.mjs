@@ -11,7 +11,7 @@ import { pathToFileURL } from 'node:url';
 
 export const pageUrl = pathToFileURL(process.env.KYMORA_WEB_PAGE).href;
 // A phone held upright: the touch layout.
-export const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
+export const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 2, isMobile: true,
                        hasTouch: true };
 
 // What axe-core finds against WCAG 2.2 A and AA and its best practices: each rule broken, with

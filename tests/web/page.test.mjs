@@ -198,7 +198,7 @@ check('in the touch layout a finger hits every control, and a tap does what a cl
                  document.getElementById('HScroll1').getBoundingClientRect().bottom };
     });
     assert.ok(picture.width >= 370 && picture.top >= picture.speedBar, JSON.stringify(picture));
-    assert.equal(picture.pixels, Math.round(picture.width * 3));
+    assert.equal(picture.pixels, Math.round(picture.width * phone.deviceScaleFactor));
 
     await option(page, 'Near').tap();
     await page.locator('.speed > .right').tap();

@@ -78,13 +78,13 @@ var Picture = (function () {
         return lines;
     }
 
-    // Fills a rectangle of the client area with whole pixels of the canvas, which at a scale
-    // that is not whole leaves no half-covered pixel at its edges: rectangles side by side, as
-    // the band's rows are, cover what lies beneath them.
+    // Fills a rectangle of the client area with whole pixels of the canvas, at least one each
+    // way, which at a scale that is not whole leaves no half-covered pixel at its edges:
+    // rectangles side by side, as the band's rows are, cover what lies beneath them.
     function fillPixels(left, top, width, height) {
         const snap = (v) => Math.round(v * scale) / scale;
-        context.fillRect(snap(left), snap(top), snap(left + width) - snap(left),
-                         snap(top + height) - snap(top));
+        const span = (from, length) => Math.max(snap(from + length) - snap(from), 1 / scale);
+        context.fillRect(snap(left), snap(top), span(left, width), span(top, height));
     }
 
     function lineHeight() {
