@@ -39,7 +39,9 @@ for (const [key, launch] of Object.entries(engines)) {
             await engine.open(`${pageUrl}?mirror=${grating ? 'grating' : 'ordinary'}&speed=${speed}`,
                               1280, 800);
             await ready(engine);
-            await timedRun(engine); // unmeasured: the engine's compiler warms up
+            // Unmeasured: the engine's compilers warm up, and a fresh browser settles.
+            for (let warmUp = 0; warmUp < 3; ++warmUp)
+                await timedRun(engine);
             const measured = await timedRun(engine);
             const nominal = nominalMilliseconds(grating, speed);
             console.log(`pace web-${key} ${grating ? 'grating' : 'ordinary'} speed=${speed} ` +
