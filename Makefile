@@ -69,8 +69,10 @@ bench: deps web
 	@echo "== The web page in Firefox (headless) and WebKitGTK (on weston, headless)"
 	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html tests/support/run-on-weston.sh node bench/web/bench_engines.mjs
 
-# The release packages in dist/: kymora_1.00-1_amd64.deb, kymora-1.00-windows-x86_64.zip and
-# kymora-1.00-web.zip.
+# The release packages in dist/: the Debian source package (kymora_1.00-1.dsc with its
+# tarballs) and what dpkg-buildpackage builds from it (kymora_1.00-1_amd64.deb and its debugging
+# symbols), the Windows program as kymora-1.00-windows-x86_64.zip and kymora-1.00-x64.msi, the
+# web page as kymora-1.00-web.zip, and SHA256SUMS.
 package: deps windows web
 	@scripts/make-packages.sh $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR)
 

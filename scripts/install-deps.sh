@@ -30,7 +30,14 @@ packages=(
     icoutils
     fonts-wine
     dpkg-dev
+    debhelper
     lintian
+    autopkgtest
+    python3-xlib
+    wixl
+    msitools
+    faketime
+    unzip
     mandoc
     zip
     emscripten

@@ -9,8 +9,9 @@ copy=$(realpath -m "$2")/a-second-folder/kymora
 source=$(cd "$(dirname "$0")/../.." && pwd)
 rm -rf "$(dirname "$copy")"
 mkdir -p "$copy"
-(cd "$source" && git ls-files -z | tar --null -T - -cf -) | tar -xf - -C "$copy"
+"$source/scripts/source-files.sh" | (cd "$source" && tar --null -T - -cf -) | tar -xf - -C "$copy"
 cd "$copy"
+git init -q && git add -A
 make --no-print-directory windows web >/dev/null
 scripts/make-packages.sh build-package build-windows build-web dist >/dev/null
 cd dist
