@@ -17,10 +17,16 @@ installed="$WINEPREFIX/drive_c/Program Files/Kymora"
 shortcut="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Kymora.lnk"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
-version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t\(.*\)\r\?$/\1/p' | tr -d '\r')
+# A value of the installer's Property table.
+property() {
+    msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"
+}
+version=$(property "$msi" ProductVersion)
 newer=$(printf '%d.%02d' "${version%%.*}" $((10#${version#*.} + 1)))
 unzip -q "$zip" -d "$work/newer"
 SOURCE_DATE_EPOCH=0 "$sources/scripts/make-msi.sh" "$work/newer" "$newer" "$work/newer.msi"
+product_code=$(property "$msi" ProductCode)
+newer_product_code=$(property "$work/newer.msi" ProductCode)
 
 fail() {
     echo "FAIL: $*" >&2
@@ -43,12 +49,10 @@ entries() {
         $1 == "Publisher" { publisher = substr($0, index($0, $3)) }
         END { if (name == "Kymora") print version, publisher }'
 }
-product_code() {
-    msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'
-}
+# A value of the installed version's uninstall entry.
 entry_value() {
-    wine reg query "$uninstall\\$(product_code "$1")" /v "$2" 2>/dev/null | tr -d '\r' |
-        awk -v name="$2" '$1 == name { print substr($0, index($0, $3)) }'
+    wine reg query "$uninstall\\$product_code" /v "$1" 2>/dev/null | tr -d '\r' |
+        awk -v name="$1" '$1 == name { print substr($0, index($0, $3)) }'
 }
 
 wineboot -i >/dev/null 2>&1
@@ -62,16 +66,16 @@ done
 grep -qa 'kymora.exe' "$shortcut" || fail "install: the shortcut does not start kymora.exe"
 [[ $(entries) == "$version The Kymora developers" ]] || fail "install: entries: $(entries)"
 for value in "NoModify:0x1" "NoRepair:0x1" "URLInfoAbout:https://example.org/kymora"; do
-    [[ $(entry_value "$msi" "${value%%:*}") == "${value#*:}" ]] || fail "install: ${value%%:*}"
+    [[ $(entry_value "${value%%:*}") == "${value#*:}" ]] || fail "install: ${value%%:*}"
 done
 # Apps shows the icon that the installer keeps for the product.
-cmp -s "$WINEPREFIX/drive_c/windows/Installer/$(product_code "$msi")/kymora.ico" \
+cmp -s "$WINEPREFIX/drive_c/windows/Installer/$product_code/kymora.ico" \
     "$sources/resources/icon/kymora.ico" || fail "install: the entry has not the program's icon"
 step install "status 0; 4 files in Program Files\\Kymora, the shortcut, one entry $version"
 
 wine "C:\\Program Files\\Kymora\\kymora.exe" &
 program=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kymora - ' | head -n 1) ||
+timeout 60 xdotool search --sync --onlyvisible --name '^Kymora - ' >/dev/null ||
     fail "run: no window"
 wine taskkill /im kymora.exe >/dev/null 2>&1
 status=0
@@ -97,7 +101,7 @@ status=$(msiexec /x "$work/newer.msi")
 ! wine reg query 'HKCU\Software\Kymora' >/dev/null 2>&1 || fail "uninstall: HKCU\\Software\\Kymora is left"
 ! wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | grep -q Kymora ||
     fail "uninstall: the product is still registered"
-[[ ! -e "$WINEPREFIX/drive_c/windows/Installer/$(product_code "$work/newer.msi")" ]] ||
+[[ ! -e "$WINEPREFIX/drive_c/windows/Installer/$newer_product_code" ]] ||
     fail "uninstall: the product's icon is left"
 step uninstall "status 0; no file, folder, shortcut or registry key left"
 wineserver -k || true
