@@ -1,5 +1,6 @@
-# Kymora: `make run` opens the window, `make test` runs every test. Both install what is
-# missing first.
+# Kymora: `make run` opens the window, `make test` runs every test, `make package` makes the
+# release packages. Each installs first what is missing for its purpose, and no more: `make run`
+# only what building and running the Linux program needs.
 
 BUILD_DIR ?= build
 WINDOWS_BUILD_DIR ?= build-windows
@@ -9,20 +10,29 @@ EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench install screenshots windows web package clean
+.PHONY: all deps deps-run deps-package configure build run test test-sanitize bench install screenshots windows web package clean
 
 all: build
 
+# What the tests need (everything); what running needs; what the packages need.
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+deps-run:
+	@scripts/install-deps.sh run
+deps-package:
+	@scripts/install-deps.sh package
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYMORA_WINDOWS_PROGRAM=$(CURDIR)/$(WINDOWS_BUILD_DIR)/kymora.exe -DKYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DKYMORA_WINDOWS_PROGRAM=$(CURDIR)/$(WINDOWS_BUILD_DIR)/kymora.exe -DKYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
-run: build
+# Only the program: a build folder made here first has no tests in it; one that has them keeps
+# them.
+run: deps-run
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR) --target kymora -j $(JOBS) -- --no-print-directory
 	@$(BUILD_DIR)/kymora
 
 # Every test: the Linux program's (with the Windows program under Wine and the web page in
@@ -34,12 +44,12 @@ test: build windows web
 	@ctest --test-dir $(WEB_BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The web page, built with Emscripten: $(WEB_BUILD_DIR)/kymora.html, one self-contained file.
-web: deps
+web: deps-package
 	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) >/dev/null
 	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 # The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD_DIR)/kymora.exe.
-windows: deps
+windows: deps-package
 	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
@@ -73,7 +83,7 @@ bench: deps web
 # tarballs) and what dpkg-buildpackage builds from it (kymora_1.00-1_amd64.deb and its debugging
 # symbols), the Windows program as kymora-1.00-windows-x86_64.zip and kymora-1.00-x64.msi, the
 # web page as kymora-1.00-web.zip, and SHA256SUMS.
-package: deps windows web
+package: deps-package windows web
 	@scripts/make-packages.sh $(BUILD_DIR)-package $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR)
 
 # Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and

@@ -1,50 +1,75 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Kymora need, when any is
-# missing. Uses sudo when not run as root. Quiet when everything is there already.
+# Installs the Debian packages that Kymora needs for one purpose, when any is missing, and for
+# the tests the npm modules of the browser tests. Uses sudo when not run as root. Quiet when
+# everything is there already.
+#
+# Usage: install-deps.sh run|test|package
+#   run      building and running the Linux program: the compiler, CMake, Qt and the fonts;
+#   package  also the Windows and web builds (MinGW-w64, Emscripten) and the packaging tools;
+#   test     everything: also Wine, the browsers, display servers and the test tools.
 set -euo pipefail
+purpose=${1:?usage: install-deps.sh run|test|package}
 
-packages=(
+run=(
     cmake
     g++
     make
     qt6-base-dev
-    qt6-base-private-dev
     qt6-wayland
+    fonts-liberation2
+)
+# The Windows program and the web page, and the release packages made of them.
+package=(
+    "${run[@]}"
+    build-essential
+    g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-x86-64
+    emscripten
+    doctest-dev
+    qt6-base-private-dev
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    debhelper
+    wixl
+    msitools
+    faketime
+    python3
+    zip
+    xz-utils
+)
+test=(
+    "${package[@]}"
     weston
     libxcb1-dev
     pkg-config
-    libgl-dev
     libbenchmark-dev
-    doctest-dev
-    fonts-liberation2
     xvfb
     xauth
-    desktop-file-utils
-    appstream
     strace
     xdotool
-    g++-mingw-w64-x86-64-posix
-    binutils-mingw-w64-x86-64
     wine
     wine64
     icoutils
     fonts-wine
-    dpkg-dev
-    debhelper
     lintian
     autopkgtest
     python3-xlib
-    wixl
-    msitools
-    faketime
     unzip
     mandoc
-    zip
-    emscripten
     chromium
     firefox-esr
     webkit2gtk-driver
 )
+case $purpose in
+    run) packages=("${run[@]}") ;;
+    package) packages=("${package[@]}") ;;
+    test) packages=("${test[@]}") ;;
+    *)
+        echo "install-deps: no purpose \"$purpose\": use run, test or package" >&2
+        exit 2
+        ;;
+esac
 
 # The web page's tests drive Chromium with Playwright, Firefox with Puppeteer and WebKitGTK with
 # Selenium, and check accessibility with axe-core, all from the npm registry as the lock file
@@ -64,8 +89,11 @@ for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
+node_modules() {
+    [[ $purpose != test ]] || install_node_modules
+}
 if [[ ${#missing[@]} -eq 0 ]]; then
-    install_node_modules
+    node_modules
     exit 0
 fi
 
@@ -81,4 +109,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-install_node_modules
+node_modules

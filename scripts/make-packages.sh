@@ -19,10 +19,17 @@ build_dir=$(realpath -m "$1")
 windows_exe=$(realpath -m "$2/kymora.exe")
 web_page=$(realpath -m "$3/kymora.html")
 dist=$(realpath -m "${4:-dist}")
+upstream=$(head -n 1 VERSION)
 version=$(dpkg-parsechangelog -SVersion)
-upstream=${version%-*}
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -STimestamp)
 export SOURCE_DATE_EPOCH
+# The Debian changelog's newest entry is for this version, released on its day.
+released=$(sed -n 's/^set(KYMORA_RELEASE_DATE \([0-9-]*\))$/\1/p' CMakeLists.txt)
+if [[ ${version%-*} != "$upstream" || $(date -u -d "@$SOURCE_DATE_EPOCH" +%F) != "$released" ]]; then
+    echo "make-packages: debian/changelog's entry ${version}, $(date -u -d "@$SOURCE_DATE_EPOCH" +%F)," \
+        "is not for version $upstream of VERSION, released $released (CMakeLists.txt)" >&2
+    exit 1
+fi
 zip=$dist/kymora-${upstream}-windows-x86_64.zip
 msi=$dist/kymora-${upstream}-x64.msi
 web_zip=$dist/kymora-${upstream}-web.zip
@@ -32,7 +39,7 @@ trap 'rm -rf "$work"' EXIT
 rm -rf "$dist"
 mkdir -p "$dist"
 
-# The upstream tarball: the project's files without debian/, as a release tarball holds them.
+# The upstream tarball: the files git tracks, without debian/, as a release tarball holds them.
 orig_tarball() {
     scripts/source-files.sh | grep -zv '^debian/' |
         tar --null --no-recursion --format=gnu --mtime="@$SOURCE_DATE_EPOCH" --owner=0 \

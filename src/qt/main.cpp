@@ -1,11 +1,13 @@
+#include "form/CommandLine.h"
 #include "qt/ApplicationInfo.h"
-#include "qt/CommandLine.h"
 #include "qt/FormWindow.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -42,11 +44,10 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext &context, const 
     std::_Exit(noDisplayExitCode);
 }
 
-QStringList argumentsOf(int argc, char *argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+// Writes what the command line answered: the help or the version, or what is wrong.
+void say(const CommandLine &commandLine) {
+    std::fputs(commandLine.output.c_str(), stdout);
+    std::fputs(commandLine.error.c_str(), stderr);
 }
 
 } // namespace
@@ -54,7 +55,8 @@ QStringList argumentsOf(int argc, char *argv[]) {
 // The command line is read before any window system is asked for: --help and --version answer
 // in a terminal without a display.
 int main(int argc, char *argv[]) {
-    const CommandLine commandLine = readCommandLine(argumentsOf(argc, argv));
+    const CommandLine commandLine = readCommandLine(std::vector<std::string>(argv, argv + argc));
+    say(commandLine);
     if (commandLine.exitCode)
         return *commandLine.exitCode;
     if (!displayCanBeReached()) {

@@ -1,17 +1,8 @@
 #pragma once
 
-#include "form/OutsideSetup.h"
+#include "form/CommandLine.h"
 
-#include <optional>
-
-// What the command line asks of the program: a set-up for its window (--detector=near and the
-// like), or an answer without a window (/?, --help, --version), or nothing it can do.
-struct CommandLine {
-    OutsideSetup setup;
-    // Set when the program has answered, or said what is wrong: it ends with this.
-    std::optional<int> exitCode;
-};
-
-// Reads the program's command line. The answer, or what is wrong, goes to standard output or
-// standard error where the program has them, and otherwise into a message box.
-CommandLine readCommandLine();
+// Reads the program's command line, with /? for the help as Windows has it. The answer, or what
+// is wrong, goes to standard output or standard error where the program has them, and otherwise
+// into a message box.
+CommandLine answerCommandLine();

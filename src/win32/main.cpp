@@ -5,7 +5,7 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    const CommandLine commandLine = readCommandLine();
+    const CommandLine commandLine = answerCommandLine();
     if (commandLine.exitCode)
         return *commandLine.exitCode;
     const INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};

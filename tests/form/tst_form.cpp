@@ -2,7 +2,7 @@
 #include "VirtualPacer.h"
 #include "demo/RuntimeError.h"
 #include "form/CaptionBoard.h"
-#include "form/OutsideSetup.h"
+#include "form/CommandLine.h"
 #include "form/frmKymora.h"
 
 #include <doctest/doctest.h>
@@ -199,34 +199,55 @@ TEST_CASE("the speed bar moves by one, within its range; a drag writes once") {
     }
 }
 
-// No outside text reaches a field: only the handlers' own texts and the bar's value do.
-TEST_CASE("a set-up from outside goes through the handlers; a wrong one is named") {
+// No outside text reaches a field: only the handlers' own texts and the bar's value do. The
+// same lines are read alike on every system.
+TEST_CASE("a set-up from the command line goes through the handlers; a wrong one is named") {
     const struct {
-        const char *settings; // name=value ...
-        const char *wrong;    // what choosing them says
-        const char *log;      // what applying the set-up does after loading
+        const char *line; // after the program's name
+        int exitCode;     // -1: the window opens
+        const char *said; // on standard output or standard error
+        const char *log;  // what applying the set-up does after loading
     } rows[] = {
-        {"detector=near mirror=ordinary frequency=1 speed=5", "",
+        {"--detector=near --mirror=ordinary --frequency 1 --speed=5", -1, "",
          "check opBlízko; nPoloha=170; check opNe; nDifrakce=1; check op1; nKmitocet=1; "
          "HScroll1=5; nSpomaleni=5"},
-        {"detector=far mirror=grating", "", ""},
-        {"colour=red",
-         "unknown setting \"colour\": the settings are detector, mirror, frequency and speed", ""},
-        {"detector=up", "bad value \"up\" for detector: use near or far", ""},
-        {"speed=21", "bad value \"21\" for speed: use 1 to 20", ""},
-        {"speed=+5", "bad value \"+5\" for speed: use 1 to 20", ""},
+        {"--detector=far --mirror=grating", -1, "", ""},
+        {"--colour=red", 2,
+         "kymora: unknown setting \"colour\": the settings are detector, mirror, frequency and "
+         "speed\n",
+         ""},
+        {"-x", 2,
+         "kymora: unknown setting \"x\": the settings are detector, mirror, frequency and speed\n",
+         ""},
+        {"--detector=up", 2, "kymora: bad value \"up\" for detector: use near or far\n", ""},
+        {"--speed=21", 2, "kymora: bad value \"21\" for speed: use 1 to 20\n", ""},
+        {"--speed=+5", 2, "kymora: bad value \"+5\" for speed: use 1 to 20\n", ""},
+        {"--speed=5 --frequency", 2, "kymora: bad value \"\" for frequency: use 1 or 2\n", ""},
+        {"--help=all", 2, "kymora: --help takes no value\n", ""},
+        {"near --speed=5", 2,
+         "kymora: unexpected argument \"near\": the settings are given as --name=value (see "
+         "--help)\n",
+         ""},
+        {"--version", 0, "Kymora " KYMORA_VERSION_TEXT "\n", ""},
+        {"--speed=5 -h", 0,
+         "Usage: kymora [options]\n" KYMORA_DESCRIPTION "\n\nOptions:\n"
+         "  -h, --help           Shows this help and ends.\n"
+         "  -v, --version        Shows the version and ends.\n"
+         "  --detector <value>   Chooses the detector's position: near or far.\n"
+         "  --mirror <value>     Chooses the mirror: grating or ordinary.\n"
+         "  --frequency <value>  Chooses the light's frequency: 1 or 2.\n"
+         "  --speed <value>      Chooses the animation's speed, slowest at 20: 1 to 20.\n",
+         ""},
     };
     for (const auto &row : rows) {
-        CAPTURE(row.settings);
-        OutsideSetup setup;
-        std::string said;
-        for (const std::string &setting : words(row.settings)) {
-            const std::size_t equals = setting.find('=');
-            said += setup.choose(setting.substr(0, equals), setting.substr(equals + 1));
-        }
-        CHECK(said == row.wrong);
+        CAPTURE(row.line);
+        std::vector<std::string> arguments = words(row.line);
+        arguments.insert(arguments.begin(), "/usr/bin/kymora");
+        const CommandLine read = readCommandLine(arguments);
+        CHECK(read.exitCode.value_or(-1) == row.exitCode);
+        CHECK(read.output + read.error == row.said);
         Fixture f;
-        f.form.apply(setup);
+        f.form.apply(read.setup);
         CHECK(f.view.log == row.log);
     }
 }

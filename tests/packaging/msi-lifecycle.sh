@@ -55,6 +55,17 @@ entry_value() {
         awk -v name="$1" '$1 == name { print substr($0, index($0, $3)) }'
 }
 
+# What keeps each component installed is the machine's, as Windows Installer's validation
+# (ICE38, ICE57) asks of a package for the whole machine: no key path is a value of a user's own
+# registry (root 1, HKEY_CURRENT_USER), which would be SYSTEM's own when a fleet tool installs it.
+per_user_key_paths=$(join -t $'\t' \
+    <(msiinfo export "$msi" Component | tr -d '\r' | tail -n +4 |
+        awk -F'\t' 'int($4 / 4) % 2 { print $6 "\t" $1 }' | sort) \
+    <(msiinfo export "$msi" Registry | tr -d '\r' | tail -n +4 |
+        awk -F'\t' '$2 == 1 { print $1 }' | sort) | cut -f2)
+[[ -z $per_user_key_paths ]] || fail "components kept by a user's registry: $per_user_key_paths"
+step package "every component is kept by the machine's own files and registry"
+
 wineboot -i >/dev/null 2>&1
 
 status=$(msiexec /i "$msi")
@@ -98,7 +109,7 @@ status=$(msiexec /x "$work/newer.msi")
 [[ ! -e "$installed" ]] || fail "uninstall: Program Files\\Kymora is left"
 [[ ! -e "$shortcut" ]] || fail "uninstall: the shortcut is left"
 [[ -z $(entries) ]] || fail "uninstall: entries left: $(entries)"
-! wine reg query 'HKCU\Software\Kymora' >/dev/null 2>&1 || fail "uninstall: HKCU\\Software\\Kymora is left"
+! wine reg query 'HKLM\Software\Kymora' >/dev/null 2>&1 || fail "uninstall: HKLM\\Software\\Kymora is left"
 ! wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | grep -q Kymora ||
     fail "uninstall: the product is still registered"
 [[ ! -e "$WINEPREFIX/drive_c/windows/Installer/$newer_product_code" ]] ||

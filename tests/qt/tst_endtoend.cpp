@@ -10,6 +10,7 @@
 #include "qt/PictureSurface.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -110,20 +111,27 @@ void tst_EndToEnd::finishedPicture() {
     QCOMPARE(picture.pixel(detectorX - 7, 300) == white, lit);
     QCOMPARE(picture.pixel(detectorX - 7, 300) == background, !lit);
 
-    // The six captions, each with its text inside its area.
+    // The six captions, each its text in its font, black on the background, where it stands.
     for (const CaptionState *caption : placedCaptions(ui)) {
         QVERIFY(caption->visible);
         const QRect area = toQRect(window.clientArea()->captions().area(caption->id));
-        const QImage inside = picture.copy(area);
-        int textPixels = 0;
-        for (int y = 0; y < inside.height(); ++y)
-            for (int x = 0; x < inside.width(); ++x)
-                textPixels += inside.pixel(x, y) == black;
-        QVERIFY2(textPixels > 20, captionName(caption->id).data());
+        QImage expected(area.size(), picture.format());
+        expected.setDotsPerMeterX(picture.dotsPerMeterX());
+        expected.setDotsPerMeterY(picture.dotsPerMeterY());
+        expected.fill(background);
+        QPainter painter(&expected);
+        painter.setFont(controlFont(caption->font));
+        painter.setPen(QColor(black));
+        const Qt::Alignment alignment =
+            caption->alignment == TextAlignment::centred ? Qt::AlignHCenter : Qt::AlignLeft;
+        painter.drawText(QRect(QPoint(0, 0), area.size()), alignment | Qt::TextWordWrap,
+                         QString::fromUtf8(caption->text.data()));
+        painter.end();
+        QVERIFY2(picture.copy(area) == expected, captionName(caption->id).data());
     }
 
     // The photon vectors' caption wraps to more lines than its rectangle holds: it is painted
-    // taller, and its last line, below the rectangle, shows.
+    // taller, its last line below the rectangle.
     const QRect photons = toQRect(ui.labRadiusvektory->place);
     const QFontMetrics metrics(controlFont(ui.labRadiusvektory->font), &picture);
     const QRect wrapped = metrics.boundingRect(QRect(QPoint(0, 0), photons.size()),
@@ -132,13 +140,6 @@ void tst_EndToEnd::finishedPicture() {
     QVERIFY(wrapped.height() > photons.height());
     const QRect painted = toQRect(window.clientArea()->captions().area(Caption::labRadiusvektory));
     QVERIFY(painted.height() >= wrapped.height());
-    const QRect lastLine(painted.left(), photons.bottom() + 1, painted.width(),
-                         painted.bottom() - photons.bottom());
-    int lastLinePixels = 0;
-    for (int y = lastLine.top(); y <= lastLine.bottom(); ++y)
-        for (int x = lastLine.left(); x <= lastLine.right(); ++x)
-            lastLinePixels += picture.pixel(x, y) == black;
-    QVERIFY2(lastLinePixels > 20, qPrintable(QString::number(lastLinePixels)));
 }
 
 void tst_EndToEnd::captionsMoveOnlyAtTheEndOfARun() {

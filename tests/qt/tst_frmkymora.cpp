@@ -80,8 +80,7 @@ private slots:
 
 void tst_frmKymora::window() {
     FormWindow window;
-    QVERIFY(window.windowTitle().startsWith(QStringLiteral("Kymora - ")));
-    QVERIFY(window.windowTitle().size() > 9);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Kymora - " KYMORA_HOMEPAGE_URL));
     QCOMPARE(window.objectName(), QStringLiteral("frmKymora"));
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(window.windowFlags() & Qt::WindowMaximizeButtonHint);

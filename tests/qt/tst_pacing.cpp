@@ -78,6 +78,8 @@ protected:
 
 constexpr int grating = 2;
 constexpr int ordinary = 1;
+// How much longer than its pauses a run may last, as make bench holds every pace line to.
+constexpr double paceTolerance = 1.05;
 
 } // namespace
 
@@ -87,8 +89,8 @@ class tst_Pacing : public QObject {
     Q_OBJECT
 
 private slots:
-    void aRunLastsAtLeastItsPauses_data();
-    void aRunLastsAtLeastItsPauses();
+    void aRunLastsItsPauses_data();
+    void aRunLastsItsPauses();
     void inputDuringARunIsHandledInOrderAfterIt();
     void closeRequestDuringARunClosesAfterIt();
     void noRunStartsInsideAnother();
@@ -97,7 +99,7 @@ private slots:
 #endif
 };
 
-void tst_Pacing::aRunLastsAtLeastItsPauses_data() {
+void tst_Pacing::aRunLastsItsPauses_data() {
     QTest::addColumn<int>("mirror");
     QTest::addColumn<int>("speed");
     QTest::addColumn<int>("nominalMilliseconds");
@@ -106,16 +108,18 @@ void tst_Pacing::aRunLastsAtLeastItsPauses_data() {
     QTest::newRow("grating, speed 20") << grating << 20 << 4000;
 }
 
-void tst_Pacing::aRunLastsAtLeastItsPauses() {
+void tst_Pacing::aRunLastsItsPauses() {
     QFETCH(int, mirror);
     QFETCH(int, speed);
     QFETCH(int, nominalMilliseconds);
     FormWindow window;
     const Controls ui(window);
-    WatchedPacer pacer(window);
-    window.form().waitThrough(pacer);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A first run, unmeasured, as make bench has, so that fonts and buffers are ready.
+    window.form().cmdStart_Click();
+    WatchedPacer pacer(window);
+    window.form().waitThrough(pacer);
     clickOption(mirror == grating ? ui.opAno : ui.opNe);
     ui.HScroll1->setValue(speed);
     QCOMPARE(ui.nSpomaleni->text(), QString::number(speed));
@@ -125,7 +129,8 @@ void tst_Pacing::aRunLastsAtLeastItsPauses() {
     QTest::mouseClick(ui.cmdStart, Qt::LeftButton);
     const qint64 measured = clock.elapsed();
     qInfo("run: %lld ms for %d ms of pauses", measured, nominalMilliseconds);
-    QVERIFY2(measured >= nominalMilliseconds, qPrintable(QString::number(measured)));
+    QVERIFY2(measured >= nominalMilliseconds && measured <= nominalMilliseconds * paceTolerance,
+             qPrintable(QString::number(measured)));
     QCOMPARE(pacer.pauses, (mirror == grating ? 20 : 40) + 1);
     QVERIFY(pacer.everyDrawingShown);
 }

@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 // The Windows program under Wine on a real X server, driven with xdotool as a person would
 // drive it, and its pictures set beside the Qt program's.
@@ -300,16 +301,28 @@ void tst_WindowsProgram::takesASetUpFromItsCommandLine() {
     QVERIFY(setUp.hasWindow());
     QCOMPARE(setUp.fields(), QStringLiteral("170 7 1 1"));
 
-    QProcess refused;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    refused.setProcessEnvironment(environment);
-    refused.start(QStringLiteral("wine"), {program, QStringLiteral("--detector=up")});
-    QVERIFY(refused.waitForFinished(60000));
-    QCOMPARE(refused.exitCode(), 2);
-    QCOMPARE(refused.readAllStandardError(),
-             QByteArray("kymora: bad value \"up\" for detector: use near or far\n"));
+    const auto run = [](const QString &executable, const QString &argument) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+        environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+        process.setProcessEnvironment(environment);
+        if (executable == program)
+            process.start(QStringLiteral("wine"), {program, argument});
+        else
+            process.start(executable, {argument});
+        process.waitForFinished(60000);
+        return std::tuple(process.exitCode(), process.readAllStandardOutput(),
+                          process.readAllStandardError());
+    };
+    QCOMPARE(run(program, QStringLiteral("--detector=up")),
+             std::tuple(2, QByteArray(),
+                        QByteArray("kymora: bad value \"up\" for detector: use near or far\n")));
+    // The help as on Linux, word for word, but for the program's file name.
+    auto [helped, help, nothing] = run(program, QStringLiteral("/?"));
+    QCOMPARE(helped, 0);
+    QCOMPARE(help.replace("kymora.exe", "kymora"),
+             std::get<1>(run(QStringLiteral(KYMORA_EXECUTABLE), QStringLiteral("--help"))));
 }
 
 void tst_WindowsProgram::focusOn(const QString &control) {

@@ -1,0 +1,148 @@
+#include "form/CommandLine.h"
+
+#include <getopt.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int badCommandLineExitCode = 2;
+constexpr char helpKey = 'h';
+constexpr char versionKey = 'v';
+// getopt_long's own answers: an option it does not know, or one whose value is missing or not
+// wanted.
+constexpr char unknownKey = '?';
+constexpr char missingValueKey = ':';
+// The settings' keys, in the order of the set-up's table, after every character's.
+constexpr int firstSettingKey = 256;
+
+// What the program answers without a window, as its help lists it.
+struct Answer {
+    char key;
+    std::string_view name;
+    std::string_view meaning;
+};
+constexpr Answer answers[] = {
+    {helpKey, "help", "Shows this help and ends."},
+    {versionKey, "version", "Shows the version and ends."},
+};
+
+// The program's file name, without its folder: "kymora", or "kymora.exe" on Windows.
+std::string programName(const std::vector<std::string> &arguments) {
+    if (arguments.empty())
+        return "kymora";
+    const std::string &path = arguments.front();
+    return path.substr(path.find_last_of("/\\") + 1);
+}
+
+std::string helpText(const std::string &program) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const Answer &answer : answers)
+        lines.emplace_back("-" + std::string(1, answer.key) + ", --" + std::string(answer.name),
+                           answer.meaning);
+    for (const OutsideSetting &setting : outsideSettings())
+        lines.emplace_back("--" + std::string(setting.name) + " <value>", helpOf(setting));
+    std::size_t width = 0;
+    for (const auto &line : lines)
+        width = std::max(width, line.first.size());
+
+    std::string text = "Usage: " + program + " [options]\n" KYMORA_DESCRIPTION "\n\nOptions:\n";
+    for (auto &[option, meaning] : lines) {
+        option.resize(width, ' ');
+        text += "  " + option + "  " + meaning + "\n";
+    }
+    return text;
+}
+
+CommandLine answered(std::string text) {
+    CommandLine commandLine;
+    commandLine.exitCode = 0;
+    commandLine.output = std::move(text);
+    return commandLine;
+}
+
+CommandLine refused(const std::string &why) {
+    CommandLine commandLine;
+    commandLine.exitCode = badCommandLineExitCode;
+    commandLine.error = "kymora: " + why + "\n";
+    return commandLine;
+}
+
+// The name in an option that getopt_long did not take: "colour" in "--colour=red".
+std::string nameIn(std::string_view argument) {
+    argument.remove_prefix(std::min(argument.find_first_not_of('-'), argument.size()));
+    return std::string(argument.substr(0, argument.find('=')));
+}
+
+// getopt_long's table: the answers, then the settings, each of which takes a value.
+class OptionTable {
+public:
+    OptionTable() {
+        for (const Answer &answer : answers)
+            names_.emplace_back(answer.name);
+        for (const OutsideSetting &setting : outsideSettings())
+            names_.emplace_back(setting.name);
+        for (std::size_t i = 0; i < names_.size(); ++i) {
+            const bool isAnswer = i < std::size(answers);
+            const int key =
+                isAnswer ? answers[i].key : firstSettingKey + int(i - std::size(answers));
+            options_.push_back(
+                {names_[i].c_str(), isAnswer ? no_argument : required_argument, nullptr, key});
+        }
+        options_.push_back({nullptr, 0, nullptr, 0});
+    }
+    const option *options() const { return options_.data(); }
+
+private:
+    std::vector<std::string> names_;
+    std::vector<option> options_;
+};
+
+std::string_view settingNameOf(int key) {
+    return outsideSettings()[std::size_t(key - firstSettingKey)].name;
+}
+
+} // namespace
+
+CommandLine readCommandLine(const std::vector<std::string> &arguments) {
+    // getopt_long moves the arguments that are no options to the end: it gets copies.
+    std::vector<std::string> copies = arguments;
+    if (copies.empty())
+        copies.push_back(programName(arguments));
+    std::vector<char *> argv;
+    for (std::string &argument : copies)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const int argc = int(copies.size());
+    const OptionTable table;
+    const std::string shortOptions = {missingValueKey, helpKey, versionKey};
+
+    CommandLine commandLine;
+    opterr = 0; // it says nothing itself
+    optind = 0; // and starts afresh
+    for (int key; (key = getopt_long(argc, argv.data(), shortOptions.c_str(), table.options(),
+                                     nullptr)) != -1;) {
+        if (key == helpKey)
+            return answered(helpText(programName(arguments)));
+        if (key == versionKey)
+            return answered("Kymora " KYMORA_VERSION_TEXT "\n");
+        if (key == unknownKey || key == missingValueKey) {
+            // Which of the two getopt_long answers depends on the C library: optopt tells.
+            if (optopt == helpKey || optopt == versionKey)
+                return refused("--" + nameIn(argv[optind - 1]) + " takes no value");
+            if (optopt >= firstSettingKey) // its value is missing
+                return refused(commandLine.setup.choose(settingNameOf(optopt), ""));
+            // An option the program does not know is named with the ones it knows.
+            const std::string name =
+                optopt ? std::string(1, char(optopt)) : nameIn(argv[optind - 1]);
+            return refused(commandLine.setup.choose(name, ""));
+        }
+        const std::string wrong = commandLine.setup.choose(settingNameOf(key), optarg);
+        if (!wrong.empty())
+            return refused(wrong);
+    }
+    if (optind < argc)
+        return refused("unexpected argument \"" + std::string(argv[optind]) +
+                       "\": the settings are given as --name=value (see --help)");
+    return commandLine;
+}
