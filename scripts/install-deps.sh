@@ -17,6 +17,7 @@ run=(
     qt6-base-dev
     qt6-wayland
     fonts-liberation2
+    gettext
 )
 # The Windows program and the web page, and the release packages made of them.
 package=(

@@ -1,11 +1,13 @@
 #include "form/CaptionBoard.h"
 
+#include "form/Translation.h"
+
 #include <algorithm>
 
 CaptionBoard::CaptionBoard(CaptionPainter &painter) : painter_(painter) {
     for (const ControlDesign &design : windowControls())
         if (const std::optional<Caption> id = captionNamed(design.name))
-            captions_[index(*id)] = {*id,           design.caption,    inPixels(design.geometry),
+            captions_[index(*id)] = {*id,           captionOf(design), inPixels(design.geometry),
                                      design.font,   design.textColour, design.alignment,
                                      design.visible};
     remeasure();

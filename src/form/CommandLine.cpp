@@ -1,5 +1,8 @@
 #include "form/CommandLine.h"
 
+#include "form/Language.h"
+#include "form/Translation.h"
+
 #include <getopt.h>
 
 #include <algorithm>
@@ -104,7 +107,8 @@ std::string_view settingNameOf(int key) {
 
 } // namespace
 
-CommandLine readCommandLine(const std::vector<std::string> &arguments) {
+CommandLine readCommandLine(const std::vector<std::string> &arguments,
+                            std::span<const std::string> userLanguages) {
     // getopt_long moves the arguments that are no options to the end: it gets copies.
     std::vector<std::string> copies = arguments;
     if (copies.empty())
@@ -144,5 +148,7 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments) {
     if (optind < argc)
         return refused("unexpected argument \"" + std::string(argv[optind]) +
                        "\": the settings are given as --name=value (see --help)");
+    commandLine.language = chooseLanguage(commandLine.setup.language(), userLanguages);
+    speak(commandLine.language);
     return commandLine;
 }

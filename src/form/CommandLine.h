@@ -3,6 +3,7 @@
 #include "form/OutsideSetup.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,11 @@ struct CommandLine {
     std::optional<int> exitCode;
     std::string output; // for standard output: the help or the version
     std::string error;  // for standard error: one line naming what is wrong
+    std::string_view language; // the language the program speaks from now on
 };
 
-// Reads the arguments, GNU style (--name=value or --name value), the program's own name first.
+// Reads the arguments, GNU style (--name=value or --name value), the program's own name first,
+// and speaks the language they ask for or else the first of the user's own that Kymora speaks.
 // The same on every system: it needs no window system and writes nothing itself.
-CommandLine readCommandLine(const std::vector<std::string> &arguments);
+CommandLine readCommandLine(const std::vector<std::string> &arguments,
+                            std::span<const std::string> userLanguages = {});

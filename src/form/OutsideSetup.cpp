@@ -1,6 +1,8 @@
 #include "form/OutsideSetup.h"
 
 #include "design/WindowDesign.h"
+#include "form/Language.h"
+#include "form/Translation.h"
 
 #include <algorithm>
 #include <array>
@@ -9,6 +11,7 @@
 namespace {
 
 constexpr std::string_view speedName = "speed";
+constexpr std::string_view languageName = "lang";
 
 struct OptionValue {
     std::string_view value;
@@ -29,12 +32,27 @@ constexpr std::array<OptionSetting, 3> optionSettings = {{
     {{"frequency", "the light's frequency", "1 or 2"}, {{{"1", Option::op1}, {"2", Option::op2}}}},
 }};
 
-constexpr std::array<OutsideSetting, 4> allSettings = {{
-    optionSettings[0].setting,
-    optionSettings[1].setting,
-    optionSettings[2].setting,
-    {speedName, "the animation's speed, slowest at 20", "1 to 20"},
-}};
+// "en, cs, de or uk": the languages spoken.
+std::string listedLanguages() {
+    std::string listed;
+    const std::span<const std::string_view> languages = spokenLanguages();
+    for (std::size_t i = 0; i < languages.size(); ++i)
+        listed += std::string(i == 0 ? "" : i + 1 == languages.size() ? " or " : ", ") +
+                  std::string(languages[i]);
+    return listed;
+}
+
+const std::array<OutsideSetting, 5> &allSettings() {
+    static const std::string languages = listedLanguages();
+    static const std::array<OutsideSetting, 5> settings = {{
+        optionSettings[0].setting,
+        optionSettings[1].setting,
+        optionSettings[2].setting,
+        {speedName, "the animation's speed, slowest at 20", "1 to 20"},
+        {languageName, "the language", languages},
+    }};
+    return settings;
+}
 
 std::string quoted(std::string_view text) {
     std::string result(1, '"');
@@ -62,7 +80,7 @@ std::optional<int> wholeNumber(std::string_view text) {
 } // namespace
 
 std::span<const OutsideSetting> outsideSettings() {
-    return allSettings;
+    return allSettings();
 }
 
 std::string helpOf(const OutsideSetting &setting) {
@@ -83,15 +101,22 @@ std::string OutsideSetup::choose(std::string_view name, std::string_view value) 
     if (name == speedName) {
         const std::optional<int> speed = wholeNumber(value);
         if (!speed || *speed < speedMinimum || *speed > speedMaximum)
-            return badValue(allSettings.back(), value);
+            return badValue(allSettings()[3], value);
         speed_ = speed;
         return {};
     }
+    if (name == languageName) {
+        const std::string_view spoken = spokenLanguageOf(value);
+        if (spoken.empty())
+            return badValue(allSettings().back(), value);
+        language_ = spoken;
+        return {};
+    }
     std::string known;
-    for (const OutsideSetting &setting : allSettings)
-        known += (known.empty()                     ? ""
-                  : &setting == &allSettings.back() ? " and "
-                                                    : ", ") +
+    for (const OutsideSetting &setting : allSettings())
+        known += (known.empty()                       ? ""
+                  : &setting == &allSettings().back() ? " and "
+                                                      : ", ") +
                  std::string(setting.name);
     return "unknown setting " + quoted(name) + ": the settings are " + known;
 }

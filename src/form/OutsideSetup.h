@@ -32,8 +32,11 @@ public:
     const std::vector<Option> &options() const { return options_; }
     // Where to move the speed bar, if anywhere.
     std::optional<int> speed() const { return speed_; }
+    // The language asked for, one that Kymora speaks; empty where none was.
+    std::string_view language() const { return language_; }
 
 private:
     std::vector<Option> options_;
     std::optional<int> speed_;
+    std::string_view language_;
 };

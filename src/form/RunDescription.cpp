@@ -3,6 +3,7 @@
 #include "demo/TextToNumber.h"
 #include "design/WindowDesign.h"
 #include "form/Options.h"
+#include "form/Translation.h"
 
 #include <cstdio>
 
@@ -24,20 +25,28 @@ std::string settingInWords(SettingField field, double value) {
         if (write.field != field)
             continue;
         const ControlDesign &button = *findControl(optionName(option));
-        frame = findControl(button.container)->caption;
+        frame = captionOf(*findControl(button.container));
         if (textToNumber(std::string(write.text)) == value)
-            choice = button.caption;
+            choice = captionOf(button);
     }
-    return std::string(frame) + ": " +
-           (choice.empty() ? number("%g", value) : std::string(choice)) + ".";
+    const std::string written = choice.empty() ? number("%g", value) : std::string(choice);
+    // TRANSLATORS: what a run showed, told to screen readers: a frame's title and the caption
+    // of its option that the run had, as in "Mirror: Grating."
+    return filledIn(translate("run description", "%s: %s."), {frame, written});
 }
 
 } // namespace
 
 std::string describeRun(const RunResult &result) {
+    const std::string_view lighting = result.detectorLit
+                                          ? translate("run description", "The detector is lit.")
+                                          : translate("run description", "The detector is dark.");
+    // TRANSLATORS: the length of the resultant, the green arrow from the chain's start to its
+    // end, in pixels: "165.1".
+    const std::string length = filledIn(translate("run description", "The resultant is %s long."),
+                                        {decimalNumber(result.resultantLength)});
     return settingInWords(SettingField::nDifrakce, result.mirrorStep) + " " +
            settingInWords(SettingField::nKmitocet, result.frequency) + " " +
-           settingInWords(SettingField::nPoloha, result.detectorOffset) + " The detector is " +
-           (result.detectorLit ? "lit" : "dark") + ". The resultant is " +
-           number("%.1f", result.resultantLength) + " long.";
+           settingInWords(SettingField::nPoloha, result.detectorOffset) + " " +
+           std::string(lighting) + " " + length;
 }

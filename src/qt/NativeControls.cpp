@@ -1,5 +1,6 @@
 #include "qt/NativeControls.h"
 
+#include "form/Translation.h"
 #include "qt/ControlFonts.h"
 #include "qt/SystemColours.h"
 
@@ -75,7 +76,7 @@ QString classicFrameStyle(const QFont &font) {
 }
 
 QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
-    auto *frame = new QGroupBox(toQString(design.caption), container);
+    auto *frame = new QGroupBox(toQString(captionOf(design)), container);
     place(frame, design);
     frame->setFont(controlFont(design.font));
     frame->setStyleSheet(classicFrameStyle(frame->font()));
@@ -85,7 +86,7 @@ QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
 }
 
 QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
-    auto *option = new QRadioButton(toQString(design.caption), frame);
+    auto *option = new QRadioButton(toQString(captionOf(design)), frame);
     place(option, design);
     option->setFont(windowFont());
     giveColours(option, design);
@@ -95,7 +96,7 @@ QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
 }
 
 QPushButton *makeCommand(QWidget *container, const ControlDesign &design) {
-    auto *button = new QPushButton(toQString(design.caption), container);
+    auto *button = new QPushButton(toQString(captionOf(design)), container);
     place(button, design);
     button->setFont(controlFont(design.font));
     giveColours(button, design);

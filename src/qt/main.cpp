@@ -3,6 +3,7 @@
 #include "qt/FormWindow.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,15 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext &context, const 
     std::_Exit(noDisplayExitCode);
 }
 
+// The user's own languages, in their order of preference, as the system gives them: on Linux
+// from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+std::vector<std::string> userLanguages() {
+    std::vector<std::string> languages;
+    for (const QString &language : QLocale::system().uiLanguages())
+        languages.push_back(language.toStdString());
+    return languages;
+}
+
 // Writes what the command line answered: the help or the version, or what is wrong.
 void say(const CommandLine &commandLine) {
     std::fputs(commandLine.output.c_str(), stdout);
@@ -55,7 +65,8 @@ void say(const CommandLine &commandLine) {
 // The command line is read before any window system is asked for: --help and --version answer
 // in a terminal without a display.
 int main(int argc, char *argv[]) {
-    const CommandLine commandLine = readCommandLine(std::vector<std::string>(argv, argv + argc));
+    const CommandLine commandLine =
+        readCommandLine(std::vector<std::string>(argv, argv + argc), userLanguages());
     say(commandLine);
     if (commandLine.exitCode)
         return *commandLine.exitCode;

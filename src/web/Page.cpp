@@ -39,6 +39,10 @@ EM_JS(char *, page_addressSetting, (int index, int part),
       { return allocateUTF8(Notices.addressSettings()[index][part]); });
 EM_JS(void, page_refuseAddressSettings, (const char *why),
       { Notices.refuseAddressSettings(UTF8ToString(why)); });
+EM_JS(int, page_userLanguageCount, (), { return navigator.languages.length; });
+EM_JS(char *, page_userLanguage, (int index), { return allocateUTF8(navigator.languages[index]); });
+EM_JS(void, page_setLanguage, (const char *language),
+      { document.documentElement.lang = UTF8ToString(language); });
 EM_JS(void, page_clearPicture, (int background), { Picture.clear(background); });
 EM_JS(void, page_drawLine, (float x1, float y1, float x2, float y2, int width, int colour),
       { Picture.drawLine(x1, y1, x2, y2, width, colour); });
@@ -139,6 +143,17 @@ std::vector<std::pair<std::string, std::string>> addressSettings() {
     for (int i = 0; i < page_addressSettingCount(); ++i)
         settings.emplace_back(taken(page_addressSetting(i, 0)), taken(page_addressSetting(i, 1)));
     return settings;
+}
+
+std::vector<std::string> userLanguages() {
+    std::vector<std::string> languages;
+    for (int i = 0; i < page_userLanguageCount(); ++i)
+        languages.push_back(taken(page_userLanguage(i)));
+    return languages;
+}
+
+void setLanguage(std::string_view language) {
+    page_setLanguage(text(language).c_str());
 }
 
 void refuseAddressSettings(std::string_view why) {

@@ -41,6 +41,10 @@ void setSpeedBarValue(int value);
 std::vector<std::pair<std::string, std::string>> addressSettings();
 // Says what is wrong with them, in the console.
 void refuseAddressSettings(std::string_view why);
+// The browser's languages, in the user's order of preference.
+std::vector<std::string> userLanguages();
+// The language the page is written in (<html lang>).
+void setLanguage(std::string_view language);
 
 // The canvas, at the page's device pixel ratio, painted in the background colour.
 void clearPicture(int background);

@@ -3,6 +3,7 @@
 #include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
 #include "form/OutsideSetup.h"
+#include "form/Translation.h"
 #include "web/Page.h"
 
 namespace {
@@ -30,23 +31,15 @@ PageWindow::Controls::Controls() {
     for (const ControlDesign &design : windowControls()) {
         const PixelRect place = placeInClientArea(design);
         page::addControl(indexOf(design.name), design.name, static_cast<int>(design.kind),
-                         design.container, design.caption, place.left, place.top, place.width,
+                         design.container, captionOf(design), place.left, place.top, place.width,
                          place.height, static_cast<int>(design.font),
                          page::colourOf(design.textColour), design.visible, design.tabIndex);
     }
     page::finishControls(speedMinimum, speedMaximum);
 }
 
-void PageWindow::load() {
+void PageWindow::load(const OutsideSetup &setup) {
     form_.Form_Load();
-    OutsideSetup setup;
-    for (const auto &[name, value] : page::addressSettings()) {
-        const std::string wrong = setup.choose(name, value);
-        if (!wrong.empty()) {
-            page::refuseAddressSettings(wrong);
-            return;
-        }
-    }
     form_.apply(setup);
 }
 

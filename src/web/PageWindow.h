@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/FormView.h"
+#include "form/OutsideSetup.h"
 #include "form/frmKymora.h"
 #include "web/CanvasSurface.h"
 #include "web/PagePacer.h"
@@ -16,9 +17,8 @@ public:
     PageWindow(const PageWindow &) = delete;
     PageWindow &operator=(const PageWindow &) = delete;
 
-    // Loads the form, then applies the set-up in the page's address. A wrong one is said in the
-    // console, and the page opens with the defaults.
-    void load();
+    // Loads the form, then applies the set-up chosen in the page's address.
+    void load(const OutsideSetup &setup);
 
     // Events of the page.
     void clicked(int control);

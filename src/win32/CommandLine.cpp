@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,21 @@ std::vector<std::string> arguments() {
     return found;
 }
 
+// The user's own languages, in their order of preference.
+std::vector<std::string> userLanguages() {
+    ULONG count = 0;
+    ULONG size = 0;
+    std::vector<std::string> languages;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size))
+        return languages;
+    std::wstring names(size, L'\0');
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size))
+        return languages;
+    for (const wchar_t *name = names.c_str(); *name; name += std::wcslen(name) + 1)
+        languages.push_back(toUtf8(name));
+    return languages;
+}
+
 // Writes to the standard stream where there is one; otherwise shows a message box.
 void say(DWORD stream, const std::string &text, UINT icon) {
     HANDLE handle = GetStdHandle(stream);
@@ -37,7 +53,7 @@ void say(DWORD stream, const std::string &text, UINT icon) {
 } // namespace
 
 CommandLine answerCommandLine() {
-    CommandLine commandLine = readCommandLine(arguments());
+    CommandLine commandLine = readCommandLine(arguments(), userLanguages());
     if (!commandLine.output.empty())
         say(STD_OUTPUT_HANDLE, commandLine.output, MB_ICONINFORMATION);
     if (!commandLine.error.empty())

@@ -1,5 +1,6 @@
 #include "win32/NativeControls.h"
 
+#include "form/Translation.h"
 #include "win32/ClassicLook.h"
 #include "win32/ControlFonts.h"
 #include "win32/ControlIds.h"
@@ -41,7 +42,7 @@ HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance) {
         return nullptr;
     const DWORD visible = isShownAtStart(design) ? WS_VISIBLE : 0;
     HWND created = CreateWindowExW(
-        0, native.windowClass, toWide(design.caption).c_str(),
+        0, native.windowClass, toWide(captionOf(design)).c_str(),
         WS_CHILD | WS_CLIPSIBLINGS | native.style | visible, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design))), instance, nullptr);
     if (design.kind == ControlKind::frame)

@@ -3,6 +3,7 @@
 #include "demo/RuntimeError.h"
 #include "form/CaptionBoard.h"
 #include "form/CommandLine.h"
+#include "form/Translation.h"
 #include "form/frmKymora.h"
 
 #include <doctest/doctest.h>
@@ -213,11 +214,12 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          "HScroll1=5; nSpomaleni=5"},
         {"--detector=far --mirror=grating", -1, "", ""},
         {"--colour=red", 2,
-         "kymora: unknown setting \"colour\": the settings are detector, mirror, frequency and "
-         "speed\n",
+         "kymora: unknown setting \"colour\": the settings are detector, mirror, frequency, "
+         "speed and lang\n",
          ""},
         {"-x", 2,
-         "kymora: unknown setting \"x\": the settings are detector, mirror, frequency and speed\n",
+         "kymora: unknown setting \"x\": the settings are detector, mirror, frequency, speed and "
+         "lang\n",
          ""},
         {"--detector=up", 2, "kymora: bad value \"up\" for detector: use near or far\n", ""},
         {"--speed=21", 2, "kymora: bad value \"21\" for speed: use 1 to 20\n", ""},
@@ -236,8 +238,10 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          "  --detector <value>   Chooses the detector's position: near or far.\n"
          "  --mirror <value>     Chooses the mirror: grating or ordinary.\n"
          "  --frequency <value>  Chooses the light's frequency: 1 or 2.\n"
-         "  --speed <value>      Chooses the animation's speed, slowest at 20: 1 to 20.\n",
+         "  --speed <value>      Chooses the animation's speed, slowest at 20: 1 to 20.\n"
+         "  --lang <value>       Chooses the language: en, cs, de, es, fr, pl or uk.\n",
          ""},
+        {"--lang=pt", 2, "kymora: bad value \"pt\" for lang: use en, cs, de, es, fr, pl or uk\n", ""},
     };
     for (const auto &row : rows) {
         CAPTURE(row.line);
@@ -250,6 +254,31 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
         f.form.apply(read.setup);
         CHECK(f.view.log == row.log);
     }
+}
+
+// Asked for, else the user's own languages in their order, else English; a region is matched
+// to its language.
+TEST_CASE("the language spoken") {
+    const struct {
+        const char *line;          // after the program's name
+        const char *userLanguages; // in their order of preference
+        const char *spoken;
+    } rows[] = {
+        {"--lang=cs", "de_DE.UTF-8", "cs"},
+        {"--lang=de-AT", "", "de"},
+        {"--lang=en", "cs_CZ.UTF-8", "en"},
+        {"", "pt-BR UK-ua fr", "uk"},
+        {"", "pt C", "en"},
+    };
+    for (const auto &row : rows) {
+        CAPTURE(row.line);
+        std::vector<std::string> arguments = words(row.line);
+        arguments.insert(arguments.begin(), "kymora");
+        const std::vector<std::string> userLanguages = words(row.userLanguages);
+        CHECK(readCommandLine(arguments, userLanguages).language == row.spoken);
+        CHECK(spokenLanguage() == row.spoken);
+    }
+    speak("en");
 }
 
 TEST_CASE("what comes during a run waits for its end, in order") {
@@ -292,24 +321,29 @@ TEST_CASE("what comes during a run waits for its end, in order") {
     }
 }
 
-TEST_CASE("a run is described when it ends, lit or dark") {
+TEST_CASE("a run is described when it ends, lit or dark, in the language spoken") {
     const struct {
+        const char *language;
         const char *options; // clicked before Start
         const char *description;
     } rows[] = {
-        {"", "Mirror: Grating. Frequency: 2. Detector position: Far. The detector is lit. The "
-             "resultant is 165.1 long."},
-        {"opNe op1 opBlízko", "Mirror: Ordinary. Frequency: 1. Detector position: Near. The "
-                              "detector is dark. The resultant is 31.5 long."},
+        {"en", "", "Mirror: Grating. Frequency: 2. Detector position: Far. The detector is lit. "
+                   "The resultant is 165.1 long."},
+        {"en", "opNe op1 opBlízko", "Mirror: Ordinary. Frequency: 1. Detector position: Near. "
+                                    "The detector is dark. The resultant is 31.5 long."},
+        {"cs", "", "Zrcadlo: Mřížka. Kmitočet: 2. Poloha detektoru: Daleko. Detektor je "
+                   "osvětlen. Výslednice je dlouhá 165,1."},
     };
     for (const auto &row : rows) {
         CAPTURE(row.options);
+        speak(row.language);
         Fixture f;
         for (const std::string &option : words(row.options))
             f.form.click(option);
         f.form.click("cmdStart");
         CHECK(f.view.announced == row.description);
     }
+    speak("en");
 }
 
 // The error is shown, the held input given back, and the program ends with 1: what waited for

@@ -78,8 +78,10 @@ protected:
 
 constexpr int grating = 2;
 constexpr int ordinary = 1;
-// How much longer than its pauses a run may last, as make bench holds every pace line to.
+// How much longer than its pauses a run may last: 5 %, as make bench holds every pace line to,
+// and the frame that shows the finished picture, which a compositor shows at its own pace.
 constexpr double paceTolerance = 1.05;
+constexpr int finishedPictureMilliseconds = 20;
 
 } // namespace
 
@@ -129,7 +131,8 @@ void tst_Pacing::aRunLastsItsPauses() {
     QTest::mouseClick(ui.cmdStart, Qt::LeftButton);
     const qint64 measured = clock.elapsed();
     qInfo("run: %lld ms for %d ms of pauses", measured, nominalMilliseconds);
-    QVERIFY2(measured >= nominalMilliseconds && measured <= nominalMilliseconds * paceTolerance,
+    QVERIFY2(measured >= nominalMilliseconds &&
+                 measured <= nominalMilliseconds * paceTolerance + finishedPictureMilliseconds,
              qPrintable(QString::number(measured)));
     QCOMPARE(pacer.pauses, (mirror == grating ? 20 : 40) + 1);
     QVERIFY(pacer.everyDrawingShown);

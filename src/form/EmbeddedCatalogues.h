@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// The translations, built into the program from po/*.po by msgfmt and a table generator.
+
+// The messages' keys, in the order msgfmt sorts them (by bytes): a message's context, the
+// character 4, and its English text.
+std::span<const std::string_view> translatedKeys();
+
+// A language's translations of the keys, in their order; empty where it has none.
+struct EmbeddedCatalogue {
+    std::string_view language; // "cs"
+    std::span<const std::string_view> translations;
+};
+std::span<const EmbeddedCatalogue> embeddedCatalogues();

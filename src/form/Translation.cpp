@@ -1,0 +1,108 @@
+#include "form/Translation.h"
+
+#include "form/EmbeddedCatalogues.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view english = "en";
+// A key joins a message's context to its text with this character, as msgfmt does.
+constexpr char contextSeparator = '\x04';
+
+// The language spoken, and its translations of the keys; none for English.
+struct Speaking {
+    std::string_view language = english;
+    std::span<const std::string_view> translations;
+};
+
+Speaking &speaking() {
+    static Speaking current;
+    return current;
+}
+
+// Whether a key comes before the key of a context and an English text, byte by byte: the key
+// is compared part by part, without being made.
+bool comesBefore(std::string_view key, std::string_view context, std::string_view english) {
+    for (const std::string_view part : {context, std::string_view(&contextSeparator, 1), english}) {
+        const std::string_view own = key.substr(0, part.size());
+        if (own != part)
+            return own < part;
+        key.remove_prefix(own.size());
+    }
+    return false;
+}
+
+bool isKeyOf(std::string_view key, std::string_view context, std::string_view english) {
+    return key.size() == context.size() + 1 + english.size() && key.starts_with(context) &&
+           key[context.size()] == contextSeparator && key.ends_with(english);
+}
+
+} // namespace
+
+std::span<const std::string_view> spokenLanguages() {
+    static const std::vector<std::string_view> languages = [] {
+        std::vector<std::string_view> found{english};
+        for (const EmbeddedCatalogue &catalogue : embeddedCatalogues())
+            found.push_back(catalogue.language);
+        return found;
+    }();
+    return languages;
+}
+
+void speak(std::string_view language) {
+    Speaking chosen;
+    for (const EmbeddedCatalogue &catalogue : embeddedCatalogues())
+        if (catalogue.language == language)
+            chosen = {catalogue.language, catalogue.translations};
+    speaking() = chosen;
+}
+
+std::string_view spokenLanguage() {
+    return speaking().language;
+}
+
+// The keys are sorted by their bytes: a binary search finds one.
+std::string_view translate(std::string_view context, std::string_view english) {
+    const std::span<const std::string_view> translations = speaking().translations;
+    const std::span<const std::string_view> keys = translatedKeys();
+    const auto found = std::partition_point(keys.begin(), keys.end(), [&](std::string_view key) {
+        return comesBefore(key, context, english);
+    });
+    if (translations.empty() || found == keys.end() || !isKeyOf(*found, context, english))
+        return english;
+    const std::string_view translation = translations[std::size_t(found - keys.begin())];
+    return translation.empty() ? english : translation;
+}
+
+std::string_view captionOf(const ControlDesign &control) {
+    if (control.kind == ControlKind::settingsField)
+        return control.caption;
+    return translate(control.name, control.caption);
+}
+
+std::string filledIn(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string filled;
+    const std::string_view *value = values.begin();
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text.substr(at, 2) == "%s" && value != values.end()) {
+            filled.append(*value++);
+            ++at;
+        } else {
+            filled.push_back(text[at]);
+        }
+    }
+    return filled;
+}
+
+// Written by hand: the C library's conversions follow the locale that a toolkit may set.
+std::string decimalNumber(double value) {
+    const long long tenths = std::llround(std::abs(value) * 10);
+    // TRANSLATORS: the decimal separator of numbers such as 165.1.
+    const std::string_view separator = translate("number", ".");
+    return (value < 0 && tenths != 0 ? "-" : "") + std::to_string(tenths / 10) +
+           std::string(separator) + std::to_string(tenths % 10);
+}

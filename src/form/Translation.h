@@ -1,0 +1,30 @@
+#pragma once
+
+#include "design/WindowDesign.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// The languages Kymora speaks: English first, the language of its sources, then those of its
+// translations, as po/LINGUAS lists them.
+std::span<const std::string_view> spokenLanguages();
+
+// Chooses the language the program speaks, once, before its window is made: English, or one
+// of the spoken languages.
+void speak(std::string_view language);
+std::string_view spokenLanguage();
+
+// A text of the program's in the language it speaks, found by its context and its English
+// text; the English text where there is no translation.
+std::string_view translate(std::string_view context, std::string_view english);
+
+// A control's caption as the user reads it, in the language spoken; a settings field's text is
+// no caption and stays as it is.
+std::string_view captionOf(const ControlDesign &control);
+
+// A text with each "%s" in it replaced by the next of the values, in order.
+std::string filledIn(std::string_view text, std::initializer_list<std::string_view> values);
+
+// A number with one decimal, written with the language's decimal separator: "165,1" in Czech.
+std::string decimalNumber(double value);
