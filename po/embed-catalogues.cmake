@@ -1,7 +1,6 @@
 # Writes FOLDER/EmbeddedCatalogues.cpp from the compiled catalogues FOLDER/LANGUAGE.mo of
 # LANGUAGES (separated by commas): the messages' keys once, in msgfmt's order, and each
-# language's translations of them in the same order ("" where it has none). The catalogues'
-# headers stay out: the program needs none of them.
+# language's translations of them in the same order ("" where it has none).
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 
 # The little-endian number of 4 bytes at a byte offset of a catalogue's hex dump.
@@ -45,7 +44,9 @@ function(literal hex entry result)
     set(${result} "${text}\"" PARENT_SCOPE)
 endfunction()
 
-# The keys and translations of one catalogue, the header (the empty key) left out.
+# The keys and translations of one catalogue: the program's messages, each with a context. The
+# header (the empty key) and the desktop entry's and the AppStream metainfo's messages, which
+# have none, are left out.
 function(read_catalogue language keys_out translations_out)
     file(READ ${FOLDER}/${language}.mo hex HEX)
     word("${hex}" 8 count)
@@ -57,7 +58,7 @@ function(read_catalogue language keys_out translations_out)
     foreach(index RANGE ${last})
         math(EXPR key_entry "${originals} + ${index} * 8")
         literal("${hex}" ${key_entry} key)
-        if(key STREQUAL "\"\"")
+        if(NOT key MATCHES "\\\\004")
             continue()
         endif()
         math(EXPR translation_entry "${translated} + ${index} * 8")

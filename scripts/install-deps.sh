@@ -51,6 +51,7 @@ test=(
     xdotool
     wine
     wine64
+    locales
     icoutils
     fonts-wine
     lintian

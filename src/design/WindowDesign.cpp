@@ -13,12 +13,6 @@ using enum TextAlignment;
 
 constexpr Colour text = colour::buttonText;
 
-// Marks a caption for translation, in the context of its control's name: xgettext finds it
-// here, and the form looks the translation up by the same two texts.
-constexpr std::string_view NC_(std::string_view, std::string_view caption) {
-    return caption;
-}
-
 // clang-format off
 const std::array<ControlDesign, controlCount> controls = {{
     // name                  kind           container              caption                                                             twips: left, top, width, height   font    text colour     visible tab index   alignment

@@ -11,6 +11,12 @@
 // kinds, containers, captions, places, fonts, colours, visibility and tab indexes. Both front
 // ends create their window from this one table.
 
+// Marks a text for translation, in a context (for a caption, its control's name): xgettext finds
+// it where it stands, and the program looks its translation up by the same two texts.
+constexpr std::string_view NC_(std::string_view, std::string_view text) {
+    return text;
+}
+
 // The window's title is this text followed by the program's web address.
 inline constexpr std::string_view windowTitlePrefix = "Kymora - ";
 inline constexpr Colour windowBackground = colour::lightGrey;

@@ -6,6 +6,7 @@
 #include <getopt.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -26,9 +27,15 @@ struct Answer {
     std::string_view meaning;
 };
 constexpr Answer answers[] = {
-    {helpKey, "help", "Shows this help and ends."},
-    {versionKey, "version", "Shows the version and ends."},
+    {helpKey, "help", NC_("help", "Shows this help and ends.")},
+    {versionKey, "version", NC_("help", "Shows the version and ends.")},
 };
+
+// TRANSLATORS: the first lines of --help.
+constexpr std::string_view description =
+    NC_("help", "Shows, strip by strip, how light reaches a detector by way of a mirror when every "
+                "path is counted");
+static_assert(description == KYMORA_DESCRIPTION, "the project's description, as CMake has it");
 
 // The program's file name, without its folder: "kymora", or "kymora.exe" on Windows.
 std::string programName(const std::vector<std::string> &arguments) {
@@ -42,14 +49,16 @@ std::string helpText(const std::string &program) {
     std::vector<std::pair<std::string, std::string>> lines;
     for (const Answer &answer : answers)
         lines.emplace_back("-" + std::string(1, answer.key) + ", --" + std::string(answer.name),
-                           answer.meaning);
+                           translate("help", answer.meaning));
     for (const OutsideSetting &setting : outsideSettings())
         lines.emplace_back("--" + std::string(setting.name) + " <value>", helpOf(setting));
     std::size_t width = 0;
     for (const auto &line : lines)
         width = std::max(width, line.first.size());
 
-    std::string text = "Usage: " + program + " [options]\n" KYMORA_DESCRIPTION "\n\nOptions:\n";
+    std::string text = filledIn(translate("help", "Usage: %s [options]"), {program}) + "\n" +
+                       std::string(translate("help", description)) + "\n\n" +
+                       std::string(translate("help", "Options:")) + "\n";
     for (auto &[option, meaning] : lines) {
         option.resize(width, ' ');
         text += "  " + option + "  " + meaning + "\n";
@@ -121,34 +130,55 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments,
     const OptionTable table;
     const std::string shortOptions = {missingValueKey, helpKey, versionKey};
 
+    // The first answer or refusal decides; it is written once the language is known, which the
+    // rest of the line may still ask for.
     CommandLine commandLine;
+    std::function<CommandLine()> decided;
+    const auto decide = [&decided](std::function<CommandLine()> decision) {
+        if (!decided)
+            decided = std::move(decision);
+    };
+    const auto wrongSetting = [](std::string name, std::string value) {
+        return [name, value] { return refused(OutsideSetup().choose(name, value)); };
+    };
     opterr = 0; // it says nothing itself
     optind = 0; // and starts afresh
     for (int key; (key = getopt_long(argc, argv.data(), shortOptions.c_str(), table.options(),
                                      nullptr)) != -1;) {
-        if (key == helpKey)
-            return answered(helpText(programName(arguments)));
-        if (key == versionKey)
-            return answered("Kymora " KYMORA_VERSION_TEXT "\n");
-        if (key == unknownKey || key == missingValueKey) {
+        if (key == helpKey) {
+            decide([&arguments] { return answered(helpText(programName(arguments))); });
+        } else if (key == versionKey) {
+            decide([] { return answered("Kymora " KYMORA_VERSION_TEXT "\n"); });
+        } else if (key == unknownKey || key == missingValueKey) {
             // Which of the two getopt_long answers depends on the C library: optopt tells.
+            const std::string given = argv[optind - 1];
             if (optopt == helpKey || optopt == versionKey)
-                return refused("--" + nameIn(argv[optind - 1]) + " takes no value");
-            if (optopt >= firstSettingKey) // its value is missing
-                return refused(commandLine.setup.choose(settingNameOf(optopt), ""));
-            // An option the program does not know is named with the ones it knows.
-            const std::string name =
-                optopt ? std::string(1, char(optopt)) : nameIn(argv[optind - 1]);
-            return refused(commandLine.setup.choose(name, ""));
+                decide([given] {
+                    return refused(
+                        filledIn(translate("refusal", "--%s takes no value"), {nameIn(given)}));
+                });
+            else if (optopt >= firstSettingKey) // its value is missing
+                decide(wrongSetting(std::string(settingNameOf(optopt)), ""));
+            else // an option the program does not know, named with the ones it knows
+                decide(wrongSetting(optopt ? std::string(1, char(optopt)) : nameIn(given), ""));
+        } else if (!commandLine.setup.choose(settingNameOf(key), optarg).empty()) {
+            decide(wrongSetting(std::string(settingNameOf(key)), optarg));
         }
-        const std::string wrong = commandLine.setup.choose(settingNameOf(key), optarg);
-        if (!wrong.empty())
-            return refused(wrong);
     }
-    if (optind < argc)
-        return refused("unexpected argument \"" + std::string(argv[optind]) +
-                       "\": the settings are given as --name=value (see --help)");
+    if (optind < argc) {
+        const std::string unexpected = argv[optind];
+        decide([unexpected] {
+            return refused(filledIn(translate("refusal", "unexpected argument %s: the settings "
+                                                         "are given as --name=value (see --help)"),
+                                    {"\"" + unexpected + "\""}));
+        });
+    }
     commandLine.language = chooseLanguage(commandLine.setup.language(), userLanguages);
     speak(commandLine.language);
+    if (decided) {
+        CommandLine answer = decided();
+        answer.language = commandLine.language;
+        return answer;
+    }
     return commandLine;
 }

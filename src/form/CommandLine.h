@@ -13,8 +13,8 @@ struct CommandLine {
     OutsideSetup setup;
     // Set when the program answers, or refuses, without a window: it ends with this.
     std::optional<int> exitCode;
-    std::string output; // for standard output: the help or the version
-    std::string error;  // for standard error: one line naming what is wrong
+    std::string output;        // for standard output: the help or the version
+    std::string error;         // for standard error: one line naming what is wrong
     std::string_view language; // the language the program speaks from now on
 };
 

@@ -24,34 +24,47 @@ struct OptionSetting {
     std::array<OptionValue, 2> values;
 };
 
+// TRANSLATORS: what each setting of the command line chooses, as its line in --help says:
+// "Chooses the detector's position: near or far."
 constexpr std::array<OptionSetting, 3> optionSettings = {{
-    {{"detector", "the detector's position", "near or far"},
+    {{"detector", NC_("help", "the detector's position")},
      {{{"near", Option::opBlízko}, {"far", Option::opDaleko}}}},
-    {{"mirror", "the mirror", "grating or ordinary"},
+    {{"mirror", NC_("help", "the mirror")},
      {{{"grating", Option::opAno}, {"ordinary", Option::opNe}}}},
-    {{"frequency", "the light's frequency", "1 or 2"}, {{{"1", Option::op1}, {"2", Option::op2}}}},
+    {{"frequency", NC_("help", "the light's frequency")},
+     {{{"1", Option::op1}, {"2", Option::op2}}}},
 }};
 
-// "en, cs, de or uk": the languages spoken.
-std::string listedLanguages() {
-    std::string listed;
-    const std::span<const std::string_view> languages = spokenLanguages();
-    for (std::size_t i = 0; i < languages.size(); ++i)
-        listed += std::string(i == 0 ? "" : i + 1 == languages.size() ? " or " : ", ") +
-                  std::string(languages[i]);
-    return listed;
+constexpr std::array<OutsideSetting, 5> allSettings = {{
+    optionSettings[0].setting,
+    optionSettings[1].setting,
+    optionSettings[2].setting,
+    {speedName, NC_("help", "the animation's speed, slowest at 20")},
+    {languageName, NC_("help", "the language")},
+}};
+
+// "a, b or c", or with another last word, in the language spoken.
+std::string listed(std::span<const std::string_view> items, std::string_view lastTwo) {
+    std::string first;
+    for (std::size_t i = 0; i + 1 < items.size(); ++i)
+        first += (i == 0 ? "" : ", ") + std::string(items[i]);
+    return items.size() < 2 ? std::string(items.empty() ? "" : items.front())
+                            : filledIn(lastTwo, {first, items.back()});
 }
 
-const std::array<OutsideSetting, 5> &allSettings() {
-    static const std::string languages = listedLanguages();
-    static const std::array<OutsideSetting, 5> settings = {{
-        optionSettings[0].setting,
-        optionSettings[1].setting,
-        optionSettings[2].setting,
-        {speedName, "the animation's speed, slowest at 20", "1 to 20"},
-        {languageName, "the language", languages},
-    }};
-    return settings;
+// The values a setting takes, in words: "near or far", "1 to 20". The values themselves are
+// never translated.
+std::string valuesOf(std::string_view name) {
+    // TRANSLATORS: the last two of a list of values a setting takes: "near or far"; the
+    // values stay as they are.
+    const std::string_view orLast = translate("values", "%s or %s");
+    for (const OptionSetting &setting : optionSettings)
+        if (setting.setting.name == name)
+            return listed(std::array{setting.values[0].value, setting.values[1].value}, orLast);
+    if (name == speedName)
+        return filledIn(translate("values", "%s to %s"),
+                        {std::to_string(speedMinimum), std::to_string(speedMaximum)});
+    return listed(spokenLanguages(), orLast);
 }
 
 std::string quoted(std::string_view text) {
@@ -60,9 +73,9 @@ std::string quoted(std::string_view text) {
     return result;
 }
 
-std::string badValue(const OutsideSetting &setting, std::string_view value) {
-    return "bad value " + quoted(value) + " for " + std::string(setting.name) + ": use " +
-           std::string(setting.values);
+std::string badValue(std::string_view name, std::string_view value) {
+    return filledIn(translate("refusal", "bad value %s for %s: use %s"),
+                    {quoted(value), name, valuesOf(name)});
 }
 
 // A whole number written in decimal digits alone.
@@ -80,11 +93,12 @@ std::optional<int> wholeNumber(std::string_view text) {
 } // namespace
 
 std::span<const OutsideSetting> outsideSettings() {
-    return allSettings();
+    return allSettings;
 }
 
 std::string helpOf(const OutsideSetting &setting) {
-    return "Chooses " + std::string(setting.meaning) + ": " + std::string(setting.values) + ".";
+    return filledIn(translate("help", "Chooses %s: %s."),
+                    {translate("help", setting.meaning), valuesOf(setting.name)});
 }
 
 std::string OutsideSetup::choose(std::string_view name, std::string_view value) {
@@ -96,27 +110,26 @@ std::string OutsideSetup::choose(std::string_view name, std::string_view value) 
                 options_.push_back(choice.option);
                 return {};
             }
-        return badValue(setting.setting, value);
+        return badValue(name, value);
     }
     if (name == speedName) {
         const std::optional<int> speed = wholeNumber(value);
         if (!speed || *speed < speedMinimum || *speed > speedMaximum)
-            return badValue(allSettings()[3], value);
+            return badValue(name, value);
         speed_ = speed;
         return {};
     }
     if (name == languageName) {
         const std::string_view spoken = spokenLanguageOf(value);
         if (spoken.empty())
-            return badValue(allSettings().back(), value);
+            return badValue(name, value);
         language_ = spoken;
         return {};
     }
-    std::string known;
-    for (const OutsideSetting &setting : allSettings())
-        known += (known.empty()                       ? ""
-                  : &setting == &allSettings().back() ? " and "
-                                                      : ", ") +
-                 std::string(setting.name);
-    return "unknown setting " + quoted(name) + ": the settings are " + known;
+    std::array<std::string_view, allSettings.size()> names;
+    std::transform(allSettings.begin(), allSettings.end(), names.begin(),
+                   [](const OutsideSetting &setting) { return setting.name; });
+    // TRANSLATORS: the last two of the list of settings: "speed and lang".
+    return filledIn(translate("refusal", "unknown setting %s: the settings are %s"),
+                    {quoted(name), listed(names, translate("values", "%s and %s"))});
 }

@@ -15,17 +15,17 @@
 // One setting that can be chosen, for a program's help.
 struct OutsideSetting {
     std::string_view name;    // "detector"
-    std::string_view meaning; // "the detector's position"
-    std::string_view values;  // "near or far"
+    std::string_view meaning; // "the detector's position", in English
 };
 std::span<const OutsideSetting> outsideSettings();
-// The setting's line in a program's help: "Chooses the detector's position: near or far."
+// The setting's line in a program's help, in the language spoken: "Chooses the detector's
+// position: near or far."
 std::string helpOf(const OutsideSetting &setting);
 
 class OutsideSetup {
 public:
     // Takes one setting. Returns an empty text, or one line that names what is wrong and what
-    // is allowed instead; a wrong setting is not taken.
+    // is allowed instead, in the language spoken; a wrong setting is not taken.
     std::string choose(std::string_view name, std::string_view value);
 
     // The option buttons to select, in the order they were chosen.

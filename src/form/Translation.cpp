@@ -3,6 +3,7 @@
 #include "form/EmbeddedCatalogues.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -96,6 +97,25 @@ std::string filledIn(std::string_view text, std::initializer_list<std::string_vi
         }
     }
     return filled;
+}
+
+std::string_view pictureName() {
+    // TRANSLATORS: the picture's name, as screen readers say it.
+    return translate("accessible name", "Demonstration");
+}
+
+std::string_view speedBarName() {
+    // TRANSLATORS: the speed scroll bar's name, as screen readers say it.
+    return translate("accessible name", "Animation speed");
+}
+
+std::string errorMessage(const RuntimeError &error) {
+    // TRANSLATORS: what the error dialog says of an error of a run, as the description
+    // RuntimeError gives it: marked here, where the form translates them.
+    [[maybe_unused]] constexpr std::array descriptions = {NC_("error", "Type mismatch"),
+                                                          NC_("error", "Overflow")};
+    return filledIn(translate("error", "Run-time error '%s':"), {std::to_string(error.number())}) +
+           "\n\n" + std::string(translate("error", error.what()));
 }
 
 // Written by hand: the C library's conversions follow the locale that a toolkit may set.

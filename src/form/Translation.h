@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
 
 #include <span>
@@ -25,6 +26,14 @@ std::string_view captionOf(const ControlDesign &control);
 
 // A text with each "%s" in it replaced by the next of the values, in order.
 std::string filledIn(std::string_view text, std::initializer_list<std::string_view> values);
+
+// What screen readers call the picture, and the speed bar, in the language spoken.
+std::string_view pictureName();
+std::string_view speedBarName();
+
+// The message that reports an error of a run: "Run-time error '13':", a blank line and what
+// the error is, in the language spoken.
+std::string errorMessage(const RuntimeError &error);
 
 // A number with one decimal, written with the language's decimal separator: "165,1" in Czech.
 std::string decimalNumber(double value);

@@ -1,6 +1,7 @@
 #include "qt/FormWindow.h"
 
 #include "demo/RuntimeError.h"
+#include "form/Translation.h"
 #include "qt/ControlFonts.h"
 #include "qt/NativeControls.h"
 #include "qt/PictureSurface.h"
@@ -88,7 +89,8 @@ void FormWindow::setUpWindow() {
 
     surface_ = new PictureSurface(designedClientSize());
     surface_->setObjectName(QStringLiteral("clientArea"));
-    surface_->setAccessibleName(QStringLiteral("Demonstration"));
+    surface_->setAccessibleName(
+        QString::fromUtf8(pictureName().data(), qsizetype(pictureName().size())));
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus);
@@ -198,7 +200,7 @@ void FormWindow::announce(std::string_view description) {
 
 void FormWindow::reportError(const RuntimeError &error) {
     QMessageBox::critical(this, QApplication::applicationName(),
-                          QString::fromStdString(error.message()));
+                          QString::fromStdString(errorMessage(error)));
 }
 
 // Closing the only window ends the program; an exit code other than 0 ends it at once.

@@ -54,7 +54,7 @@ QScrollBar *makeScrollBar(QWidget *container, const ControlDesign &design) {
     bar->setPageStep(1);
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(QStringLiteral("Animation speed"));
+    bar->setAccessibleName(toQString(speedBarName()));
     return bar;
 }
 

@@ -41,8 +41,20 @@ EM_JS(void, page_refuseAddressSettings, (const char *why),
       { Notices.refuseAddressSettings(UTF8ToString(why)); });
 EM_JS(int, page_userLanguageCount, (), { return navigator.languages.length; });
 EM_JS(char *, page_userLanguage, (int index), { return allocateUTF8(navigator.languages[index]); });
-EM_JS(void, page_setLanguage, (const char *language),
-      { document.documentElement.lang = UTF8ToString(language); });
+EM_JS(void, page_setWords,
+      (const char *language, const char *picture, const char *speedBar, const char *captions,
+       const char *ended, const char *endedNotice, const char *again),
+      {
+          PageDom.setWords({
+              language : UTF8ToString(language),
+              picture : UTF8ToString(picture),
+              speedBar : UTF8ToString(speedBar),
+              captions : UTF8ToString(captions),
+              ended : UTF8ToString(ended),
+              endedNotice : UTF8ToString(endedNotice),
+              again : UTF8ToString(again)
+          });
+      });
 EM_JS(void, page_clearPicture, (int background), { Picture.clear(background); });
 EM_JS(void, page_drawLine, (float x1, float y1, float x2, float y2, int width, int colour),
       { Picture.drawLine(x1, y1, x2, y2, width, colour); });
@@ -152,8 +164,11 @@ std::vector<std::string> userLanguages() {
     return languages;
 }
 
-void setLanguage(std::string_view language) {
-    page_setLanguage(text(language).c_str());
+void setWords(const Words &words) {
+    page_setWords(text(words.language).c_str(), text(words.picture).c_str(),
+                  text(words.speedBar).c_str(), text(words.captions).c_str(),
+                  text(words.ended).c_str(), text(words.endedNotice).c_str(),
+                  text(words.again).c_str());
 }
 
 void refuseAddressSettings(std::string_view why) {

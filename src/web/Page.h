@@ -43,8 +43,17 @@ std::vector<std::pair<std::string, std::string>> addressSettings();
 void refuseAddressSettings(std::string_view why);
 // The browser's languages, in the user's order of preference.
 std::vector<std::string> userLanguages();
-// The language the page is written in (<html lang>).
-void setLanguage(std::string_view language);
+// The page's own words in the language spoken, and that language (<html lang>).
+struct Words {
+    std::string_view language;
+    std::string_view picture;     // the picture's name
+    std::string_view speedBar;    // the speed bar's name
+    std::string_view captions;    // the name of the list of captions on the picture
+    std::string_view ended;       // the name of the notice at the program's end
+    std::string_view endedNotice; // its text
+    std::string_view again;       // its button, which starts the program again
+};
+void setWords(const Words &words);
 
 // The canvas, at the page's device pixel ratio, painted in the background colour.
 void clearPicture(int background);

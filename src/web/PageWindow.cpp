@@ -81,7 +81,7 @@ void PageWindow::announce(std::string_view description) {
 }
 
 void PageWindow::reportError(const RuntimeError &error) {
-    page::showError(programName, error.message());
+    page::showError(programName, errorMessage(error));
 }
 
 // A page cannot close its own tab: the program ends, and the page says so.

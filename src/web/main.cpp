@@ -8,22 +8,27 @@
 
 #include <emscripten.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+
 namespace {
 
 PageWindow *window = nullptr;
 
-// The set-up in the page's address (?detector=near&lang=cs). A wrong one is said in the console,
-// and the page opens as if none had been given.
-OutsideSetup addressSetup() {
+// The set-up in the page's address (?detector=near&lang=cs), and the first setting in it that is
+// wrong, if any: then the page opens as if none had been given.
+struct AddressSetup {
     OutsideSetup setup;
-    for (const auto &[name, value] : page::addressSettings()) {
-        const std::string wrong = setup.choose(name, value);
-        if (!wrong.empty()) {
-            page::refuseAddressSettings(wrong);
-            return OutsideSetup();
-        }
-    }
-    return setup;
+    std::optional<std::pair<std::string, std::string>> wrong;
+};
+
+AddressSetup addressSetup() {
+    AddressSetup address;
+    for (auto &[name, value] : page::addressSettings())
+        if (!address.setup.choose(name, value).empty())
+            return {OutsideSetup(), std::pair(name, value)};
+    return address;
 }
 
 } // namespace
@@ -49,11 +54,19 @@ EMSCRIPTEN_KEEPALIVE void kymora_canvas_made_anew() {
 } // extern "C"
 
 // The language is chosen before the window is made: asked for in the address, or else the
-// browser's.
+// browser's; what is wrong in the address is said in it, in the console.
 int main() {
-    const OutsideSetup setup = addressSetup();
+    const auto [setup, wrong] = addressSetup();
     speak(chooseLanguage(setup.language(), page::userLanguages()));
-    page::setLanguage(spokenLanguage());
+    if (wrong)
+        page::refuseAddressSettings(OutsideSetup().choose(wrong->first, wrong->second));
+    page::setWords({spokenLanguage(), pictureName(), speedBarName(),
+                    // TRANSLATORS: the page's words: the name of the list of the captions on
+                    // the picture, for screen readers; the notice that the program has ended,
+                    // its name and its text, and its button that starts the program again.
+                    translate("page", "Captions on the picture"),
+                    translate("page", "Kymora has ended"), translate("page", "Kymora has ended."),
+                    translate("page", "Start again")});
     static PageWindow page;
     window = &page;
     page.load(setup);

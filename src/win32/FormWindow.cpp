@@ -1,6 +1,7 @@
 #include "win32/FormWindow.h"
 
 #include "demo/RuntimeError.h"
+#include "form/Translation.h"
 #include "win32/ClassicLook.h"
 #include "win32/ControlIds.h"
 #include "win32/HeldMessages.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr wchar_t windowClassName[] = L"frmKymora";
 constexpr wchar_t iconName[] = L"IDI_ICON1";
 constexpr wchar_t programName[] = L"Kymora";
-constexpr wchar_t pictureName[] = L"Demonstration";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 
@@ -133,9 +133,9 @@ BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
 // The picture's accessible object: static text with no size, which screen readers find among
 // the window's children, named by what the last run showed.
 void FormWindow::createPictureDescription() {
-    pictureDescription_ =
-        CreateWindowExW(0, L"STATIC", pictureName, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
-                        0, 0, 0, 0, window_, nullptr, instance_, nullptr);
+    pictureDescription_ = CreateWindowExW(0, L"STATIC", toWide(pictureName()).c_str(),
+                                          WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX, 0, 0, 0,
+                                          0, window_, nullptr, instance_, nullptr);
 }
 
 void FormWindow::layOutControls() {
@@ -279,7 +279,7 @@ void FormWindow::announce(std::string_view description) {
 }
 
 void FormWindow::reportError(const RuntimeError &error) {
-    MessageBoxW(window_, toWide(error.message()).c_str(), programName, MB_OK | MB_ICONERROR);
+    MessageBoxW(window_, toWide(errorMessage(error)).c_str(), programName, MB_OK | MB_ICONERROR);
 }
 
 void FormWindow::unload(int exitCode) {

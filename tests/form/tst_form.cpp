@@ -386,3 +386,18 @@ TEST_CASE("captions are painted when shown and moved") {
     board.remeasure();
     CHECK(board.area(Caption::labZdroj).height == 25);
 }
+
+// A language changes words, never a run: the fields and every drawing are English's.
+TEST_CASE("no language changes a run") {
+    Fixture english;
+    english.form.click("cmdStart");
+    for (const std::string_view language : spokenLanguages()) {
+        CAPTURE(language);
+        speak(language);
+        Fixture f;
+        f.form.click("cmdStart");
+        CHECK(f.canvas.operations == english.canvas.operations);
+        CHECK(f.view.fields == english.view.fields);
+    }
+    speak("en");
+}

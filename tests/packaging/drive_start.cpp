@@ -1,9 +1,11 @@
 // Loaded into the program (LD_PRELOAD) by the package test: once the program's event loop
-// runs, it prints the four settings fields, nPoloha to nKmitocet, presses Start, which returns
-// when the whole run is over, and ends the program with runCompleted when the finished picture
-// shows the green resultant.
+// runs, it prints the four settings fields, nPoloha to nKmitocet, and the detector's frame's
+// title, presses Start, which returns when the whole run is over, prints what the picture then
+// tells a screen reader, and ends the program with runCompleted when the finished picture shows
+// the green resultant.
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,9 +48,13 @@ void pressStartOnceRunning() {
         QStringList fields;
         for (const char *name : {"nPoloha", "nSpomaleni", "nDifrakce", "nKmitocet"})
             fields << window->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-        std::printf("%s\n", qPrintable(fields.join(QLatin1Char(' '))));
+        const auto *position = window->findChild<QGroupBox *>(QStringLiteral("frmPoloha"));
+        std::printf("%s\n%s\n", qPrintable(fields.join(QLatin1Char(' '))),
+                    position->title().toUtf8().constData());
         std::fflush(stdout);
         start->click();
+        std::printf("%s\n", area->accessibleDescription().toUtf8().constData());
+        std::fflush(stdout);
         QCoreApplication::exit(showsGreen(area->grab().toImage()) ? runCompleted : noResultant);
     });
 }

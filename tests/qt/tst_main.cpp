@@ -12,6 +12,7 @@ private slots:
     void triesWaylandWhenOnlyItIsNamed();
     void answersTheCommandLineWithoutADisplay_data();
     void answersTheCommandLineWithoutADisplay();
+    void setsTheWindowUpFromTheCommandLine_data();
     void setsTheWindowUpFromTheCommandLine();
 };
 
@@ -86,21 +87,45 @@ void tst_Main::answersTheCommandLineWithoutADisplay() {
     QVERIFY2(exitCode == 0 ? said.startsWith(answer) : said == answer, qPrintable(said));
 }
 
-// The fields as the window holds them when its event loop starts, printed by a library that
-// then presses Start and ends the program.
+// The fields and a frame's title as the window holds them when its event loop starts, and what
+// a screen reader hears after a run, printed by a library that presses Start and ends the
+// program: set up and spoken as the command line and the user's language ask.
+void tst_Main::setsTheWindowUpFromTheCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language"); // LANG
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("set up") << QStringList{"--detector=near", "--mirror=ordinary", "--frequency",
+                                           "1", "--speed=7"}
+                            << "C"
+                            << "170 7 1 1\nDetector position\nMirror: Ordinary. Frequency: 1. "
+                               "Detector position: Near. The detector is dark. The resultant is "
+                               "31.5 long.\n";
+    const QString czech = "0 1 2 2\nPoloha detektoru\nZrcadlo: Mřížka. Kmitočet: 2. Poloha "
+                          "detektoru: Daleko. Detektor je osvětlen. Výslednice je dlouhá 165,1.\n";
+    QTest::newRow("--lang=cs") << QStringList{"--lang=cs"} << "C" << czech;
+    QTest::newRow("LANG=cs_CZ.UTF-8") << QStringList() << "cs_CZ.UTF-8" << czech;
+    QTest::newRow("--lang=en in Czech")
+        << QStringList{"--lang=en"} << "cs_CZ.UTF-8"
+        << "0 1 2 2\nDetector position\nMirror: Grating. Frequency: 2. Detector position: Far. "
+           "The detector is lit. The resultant is 165.1 long.\n";
+}
+
 void tst_Main::setsTheWindowUpFromTheCommandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
+    QFETCH(QString, printed);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), language);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KYMORA_DRIVE_START));
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KYMORA_EXECUTABLE),
-                  {QStringLiteral("--detector=near"), QStringLiteral("--mirror=ordinary"),
-                   QStringLiteral("--frequency"), QStringLiteral("1"),
-                   QStringLiteral("--speed=7")});
+    program.start(QStringLiteral(KYMORA_EXECUTABLE), arguments);
     QVERIFY(program.waitForFinished(60000));
-    QCOMPARE(program.readAllStandardOutput(), QByteArray("170 7 1 1\n"));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), printed);
     QCOMPARE(program.exitCode(), 42); // the run was drawn
 }
 

@@ -34,6 +34,8 @@ public:
         float position = 0; // caption Left or Top
         PenState pen;       // the pen after the operation
         std::chrono::nanoseconds pauseLength{0};
+
+        friend bool operator==(const Operation &, const Operation &) = default;
     };
 
     std::vector<Operation> operations;

@@ -72,6 +72,19 @@ check('a link chooses the set-up, as clicks would; a wrong one is said in the co
     assert.deepEqual(wrong.errors, ['Kymora: bad value "fast" for speed: use 1 to 20']);
 });
 
+check('Czech through ?lang=cs and through the browser\'s language; ?lang=en brings English back', async () => {
+    const czech = 'Zrcadlo: Mřížka. Kmitočet: 2. Poloha detektoru: Daleko. Detektor je osvětlen. ' +
+                  'Výslednice je dlouhá 165,1.';
+    for (const [options, query] of [[{}, '?lang=cs'], [{ locale: 'cs-CZ' }, '']]) {
+        const page = await open(browser, options, query);
+        assert.equal(await page.evaluate(() => document.documentElement.lang), 'cs');
+        assert.ok(await option(page, 'Mřížka').isChecked());
+        assert.equal(await run(page, () => page.keyboard.press('Enter')), czech);
+    }
+    const english = await open(browser, { locale: 'cs-CZ' }, '?lang=en');
+    assert.ok(await option(english, 'Grating').isChecked());
+});
+
 check('Enter and Space on Start start a run', async () => {
     const page = await open(browser);
     for (const key of ['Enter', ' '])

@@ -38,10 +38,14 @@ QStringList programWindows() {
 } // namespace
 
 WineProgram::WineProgram(const QString &program, const QString &prefix,
-                         const QStringList &arguments)
+                         const QStringList &arguments, const QStringList &environment)
     : prefix_(prefix) {
     const QStringList before = programWindows();
-    wine_.setProcessEnvironment(wineEnvironment(prefix));
+    QProcessEnvironment variables = wineEnvironment(prefix);
+    for (const QString &variable : environment)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0),
+                         variable.section(QLatin1Char('='), 1));
+    wine_.setProcessEnvironment(variables);
     wine_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     wine_.start(QStringLiteral("wine"), QStringList{program} + arguments);
     if (!wine_.waitForStarted())

@@ -13,8 +13,10 @@
 // person would drive it: by the mouse at places on its window and by keys.
 class WineProgram {
 public:
-    // Starts the program in a Wine prefix and waits until its window is shown.
-    WineProgram(const QString &program, const QString &prefix, const QStringList &arguments = {});
+    // Starts the program in a Wine prefix, with these arguments and these variables
+    // (NAME=value) added to the environment, and waits until its window is shown.
+    WineProgram(const QString &program, const QString &prefix, const QStringList &arguments = {},
+                const QStringList &environment = {});
     ~WineProgram();
 
     bool hasWindow() const { return !window_.isEmpty(); }

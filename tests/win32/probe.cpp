@@ -2,7 +2,8 @@
 // tool would: which control has the focus, what the hidden settings fields hold, how its window
 // lies on the screen and scrolls; and clicks a control by message, as such a tool does.
 //
-//   kymora_probe focus | fields | geometry | click CONTROL | scroll-to-end | run-and-listen
+//   kymora_probe focus | fields | caption CONTROL | geometry | click CONTROL | scroll-to-end |
+//                run-and-listen
 //
 // run-and-listen presses Start and prints the accessible name that the program's next name
 // change gives, as a screen reader hears it through a WinEvent hook.
@@ -46,13 +47,17 @@ void printFocus(HWND window) {
     std::printf("%s\n", design ? std::string(design->name).c_str() : "none");
 }
 
+std::string textOf(HWND window, const std::string &name) {
+    wchar_t text[256] = {};
+    SendMessageTimeoutW(controlNamed(window, name), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text),
+                        SMTO_NORMAL, replyTimeoutMs, nullptr);
+    return utf8(text);
+}
+
 void printFields(HWND window) {
     const char *separator = "";
     for (const char *name : {"nPoloha", "nSpomaleni", "nDifrakce", "nKmitocet"}) {
-        wchar_t text[64] = {};
-        SendMessageTimeoutW(controlNamed(window, name), WM_GETTEXT, 64,
-                            reinterpret_cast<LPARAM>(text), SMTO_NORMAL, replyTimeoutMs, nullptr);
-        std::printf("%s%s", separator, utf8(text).c_str());
+        std::printf("%s%s", separator, textOf(window, name).c_str());
         separator = " ";
     }
     std::printf("\n");
@@ -122,6 +127,8 @@ int wmain(int argc, wchar_t **argv) {
         printFocus(window);
     else if (command == "fields")
         printFields(window);
+    else if (command == "caption" && argc == 3)
+        std::printf("%s\n", textOf(window, utf8(argv[2])).c_str());
     else if (command == "geometry")
         printGeometry(window);
     else if (command == "click" && argc == 3)

@@ -186,6 +186,8 @@ private slots:
     void aClickReachesTheForm();
     void aScreenReaderHearsWhatARunShowed();
     void takesASetUpFromItsCommandLine();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
     void tabGoesRoundBothWays();
     void scrollBarMovesByOne();
     void drawsEachCombinationAsTheQtProgramDoes_data();
@@ -219,6 +221,7 @@ void tst_WindowsProgram::init() {
     const bool ownProgram =
         test == QLatin1String("closingDuringARunClosesAfterIt") ||
         test == QLatin1String("takesASetUpFromItsCommandLine") ||
+        test == QLatin1String("speaksTheUsersLanguage") ||
         test == QLatin1String("drawsScaledAt144Dpi") ||
         test == QLatin1String("scrollsTheWholeClientAreaIntoViewOnASmallScreen");
     if (ownProgram) {
@@ -323,6 +326,29 @@ void tst_WindowsProgram::takesASetUpFromItsCommandLine() {
     QCOMPARE(helped, 0);
     QCOMPARE(help.replace("kymora.exe", "kymora"),
              std::get<1>(run(QStringLiteral(KYMORA_EXECUTABLE), QStringLiteral("--help"))));
+}
+
+// Czech, asked for or the user's own, which Wine takes from LANG: a frame's title, and what a
+// screen reader hears after a run, with its decimal comma.
+void tst_WindowsProgram::speaksTheUsersLanguage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language"); // LANG
+    QTest::newRow("--lang=cs") << QStringList{"--lang=cs"} << "C";
+    QTest::newRow("LANG=cs_CZ.UTF-8") << QStringList() << "cs_CZ.UTF-8";
+}
+
+void tst_WindowsProgram::speaksTheUsersLanguage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
+    WineProgram czech(program, prefix, arguments,
+                      {QStringLiteral("LANG=") + language, QStringLiteral("LC_ALL="),
+                       QStringLiteral("LOCPATH=" KYMORA_TEST_LOCALES)});
+    QVERIFY(czech.hasWindow());
+    QCOMPARE(czech.ask({QStringLiteral("caption"), QStringLiteral("frmPoloha")}),
+             QStringLiteral("Poloha detektoru"));
+    QCOMPARE(czech.ask({QStringLiteral("run-and-listen")}),
+             QStringLiteral("Zrcadlo: Mřížka. Kmitočet: 2. Poloha detektoru: Daleko. Detektor je "
+                            "osvětlen. Výslednice je dlouhá 165,1."));
 }
 
 void tst_WindowsProgram::focusOn(const QString &control) {

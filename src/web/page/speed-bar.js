@@ -58,7 +58,7 @@ var SpeedBar = (function () {
             element.tabIndex = 0;
             element.setAttribute('role', 'slider');
             element.setAttribute('aria-orientation', 'horizontal');
-            element.setAttribute('aria-label', 'Animation speed');
+            element.setAttribute('aria-label', PageDom.words.speedBar);
             const [left, track, thumb, right] = ['arrow left', 'track', 'thumb', 'arrow right']
                 .map((name) => Object.assign(document.createElement('div'), { className: name }));
             track.append(thumb);
