@@ -9,6 +9,8 @@ WEB_BUILD_DIR ?= build-web
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# For the Windows and web builds alone: -DBUILD_TESTING=OFF builds the program without its tests.
+CROSS_FLAGS ?=
 
 .PHONY: all deps deps-run deps-package configure build run test test-sanitize bench install screenshots windows web package clean
 
@@ -45,12 +47,12 @@ test: build windows web
 
 # The web page, built with Emscripten: $(WEB_BUILD_DIR)/kymora.html, one self-contained file.
 web: deps-package
-	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) >/dev/null
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) $(CROSS_FLAGS) >/dev/null
 	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 # The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD_DIR)/kymora.exe.
 windows: deps-package
-	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release $(CROSS_FLAGS) >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 clean:
