@@ -138,8 +138,11 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments,
         if (!decided)
             decided = std::move(decision);
     };
-    const auto wrongSetting = [](std::string name, std::string value) {
-        return [name, value] { return refused(OutsideSetup().choose(name, value)); };
+    // A wrong setting is refused as the set-up words its first wrong one.
+    const auto refuseSetup = [&commandLine] { return refused(commandLine.setup.refusal()); };
+    const auto chooseOrRefuse = [&](std::string_view name, std::string_view value) {
+        if (!commandLine.setup.choose(name, value).empty())
+            decide(refuseSetup);
     };
     opterr = 0; // it says nothing itself
     optind = 0; // and starts afresh
@@ -158,11 +161,11 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments,
                         filledIn(translate("refusal", "--%s takes no value"), {nameIn(given)}));
                 });
             else if (optopt >= firstSettingKey) // its value is missing
-                decide(wrongSetting(std::string(settingNameOf(optopt)), ""));
+                chooseOrRefuse(settingNameOf(optopt), "");
             else // an option the program does not know, named with the ones it knows
-                decide(wrongSetting(optopt ? std::string(1, char(optopt)) : nameIn(given), ""));
-        } else if (!commandLine.setup.choose(settingNameOf(key), optarg).empty()) {
-            decide(wrongSetting(std::string(settingNameOf(key)), optarg));
+                chooseOrRefuse(optopt ? std::string(1, char(optopt)) : nameIn(given), "");
+        } else {
+            chooseOrRefuse(settingNameOf(key), optarg);
         }
     }
     if (optind < argc) {

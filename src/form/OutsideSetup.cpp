@@ -102,6 +102,18 @@ std::string helpOf(const OutsideSetting &setting) {
 }
 
 std::string OutsideSetup::choose(std::string_view name, std::string_view value) {
+    std::string wrong = take(name, value);
+    if (!wrong.empty() && !firstWrong_)
+        firstWrong_.emplace(name, value);
+    return wrong;
+}
+
+std::string OutsideSetup::refusal() const {
+    return firstWrong_ ? OutsideSetup().take(firstWrong_->first, firstWrong_->second)
+                       : std::string();
+}
+
+std::string OutsideSetup::take(std::string_view name, std::string_view value) {
     for (const OptionSetting &setting : optionSettings) {
         if (setting.setting.name != name)
             continue;

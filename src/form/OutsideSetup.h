@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A set-up chosen from outside the window: on the command line (--detector=near) or in the
@@ -28,6 +29,11 @@ public:
     // is allowed instead, in the language spoken; a wrong setting is not taken.
     std::string choose(std::string_view name, std::string_view value);
 
+    // Whether a setting was wrong; the first one that was, in words in the language spoken now
+    // (empty where none was), for a program that chooses its language from the set-up itself.
+    bool isWrong() const { return firstWrong_.has_value(); }
+    std::string refusal() const;
+
     // The option buttons to select, in the order they were chosen.
     const std::vector<Option> &options() const { return options_; }
     // Where to move the speed bar, if anywhere.
@@ -39,4 +45,7 @@ private:
     std::vector<Option> options_;
     std::optional<int> speed_;
     std::string_view language_;
+    std::optional<std::pair<std::string, std::string>> firstWrong_; // name and value
+
+    std::string take(std::string_view name, std::string_view value);
 };

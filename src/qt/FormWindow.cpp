@@ -89,8 +89,8 @@ void FormWindow::setUpWindow() {
 
     surface_ = new PictureSurface(designedClientSize());
     surface_->setObjectName(QStringLiteral("clientArea"));
-    surface_->setAccessibleName(
-        QString::fromUtf8(pictureName().data(), qsizetype(pictureName().size())));
+    const std::string_view name = pictureName();
+    surface_->setAccessibleName(QString::fromUtf8(name.data(), qsizetype(name.size())));
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus);

@@ -8,27 +8,19 @@
 
 #include <emscripten.h>
 
-#include <optional>
 #include <string>
-#include <utility>
 
 namespace {
 
 PageWindow *window = nullptr;
 
-// The set-up in the page's address (?detector=near&lang=cs), and the first setting in it that is
-// wrong, if any: then the page opens as if none had been given.
-struct AddressSetup {
+// The set-up in the page's address (?detector=near&lang=cs), up to its first wrong setting.
+OutsideSetup addressSetup() {
     OutsideSetup setup;
-    std::optional<std::pair<std::string, std::string>> wrong;
-};
-
-AddressSetup addressSetup() {
-    AddressSetup address;
-    for (auto &[name, value] : page::addressSettings())
-        if (!address.setup.choose(name, value).empty())
-            return {OutsideSetup(), std::pair(name, value)};
-    return address;
+    for (const auto &[name, value] : page::addressSettings())
+        if (!setup.choose(name, value).empty())
+            break;
+    return setup;
 }
 
 } // namespace
@@ -56,10 +48,12 @@ EMSCRIPTEN_KEEPALIVE void kymora_canvas_made_anew() {
 // The language is chosen before the window is made: asked for in the address, or else the
 // browser's; what is wrong in the address is said in it, in the console.
 int main() {
-    const auto [setup, wrong] = addressSetup();
+    const OutsideSetup address = addressSetup();
+    // A wrong set-up is as if none had been given.
+    const OutsideSetup setup = address.isWrong() ? OutsideSetup() : address;
     speak(chooseLanguage(setup.language(), page::userLanguages()));
-    if (wrong)
-        page::refuseAddressSettings(OutsideSetup().choose(wrong->first, wrong->second));
+    if (address.isWrong())
+        page::refuseAddressSettings(address.refusal());
     page::setWords({spokenLanguage(), pictureName(), speedBarName(),
                     // TRANSLATORS: the page's words: the name of the list of the captions on
                     // the picture, for screen readers; the notice that the program has ended,
