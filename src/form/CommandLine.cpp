@@ -51,7 +51,9 @@ std::string helpText(const std::string &program) {
         lines.emplace_back("-" + std::string(1, answer.key) + ", --" + std::string(answer.name),
                            translate("help", answer.meaning));
     for (const OutsideSetting &setting : outsideSettings())
-        lines.emplace_back("--" + std::string(setting.name) + " <value>", helpOf(setting));
+        lines.emplace_back("--" + std::string(setting.name) +
+                               (setting.takesNoValue ? "" : " <value>"),
+                           helpOf(setting));
     std::size_t width = 0;
     for (const auto &line : lines)
         width = std::max(width, line.first.size());
@@ -86,6 +88,10 @@ std::string nameIn(std::string_view argument) {
     return std::string(argument.substr(0, argument.find('=')));
 }
 
+const OutsideSetting &settingOf(int key) {
+    return outsideSettings()[std::size_t(key - firstSettingKey)];
+}
+
 // getopt_long's table: the answers, then the settings, each of which takes a value.
 class OptionTable {
 public:
@@ -98,8 +104,9 @@ public:
             const bool isAnswer = i < std::size(answers);
             const int key =
                 isAnswer ? answers[i].key : firstSettingKey + int(i - std::size(answers));
+            const bool takesValue = !isAnswer && !settingOf(key).takesNoValue;
             options_.push_back(
-                {names_[i].c_str(), isAnswer ? no_argument : required_argument, nullptr, key});
+                {names_[i].c_str(), takesValue ? required_argument : no_argument, nullptr, key});
         }
         options_.push_back({nullptr, 0, nullptr, 0});
     }
@@ -109,10 +116,6 @@ private:
     std::vector<std::string> names_;
     std::vector<option> options_;
 };
-
-std::string_view settingNameOf(int key) {
-    return outsideSettings()[std::size_t(key - firstSettingKey)].name;
-}
 
 } // namespace
 
@@ -155,17 +158,18 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments,
         } else if (key == unknownKey || key == missingValueKey) {
             // Which of the two getopt_long answers depends on the C library: optopt tells.
             const std::string given = argv[optind - 1];
-            if (optopt == helpKey || optopt == versionKey)
+            if (optopt == helpKey || optopt == versionKey ||
+                (optopt >= firstSettingKey && settingOf(optopt).takesNoValue))
                 decide([given] {
                     return refused(
                         filledIn(translate("refusal", "--%s takes no value"), {nameIn(given)}));
                 });
             else if (optopt >= firstSettingKey) // its value is missing
-                chooseOrRefuse(settingNameOf(optopt), "");
+                chooseOrRefuse(settingOf(optopt).name, "");
             else // an option the program does not know, named with the ones it knows
                 chooseOrRefuse(optopt ? std::string(1, char(optopt)) : nameIn(given), "");
         } else {
-            chooseOrRefuse(settingNameOf(key), optarg);
+            chooseOrRefuse(settingOf(key).name, optarg ? optarg : "");
         }
     }
     if (optind < argc) {

@@ -12,6 +12,10 @@ namespace {
 
 constexpr std::string_view speedName = "speed";
 constexpr std::string_view languageName = "lang";
+constexpr std::string_view zoomName = "zoom";
+constexpr std::string_view fullScreenName = "fullscreen";
+// The zoom that fills the window with the form.
+constexpr std::string_view fitValue = "fit";
 
 struct OptionValue {
     std::string_view value;
@@ -35,12 +39,16 @@ constexpr std::array<OptionSetting, 3> optionSettings = {{
      {{{"1", Option::op1}, {"2", Option::op2}}}},
 }};
 
-constexpr std::array<OutsideSetting, 5> allSettings = {{
+constexpr std::array<OutsideSetting, 7> allSettings = {{
     optionSettings[0].setting,
     optionSettings[1].setting,
     optionSettings[2].setting,
     {speedName, NC_("help", "the animation's speed, slowest at 20")},
     {languageName, NC_("help", "the language")},
+    // TRANSLATORS: "fit" fills the window with the form, and stays as it is.
+    {zoomName, NC_("help", "the zoom in percent, or fit to fill the window")},
+    // TRANSLATORS: the whole line of --fullscreen in --help.
+    {fullScreenName, NC_("help", "Opens the window full screen."), true},
 }};
 
 // "a, b or c", or with another last word, in the language spoken.
@@ -61,9 +69,16 @@ std::string valuesOf(std::string_view name) {
     for (const OptionSetting &setting : optionSettings)
         if (setting.setting.name == name)
             return listed(std::array{setting.values[0].value, setting.values[1].value}, orLast);
-    if (name == speedName)
+    const auto range = [](int minimum, int maximum) {
         return filledIn(translate("values", "%s to %s"),
-                        {std::to_string(speedMinimum), std::to_string(speedMaximum)});
+                        {std::to_string(minimum), std::to_string(maximum)});
+    };
+    if (name == speedName)
+        return range(speedMinimum, speedMaximum);
+    if (name == zoomName) {
+        const std::string percent = range(zoomMinimum, zoomMaximum);
+        return listed(std::array<std::string_view, 2>{fitValue, percent}, orLast);
+    }
     return listed(spokenLanguages(), orLast);
 }
 
@@ -97,6 +112,8 @@ std::span<const OutsideSetting> outsideSettings() {
 }
 
 std::string helpOf(const OutsideSetting &setting) {
+    if (setting.takesNoValue)
+        return std::string(translate("help", setting.meaning));
     return filledIn(translate("help", "Chooses %s: %s."),
                     {translate("help", setting.meaning), valuesOf(setting.name)});
 }
@@ -136,6 +153,22 @@ std::string OutsideSetup::take(std::string_view name, std::string_view value) {
         if (spoken.empty())
             return badValue(name, value);
         language_ = spoken;
+        return {};
+    }
+    if (name == zoomName) {
+        const std::optional<int> percent = wholeNumber(value);
+        if (value == fitValue)
+            zoom_.fillsWindow = true;
+        else if (percent && *percent >= zoomMinimum && *percent <= zoomMaximum)
+            zoom_ = {*percent, false, zoom_.fullScreen};
+        else
+            return badValue(name, value);
+        return {};
+    }
+    if (name == fullScreenName) {
+        if (!value.empty())
+            return filledIn(translate("refusal", "--%s takes no value"), {name});
+        zoom_.fullScreen = true;
         return {};
     }
     std::array<std::string_view, allSettings.size()> names;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/Options.h"
+#include "form/Zoom.h"
 
 #include <optional>
 #include <span>
@@ -17,6 +18,8 @@
 struct OutsideSetting {
     std::string_view name;    // "detector"
     std::string_view meaning; // "the detector's position", in English
+    // A setting that takes no value (--fullscreen): its meaning is its whole line in the help.
+    bool takesNoValue = false;
 };
 std::span<const OutsideSetting> outsideSettings();
 // The setting's line in a program's help, in the language spoken: "Chooses the detector's
@@ -40,11 +43,14 @@ public:
     std::optional<int> speed() const { return speed_; }
     // The language asked for, one that Kymora speaks; empty where none was.
     std::string_view language() const { return language_; }
+    // How large the window opens: the zoom, and whether it fills the window or the screen.
+    const Zoom &zoom() const { return zoom_; }
 
 private:
     std::vector<Option> options_;
     std::optional<int> speed_;
     std::string_view language_;
+    Zoom zoom_;
     std::optional<std::pair<std::string, std::string>> firstWrong_; // name and value
 
     std::string take(std::string_view name, std::string_view value);

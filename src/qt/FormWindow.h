@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/FormView.h"
+#include "form/Zoom.h"
 #include "form/frmKymora.h"
 #include "qt/WindowPacer.h"
 
@@ -29,8 +30,16 @@ public:
 
     frmKymora &form() { return *form_; }
 
+    // Opens, or shows, the window at a zoom: of its own size, maximised, or full screen.
+    void setZoom(const Zoom &zoom);
+    const Zoom &zoom() const { return zoom_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // What the form asks of the window.
@@ -49,6 +58,8 @@ private:
     void connectEvents();
     void connectSpeedBar(QScrollBar *bar);
     void openAtDrawingAreaSize();
+    void scaleToWindow();
+    void placeAsWindowManagerWould();
     // The window's control of that design name.
     template <typename Control> Control *control(std::string_view name) const;
 
@@ -58,4 +69,6 @@ private:
     std::unique_ptr<frmKymora> form_;
     std::vector<std::pair<int, QWidget *>> tabStops_;
     bool unloading_ = false;
+    Zoom zoom_;
+    QRect geometryBeforeFullScreen_;
 };

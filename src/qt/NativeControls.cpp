@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <map>
 
@@ -19,9 +20,19 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect geometryOf(const ControlDesign &design) {
+QRect geometryOf(const ControlDesign &design, double factor) {
     const PixelRect pixels = inPixels(design.geometry);
-    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+    const auto at = [factor](int v) { return qRound(v * factor); };
+    return QRect(QPoint(at(pixels.left), at(pixels.top)),
+                 QPoint(at(pixels.left + pixels.width) - 1, at(pixels.top + pixels.height) - 1));
+}
+
+// The font a control shows its caption in: an option button the window's, others their own.
+QFont fontOf(const ControlDesign &design, double factor) {
+    QFont font = design.kind == ControlKind::option ? windowFont() : controlFont(design.font);
+    if (factor != 1)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
 }
 
 // The window's background, which every frame, option button and command button shares.
@@ -41,7 +52,7 @@ void giveColours(QWidget *control, const ControlDesign &design) {
 
 void place(QWidget *control, const ControlDesign &design) {
     control->setObjectName(toQString(design.name));
-    control->setGeometry(geometryOf(design));
+    zoomControl(control, design, 1);
     control->setVisible(design.visible);
 }
 
@@ -66,20 +77,32 @@ QLineEdit *makeSettingsField(QWidget *container, const ControlDesign &design) {
 
 // The classic frame the layout was made for: an etched line all round, with the caption on the
 // top line, breaking it; the line runs through the middle of the caption's first line of text.
-QString classicFrameStyle(const QFont &font) {
+QString classicFrameStyle(const QFont &font, double factor) {
+    const auto at = [factor](int v) { return qRound(v * factor); };
     const int lineAtMidCaption = QFontMetrics(font).height() / 2;
-    return QStringLiteral("QGroupBox { border: 2px groove #808080; margin-top: %1px; }"
+    return QStringLiteral("QGroupBox { border: %1px groove #808080; margin-top: %2px; }"
                           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: "
-                          "top left; left: 6px; padding: 0px 2px; background-color: %2; }")
+                          "top left; left: %3px; padding: 0px %4px; background-color: %5; }")
+        .arg(at(2))
         .arg(lineAtMidCaption)
+        .arg(at(6))
+        .arg(at(2))
         .arg(backgroundColour().name());
+}
+
+// A larger option button has a larger mark.
+QString optionStyle(const QWidget *option, double factor) {
+    const int mark = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    return factor == 1 ? QString()
+                       : QStringLiteral("QRadioButton { background-color: %1; }"
+                                        "QRadioButton::indicator { width: %2px; height: %2px; }")
+                             .arg(backgroundColour().name())
+                             .arg(qRound(mark * factor));
 }
 
 QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
     auto *frame = new QGroupBox(toQString(captionOf(design)), container);
     place(frame, design);
-    frame->setFont(controlFont(design.font));
-    frame->setStyleSheet(classicFrameStyle(frame->font()));
     frame->setFocusPolicy(Qt::NoFocus);
     giveColours(frame, design);
     return frame;
@@ -88,7 +111,6 @@ QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
 QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
     auto *option = new QRadioButton(toQString(captionOf(design)), frame);
     place(option, design);
-    option->setFont(windowFont());
     giveColours(option, design);
     // Until it is selected, a button is no tab stop (see connectOption).
     option->setFocusPolicy(Qt::ClickFocus);
@@ -98,7 +120,6 @@ QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
 QPushButton *makeCommand(QWidget *container, const ControlDesign &design) {
     auto *button = new QPushButton(toQString(captionOf(design)), container);
     place(button, design);
-    button->setFont(controlFont(design.font));
     giveColours(button, design);
     // Enter on the focused button presses it, as Space does.
     button->setAutoDefault(true);
@@ -118,6 +139,18 @@ void SpeedBar::keyPressEvent(QKeyEvent *event) {
     if (found == moves.end())
         return QScrollBar::keyPressEvent(event);
     moved(found->second);
+}
+
+void zoomControl(QWidget *control, const ControlDesign &design, double factor) {
+    control->setGeometry(geometryOf(design, factor));
+    if (design.kind != ControlKind::frame && design.kind != ControlKind::option &&
+        design.kind != ControlKind::command)
+        return;
+    control->setFont(fontOf(design, factor));
+    if (design.kind == ControlKind::frame)
+        control->setStyleSheet(classicFrameStyle(control->font(), factor));
+    else if (design.kind == ControlKind::option)
+        control->setStyleSheet(optionStyle(control, factor));
 }
 
 // The control of a kind, made from its design in its container; captions have no window.

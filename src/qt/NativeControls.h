@@ -23,3 +23,6 @@ protected:
 // design name, with its place, font and colours; a caption has no widget (it is painted on the
 // picture): nullptr.
 QWidget *makeControl(QWidget *container, const ControlDesign &design);
+
+// Places a control larger by the factor, in its font larger by the same; at 1, as designed.
+void zoomControl(QWidget *control, const ControlDesign &design, double factor);

@@ -61,8 +61,28 @@ QRect toQRect(const PixelRect &area) {
     return QRect(area.left, area.top, area.width, area.height);
 }
 
-QPen penOf(const PenState &pen, Colour colour) {
-    return QPen(toQColor(colour), pen.drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+// How many device pixels wide a line of a width is drawn at a ratio: in proportion, at least one.
+int deviceWidth(int width, qreal ratio) {
+    return std::max(1, qRound(std::max(width, 1) * ratio));
+}
+
+QPen penOf(const PenState &pen, Colour colour, qreal ratio) {
+    return QPen(toQColor(colour), deviceWidth(pen.drawWidth, ratio) / ratio, Qt::SolidLine,
+                Qt::RoundCap, Qt::RoundJoin);
+}
+
+// The device pixels a thin run of whole pixels covers: each of its pixels is the device pixels
+// from its own edge to the next one's, so that neighbouring runs meet without a gap, and across
+// the run it is as thick as a thin line is at the ratio.
+QRect deviceRun(const QPointF &from, const QPointF &to, qreal ratio) {
+    const QRectF run = QRectF(from, to).normalized();
+    const int thickness = deviceWidth(1, ratio);
+    const auto start = [ratio](qreal v) { return qRound(v * ratio); };
+    const auto end = [&](qreal first, qreal last) {
+        return std::max(start(last + 1), first == last ? start(first) + thickness : 0);
+    };
+    return QRect(QPoint(start(run.left()), start(run.top())),
+                 QPoint(end(run.left(), run.right()) - 1, end(run.top(), run.bottom()) - 1));
 }
 
 } // namespace
@@ -75,17 +95,35 @@ PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(par
     captions_.paintShown();
 }
 
+void PictureSurface::setZoom(double factor) {
+    if (factor == zoom_)
+        return;
+    zoom_ = factor;
+    const QSize pictureSize = picture_.deviceIndependentSize().toSize();
+    setMinimumSize(zoomed(QRect(QPoint(0, 0), pictureSize)).size());
+    drawAnewAtDevicePixelRatio();
+}
+
+QRect PictureSurface::zoomed(const QRect &area) const {
+    if (zoom_ == 1)
+        return area;
+    const auto at = [this](int v) { return qRound(v * zoom_); };
+    return QRect(QPoint(at(area.left()), at(area.top())),
+                 QPoint(at(area.right() + 1) - 1, at(area.bottom() + 1) - 1));
+}
+
 void PictureSurface::drawLine(const Drawing &d) {
     const QPointF from(pixelsOf(d.pen, d.x1), pixelsOf(d.pen, d.y1));
     const QPointF to(pixelsOf(d.pen, d.x2), pixelsOf(d.pen, d.y2));
     const Colour lineColour = d.colour.value_or(d.pen.foreColor);
     {
         QPainter painter(&picture_);
-        if (d.pen.drawWidth <= 1 && isPixelRun(from, to))
-            painter.fillRect(QRectF(from, to).normalized().toRect().adjusted(0, 0, 1, 1),
-                             toQColor(lineColour));
-        else {
-            painter.setPen(penOf(d.pen, lineColour));
+        const qreal ratio = picture_.devicePixelRatio();
+        if (d.pen.drawWidth <= 1 && isPixelRun(from, to)) {
+            painter.scale(1 / ratio, 1 / ratio); // in device pixels
+            painter.fillRect(deviceRun(from, to, ratio), toQColor(lineColour));
+        } else {
+            painter.setPen(penOf(d.pen, lineColour, ratio));
             if (d.pen.drawWidth <= 1)
                 centreOnPixels(painter);
             painter.drawLine(from, to);
@@ -99,7 +137,7 @@ void PictureSurface::drawCircle(const Drawing &d) {
     const qreal r = pixelsOf(d.pen, d.x2);
     {
         QPainter painter(&picture_);
-        painter.setPen(penOf(d.pen, *d.colour));
+        painter.setPen(penOf(d.pen, *d.colour, picture_.devicePixelRatio()));
         if (d.pen.fillStyle == FillStyle::solid)
             painter.setBrush(toQColor(d.pen.fillColor));
         painter.drawEllipse(centre, r, r);
@@ -142,27 +180,27 @@ void PictureSurface::drawCaption(const Drawing &d) {
 }
 
 void PictureSurface::markChanged(const QRect &area) {
-    const QRect changed = area.intersected(rect());
+    const QRect changed = zoomed(area).intersected(rect());
     if (changed.isEmpty())
         return;
     update(changed);
 }
 
 void PictureSurface::paintEvent(QPaintEvent *event) {
-    if (devicePixelRatioF() != picture_.devicePixelRatio())
+    if (pictureRatio() != picture_.devicePixelRatio())
         drawAnewAtDevicePixelRatio();
     QPainter painter(this);
     const QRect area = event->rect();
-    const qreal ratio = picture_.devicePixelRatio();
+    const qreal ratio = devicePixelRatioF();
     const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
                         area.height() * ratio);
     painter.drawImage(QRectF(area), picture_, source);
 }
 
-// On a screen of another pixel ratio the picture is made anew at it, and everything it showed
-// is drawn again, so that it stays crisp instead of being stretched.
+// On a screen of another pixel ratio, or at another zoom, the picture is made anew at it, and
+// everything it showed is drawn again, so that it stays crisp instead of being stretched.
 void PictureSurface::drawAnewAtDevicePixelRatio() {
-    picture_ = blankPicture(picture_.deviceIndependentSize().toSize(), devicePixelRatioF(),
+    picture_ = blankPicture(picture_.deviceIndependentSize().toSize(), pictureRatio(),
                             logicalDpiX(), logicalDpiY());
     captions_.remeasure();
     drawAgain();
@@ -171,13 +209,14 @@ void PictureSurface::drawAnewAtDevicePixelRatio() {
 
 void PictureSurface::resizeEvent(QResizeEvent *) {
     const QSize logicalSize = picture_.deviceIndependentSize().toSize();
-    if (width() > logicalSize.width() || height() > logicalSize.height())
-        growPicture(size().expandedTo(logicalSize));
+    const QSize shown = (QSizeF(size()) / zoom_).toSize();
+    if (shown.width() > logicalSize.width() || shown.height() > logicalSize.height())
+        growPicture(shown.expandedTo(logicalSize));
 }
 
 // Keeps what is drawn and extends the picture with the background colour.
 void PictureSurface::growPicture(QSize size) {
-    QImage larger = blankPicture(size, picture_.devicePixelRatio(), logicalDpiX(), logicalDpiY());
+    QImage larger = blankPicture(size, pictureRatio(), logicalDpiX(), logicalDpiY());
     {
         QPainter painter(&larger);
         painter.drawImage(QPointF(0, 0), picture_);

@@ -15,6 +15,9 @@
 // own band erases it. The surface keeps what it has drawn since the last band began, so that
 // it draws the picture anew, crisp, when the window moves to a screen of another pixel ratio.
 //
+// The picture can be shown larger by a zoom factor: it is then drawn anew at the factor times the
+// device pixel ratio, while the run still draws in the design's pixels.
+//
 // The window's controls are children of this widget and so stay above the picture; its
 // captions are painted into the picture.
 class PictureSurface : public QWidget, public RecordedCanvas {
@@ -24,6 +27,11 @@ public:
     PictureSurface(QSize pictureSize, QWidget *parent = nullptr);
 
     const QImage &picture() const { return picture_; }
+    // Shows the picture larger by the factor, drawn anew at it, and maps the run's pixels to it.
+    void setZoom(double factor);
+    double zoom() const { return zoom_; }
+    // The area in the widget that a part of the picture shows.
+    QRect zoomed(const QRect &area) const;
     CaptionBoard &captions() override { return captions_; }
 
 protected:
@@ -36,11 +44,13 @@ private:
     void drawCircle(const Drawing &circle) override;
     void drawCaption(const Drawing &caption) override;
 
+    qreal pictureRatio() const { return devicePixelRatioF() * zoom_; }
     void drawAnewAtDevicePixelRatio();
     void growPicture(QSize size);
     void markChanged(const QRect &area);
     const QImage &captionImage(const CaptionState &caption, QSize size);
 
+    double zoom_ = 1;
     QImage picture_;
     CaptionBoard captions_{*this};
     std::array<QImage, captionCount> captionImages_;

@@ -22,7 +22,7 @@ public:
     const CaptionState &state() const { return surface_->captions()[id_]; }
     QRect area() const {
         const PixelRect area = surface_->captions().area(id_);
-        return QRect(area.left, area.top, area.width, area.height);
+        return surface_->zoomed(QRect(area.left, area.top, area.width, area.height));
     }
 
 private:

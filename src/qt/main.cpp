@@ -80,6 +80,7 @@ int main(int argc, char *argv[]) {
 
     FormWindow window;
     window.form().apply(commandLine.setup);
+    window.setZoom(commandLine.setup.zoom());
     window.show();
     return QApplication::exec();
 }

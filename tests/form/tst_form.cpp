@@ -9,7 +9,9 @@
 #include <doctest/doctest.h>
 
 #include <array>
+#include <cmath>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -215,17 +217,19 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
         {"--detector=far --mirror=grating", -1, "", ""},
         {"--colour=red", 2,
          "kymora: unknown setting \"colour\": the settings are detector, mirror, frequency, "
-         "speed and lang\n",
+         "speed, lang, zoom and fullscreen\n",
          ""},
         {"-x", 2,
-         "kymora: unknown setting \"x\": the settings are detector, mirror, frequency, speed and "
-         "lang\n",
+         "kymora: unknown setting \"x\": the settings are detector, mirror, frequency, speed, "
+         "lang, zoom and fullscreen\n",
          ""},
         {"--detector=up", 2, "kymora: bad value \"up\" for detector: use near or far\n", ""},
         {"--speed=21", 2, "kymora: bad value \"21\" for speed: use 1 to 20\n", ""},
         {"--speed=+5", 2, "kymora: bad value \"+5\" for speed: use 1 to 20\n", ""},
         {"--speed=5 --frequency", 2, "kymora: bad value \"\" for frequency: use 1 or 2\n", ""},
         {"--help=all", 2, "kymora: --help takes no value\n", ""},
+        {"--fullscreen=yes", 2, "kymora: --fullscreen takes no value\n", ""},
+        {"--zoom=99", 2, "kymora: bad value \"99\" for zoom: use fit or 100 to 300\n", ""},
         {"near --speed=5", 2,
          "kymora: unexpected argument \"near\": the settings are given as --name=value (see "
          "--help)\n",
@@ -239,9 +243,13 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          "  --mirror <value>     Chooses the mirror: grating or ordinary.\n"
          "  --frequency <value>  Chooses the light's frequency: 1 or 2.\n"
          "  --speed <value>      Chooses the animation's speed, slowest at 20: 1 to 20.\n"
-         "  --lang <value>       Chooses the language: en, cs, de, es, fr, pl or uk.\n",
+         "  --lang <value>       Chooses the language: en, cs, de, es, fr, pl or uk.\n"
+         "  --zoom <value>       Chooses the zoom in percent, or fit to fill the window: fit or "
+         "100 to 300.\n"
+         "  --fullscreen         Opens the window full screen.\n",
          ""},
-        {"--lang=pt", 2, "kymora: bad value \"pt\" for lang: use en, cs, de, es, fr, pl or uk\n", ""},
+        {"--lang=pt", 2, "kymora: bad value \"pt\" for lang: use en, cs, de, es, fr, pl or uk\n",
+         ""},
     };
     for (const auto &row : rows) {
         CAPTURE(row.line);
@@ -279,6 +287,46 @@ TEST_CASE("the language spoken") {
         CHECK(spokenLanguage() == row.spoken);
     }
     speak("en");
+}
+
+// The zoom the set-up opens with, the keys' steps, and the form's width on a 1920 x 1080 screen.
+TEST_CASE("the zoom: set up, stepped by the keys, and fitted") {
+    const struct {
+        const char *line; // after the program's name
+        const char *keys; // + - 0 F11 Esc
+        Zoom zoom;
+        int formWidth;
+    } rows[] = {
+        {"", "", {100, false, false}, 800},
+        {"--zoom=150", "", {150, false, false}, 1200},
+        {"--zoom=130", "+", {150, false, false}, 1200},
+        {"--zoom=130", "-", {125, false, false}, 1000},
+        {"--zoom=250", "+ + +", {300, false, false}, 2400},
+        {"", "- 0", {100, false, false}, 800},
+        {"--zoom=200", "0", {100, false, false}, 800},
+        {"--zoom=175 --fullscreen", "", {175, false, true}, 1477},
+        {"--zoom=175 --fullscreen", "+ 0 F11", {175, false, false}, 1400},
+        {"", "F11 + Esc Esc +", {125, false, false}, 1000},
+        {"--zoom=fit", "+", {100, true, false}, 1477},
+    };
+    const std::map<std::string, ZoomKey> keys = {
+        {"+", ZoomKey::zoomIn},
+        {"-", ZoomKey::zoomOut},
+        {"0", ZoomKey::actualSize},
+        {"F11", ZoomKey::toggleFullScreen},
+        {"Esc", ZoomKey::leaveFullScreen},
+    };
+    for (const auto &row : rows) {
+        CAPTURE(row.line);
+        CAPTURE(row.keys);
+        std::vector<std::string> arguments = words(row.line);
+        arguments.insert(arguments.begin(), "kymora");
+        Zoom zoom = readCommandLine(arguments).setup.zoom();
+        for (const std::string &key : words(row.keys))
+            zoom = zoomAfter(zoom, keys.at(key));
+        CHECK(zoom == row.zoom);
+        CHECK(std::lround(800 * zoomFactor(zoom, 1920, 1080)) == row.formWidth);
+    }
 }
 
 TEST_CASE("what comes during a run waits for its end, in order") {
@@ -327,12 +375,15 @@ TEST_CASE("a run is described when it ends, lit or dark, in the language spoken"
         const char *options; // clicked before Start
         const char *description;
     } rows[] = {
-        {"en", "", "Mirror: Grating. Frequency: 2. Detector position: Far. The detector is lit. "
-                   "The resultant is 165.1 long."},
-        {"en", "opNe op1 opBlízko", "Mirror: Ordinary. Frequency: 1. Detector position: Near. "
-                                    "The detector is dark. The resultant is 31.5 long."},
-        {"cs", "", "Zrcadlo: Mřížka. Kmitočet: 2. Poloha detektoru: Daleko. Detektor je "
-                   "osvětlen. Výslednice je dlouhá 165,1."},
+        {"en", "",
+         "Mirror: Grating. Frequency: 2. Detector position: Far. The detector is lit. "
+         "The resultant is 165.1 long."},
+        {"en", "opNe op1 opBlízko",
+         "Mirror: Ordinary. Frequency: 1. Detector position: Near. "
+         "The detector is dark. The resultant is 31.5 long."},
+        {"cs", "",
+         "Zrcadlo: Mřížka. Kmitočet: 2. Poloha detektoru: Daleko. Detektor je "
+         "osvětlen. Výslednice je dlouhá 165,1."},
     };
     for (const auto &row : rows) {
         CAPTURE(row.options);

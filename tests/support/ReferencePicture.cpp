@@ -66,8 +66,14 @@ ReferencePicture referencePicture(bool near, bool grating, bool frequencyTwo) {
     return reference;
 }
 
-double unmatchedShare(const QImage &picture, const ReferencePicture &reference) {
+double unmatchedShare(const QImage &zoomedPicture, const ReferencePicture &reference) {
     const QImage &other = reference.picture;
+    // A picture drawn at a zoom is looked at pixel by design pixel: a line at least as many
+    // pixels wide as the zoom has one of them wherever it goes.
+    const QImage picture =
+        zoomedPicture.size() == other.size()
+            ? zoomedPicture
+            : zoomedPicture.scaled(other.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     int compared = 0;
     int unmatched = 0;
     for (int y = DrawingArea::top + 1; y < DrawingArea::bottom; ++y)

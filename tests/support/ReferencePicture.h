@@ -19,5 +19,6 @@ ReferencePicture referencePicture(bool near, bool grating, bool frequencyTwo);
 // has nowhere within a pixel of them, looked at both ways. Ink is what is not the background's
 // grey, told apart as dark, white or green; antialiased edges, paler than ink, count as
 // background. The programs rasterise a line or a circle's edge a pixel apart here and there; a
-// feature that one draws and the other does not shows.
+// feature that one draws and the other does not shows. A picture drawn at a zoom is compared at
+// the design's pixels.
 double unmatchedShare(const QImage &picture, const ReferencePicture &reference);
