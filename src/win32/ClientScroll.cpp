@@ -3,6 +3,7 @@
 #include "design/WindowDesign.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -17,7 +18,7 @@ ClientScroll::ClientScroll(HWND window, int dpi, std::function<void()> moved)
     : window_(window), dpi_(dpi), moved_(std::move(moved)) {}
 
 int ClientScroll::scaled(int designPixels) const {
-    return MulDiv(designPixels, dpi_, designDotsPerInch);
+    return static_cast<int>(std::lround(designPixels * dpi_ * zoom_ / designDotsPerInch));
 }
 
 SIZE ClientScroll::contentSize() const {
@@ -28,6 +29,11 @@ SIZE ClientScroll::contentSize() const {
 void ClientScroll::setDpi(int dpi) {
     origin_ = {MulDiv(origin_.x, dpi, dpi_), MulDiv(origin_.y, dpi, dpi_)};
     dpi_ = dpi;
+}
+
+void ClientScroll::setZoom(double factor) {
+    origin_ = {std::lround(origin_.x * factor / zoom_), std::lround(origin_.y * factor / zoom_)};
+    zoom_ = factor;
 }
 
 RECT ClientScroll::windowForWholeClientArea() const {

@@ -16,8 +16,10 @@ public:
     // Where the content shows from, in device pixels.
     POINT origin() const { return origin_; }
 
-    // A new resolution: the content is as large as the design at it.
+    // A new resolution, or zoom: the content is as large as the design at both.
     void setDpi(int dpi);
+    void setZoom(double factor);
+    SIZE contentSize() const;
 
     // The window that holds the whole client area, where it stands now.
     RECT windowForWholeClientArea() const;
@@ -33,12 +35,12 @@ public:
 
 private:
     int scaled(int designPixels) const;
-    SIZE contentSize() const;
     SIZE clientSizeWithoutScrollBars() const;
     void scrollBy(int dx, int dy);
 
     HWND window_;
     int dpi_;
+    double zoom_ = 1;
     std::function<void()> moved_;
     POINT origin_{};
     bool updating_ = false;

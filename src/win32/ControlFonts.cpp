@@ -33,7 +33,7 @@ std::wstring installedFace(const FontDesign &design) {
     return isInstalled(standIn) ? standIn : face;
 }
 
-HFONT createFont(const FontDesign &design, int dpi) {
+HFONT createFont(const FontDesign &design, double dpi) {
     LOGFONTW font{};
     // A negative height asks for the character height, without internal leading: the point size.
     font.lfHeight = -static_cast<LONG>(std::lround(design.pointSize * dpi / pointsPerInch));
@@ -49,7 +49,7 @@ HFONT createFont(const FontDesign &design, int dpi) {
 
 } // namespace
 
-ControlFonts::ControlFonts(int dpi) {
+ControlFonts::ControlFonts(double dpi) {
     for (int i = 0; i < fontCount; ++i)
         fonts_[static_cast<std::size_t>(i)].reset(
             createFont(fontDesign(static_cast<ControlFont>(i)), dpi));

@@ -10,7 +10,8 @@
 // the same metrics is used.
 class ControlFonts {
 public:
-    explicit ControlFonts(int dpi);
+    // dpi: the resolution times the zoom.
+    explicit ControlFonts(double dpi);
 
     HFONT get(ControlFont font) const { return fonts_[static_cast<std::size_t>(font)].get(); }
 

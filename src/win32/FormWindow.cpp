@@ -10,6 +10,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -66,7 +67,7 @@ FormWindow::FormWindow(HINSTANCE instance)
 }
 
 void FormWindow::show(int how) {
-    ShowWindow(window_, how);
+    ShowWindow(window_, zoom_.fillsWindow ? SW_SHOWMAXIMIZED : how);
     UpdateWindow(window_);
     SetFocus((*controls_)["cmdStart"]);
 }
@@ -113,8 +114,8 @@ LRESULT FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 // its client area where it does not fit the screen.
 BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
     dpi_ = static_cast<int>(GetDpiForWindow(window));
-    fonts_ = std::make_unique<ControlFonts>(dpi_);
-    surface_ = std::make_unique<GdiSurface>(window, dpi_, *fonts_);
+    fonts_ = std::make_unique<ControlFonts>(double(dpi_));
+    surface_ = std::make_unique<GdiSurface>(window, double(dpi_), *fonts_);
     pacer_ = std::make_unique<WindowPacer>(window);
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, *pacer_);
@@ -139,11 +140,22 @@ void FormWindow::createPictureDescription() {
 }
 
 void FormWindow::layOutControls() {
-    controls_->layOut(dpi_, scroll_->origin(), *fonts_);
+    controls_->layOut(dpi_ * factor_, shownFrom(), *fonts_);
+}
+
+// Where the client area shows the form from: scrolled where it is larger, centred where it is
+// smaller.
+POINT FormWindow::shownFrom() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    const SIZE content = scroll_->contentSize();
+    const POINT scrolled = scroll_->origin();
+    return {scrolled.x - std::max(LONG(0), (client.right - content.cx) / 2),
+            scrolled.y - std::max(LONG(0), (client.bottom - content.cy) / 2)};
 }
 
 void FormWindow::showScrolled() {
-    surface_->scrollTo(scroll_->origin());
+    surface_->scrollTo(shownFrom());
     layOutControls();
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -181,9 +193,14 @@ void FormWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys) {
     scroll_->wheel(delta, (keys & MK_SHIFT) != 0);
 }
 
+// Maximised, the form fills the window; a larger window shows it centred.
 void FormWindow::OnSize(HWND, UINT state, int, int) {
-    if (state != SIZE_MINIMIZED)
-        scroll_->update();
+    if (state == SIZE_MINIMIZED)
+        return;
+    zoom_.fillsWindow = state == SIZE_MAXIMIZED;
+    applyZoom();
+    scroll_->update();
+    showScrolled();
 }
 
 void FormWindow::OnPaint(HWND window) {
@@ -226,14 +243,11 @@ void FormWindow::OnDestroy(HWND) {
     PostQuitMessage(exitCode_);
 }
 
+// On a monitor of another resolution the zoom stays: both multiply.
 void FormWindow::OnDpiChanged(int dpi, const RECT &suggested) {
     scroll_->setDpi(dpi);
     dpi_ = dpi;
-    auto fonts = std::make_unique<ControlFonts>(dpi);
-    surface_->changeResolution(dpi, *fonts);
-    surface_->scrollTo(scroll_->origin());
-    std::swap(fonts_, fonts);
-    layOutControls();
+    rescale();
     scroll_->fitWindow(suggested);
 }
 

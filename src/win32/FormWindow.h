@@ -2,6 +2,7 @@
 
 #include "design/WindowDesign.h"
 #include "form/FormView.h"
+#include "form/Zoom.h"
 #include "form/frmKymora.h"
 #include "win32/ClientScroll.h"
 #include "win32/ControlFonts.h"
@@ -35,6 +36,11 @@ public:
     // Keyboard navigation as in a dialog: Tab, the arrow keys, Enter and Space.
     bool isDialogMessage(MSG *message) { return IsDialogMessageW(window_, message) != 0; }
 
+    // Opens, or shows, the window at a zoom: of its own size, maximised, or full screen.
+    void setZoom(const Zoom &zoom);
+    // The zoom keys, wherever the focus is: whether the message was one that acted.
+    bool handleZoomKey(const MSG &message);
+
 private:
     // What the form asks of the window.
     std::string text(SettingField field) const override;
@@ -66,6 +72,10 @@ private:
     void OnDpiChanged(int dpi, const RECT &suggested);
 
     void createPictureDescription();
+    void applyZoom();
+    void rescale();
+    void showFullScreen(bool fullScreen);
+    POINT shownFrom() const;
     void layOutControls();
     void showScrolled();
     void clickFocusedButton();
@@ -73,6 +83,9 @@ private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
     int dpi_ = designDotsPerInch;
+    Zoom zoom_;
+    double factor_ = 1;
+    WINDOWPLACEMENT placementBeforeFullScreen_{};
     std::unique_ptr<ControlFonts> fonts_;
     std::unique_ptr<GdiSurface> surface_;
     std::unique_ptr<WindowPacer> pacer_;

@@ -9,8 +9,8 @@
 
 namespace {
 
-double scaleAt(int dpi) {
-    return double(dpi) / designDotsPerInch;
+double scaleAt(double dpi) {
+    return dpi / designDotsPerInch;
 }
 
 RECT rectOf(POINT from, POINT to) {
@@ -45,7 +45,7 @@ UINT textFormat(TextAlignment alignment) {
 
 } // namespace
 
-GdiSurface::GdiSurface(HWND window, int dpi, const ControlFonts &fonts)
+GdiSurface::GdiSurface(HWND window, double dpi, const ControlFonts &fonts)
     : window_(window), scale_(scaleAt(dpi)), fonts_(&fonts) {
     createPicture(pictureSize());
     RECT all{0, 0, size_.cx, size_.cy};
@@ -74,7 +74,7 @@ SIZE GdiSurface::pictureSize() const {
     return {toDevice(client.width), toDevice(client.height)};
 }
 
-void GdiSurface::changeResolution(int dpi, const ControlFonts &fonts) {
+void GdiSurface::changeResolution(double dpi, const ControlFonts &fonts) {
     scale_ = scaleAt(dpi);
     fonts_ = &fonts;
     captions_.remeasure();
@@ -90,14 +90,21 @@ void GdiSurface::scrollTo(POINT origin) {
 }
 
 void GdiSurface::paint(HDC target, const RECT &area) const {
-    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(),
-           area.left + origin_.x, area.top + origin_.y, SRCCOPY);
-    // Beyond the picture, when the window is larger: the background.
-    const LONG right = size_.cx - origin_.x;
-    const LONG bottom = size_.cy - origin_.y;
-    const RECT beside{right, area.top, std::max(area.right, right), area.bottom};
-    const RECT below{area.left, bottom, area.right, std::max(area.bottom, bottom)};
-    for (const RECT &outside : {beside, below})
+    const RECT picture{-origin_.x, -origin_.y, size_.cx - origin_.x, size_.cy - origin_.y};
+    RECT shown;
+    if (IntersectRect(&shown, &area, &picture))
+        BitBlt(target, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+               dc_.get(), shown.left + origin_.x, shown.top + origin_.y, SRCCOPY);
+    // Around the picture, when the window is larger: the background.
+    const LONG top = std::max(area.top, picture.top);
+    const LONG bottom = std::min(area.bottom, picture.bottom);
+    const RECT around[] = {
+        {area.left, area.top, area.right, std::min(area.bottom, picture.top)},
+        {area.left, std::max(area.top, picture.bottom), area.right, area.bottom},
+        {area.left, top, std::min(area.right, picture.left), bottom},
+        {std::max(area.left, picture.right), top, area.right, bottom},
+    };
+    for (const RECT &outside : around)
         if (outside.right > outside.left && outside.bottom > outside.top)
             fillWithBackground(target, outside);
 }

@@ -18,16 +18,18 @@ class ControlFonts;
 // before it in the drawing area, so that it can draw the picture anew at another resolution.
 class GdiSurface : public RecordedCanvas {
 public:
-    GdiSurface(HWND window, int dpi, const ControlFonts &fonts);
+    // dpi: the resolution times the zoom.
+    GdiSurface(HWND window, double dpi, const ControlFonts &fonts);
 
     // Paints the picture's part in area of the client area onto the window.
     void paint(HDC target, const RECT &area) const;
 
-    // The client area shows the picture from this point on, in device pixels.
+    // The client area shows the picture from this point on, in device pixels; where it is
+    // negative, the picture stands that far in, with the background around it.
     void scrollTo(POINT origin);
 
-    // A new resolution: the picture is drawn anew at it, with the new fonts.
-    void changeResolution(int dpi, const ControlFonts &fonts);
+    // A new resolution, or zoom: the picture is drawn anew at it, with the new fonts.
+    void changeResolution(double dpi, const ControlFonts &fonts);
 
     CaptionBoard &captions() override { return captions_; }
 

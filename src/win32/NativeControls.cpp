@@ -9,6 +9,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -106,9 +107,9 @@ void NativeControls::orderForTabbing() const {
 }
 
 // Option buttons are the window's own children, placed within their frame.
-void NativeControls::layOut(int dpi, POINT origin, const ControlFonts &fonts) const {
+void NativeControls::layOut(double dpi, POINT origin, const ControlFonts &fonts) const {
     const auto scaled = [dpi](int designPixels) {
-        return MulDiv(designPixels, dpi, designDotsPerInch);
+        return static_cast<int>(std::lround(designPixels * dpi / designDotsPerInch));
     };
     for (const Control &entry : controls_) {
         if (!entry.window)

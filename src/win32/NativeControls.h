@@ -28,7 +28,7 @@ public:
     const Control *of(HWND window) const;
 
     // Places and sizes every control at this resolution and scroll position, with its font.
-    void layOut(int dpi, POINT origin, const ControlFonts &fonts) const;
+    void layOut(double dpi, POINT origin, const ControlFonts &fonts) const;
 
 private:
     void orderForTabbing() const;

@@ -16,11 +16,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     if (!window.handle())
         return 1;
     window.form().apply(commandLine.setup);
+    window.setZoom(commandLine.setup.zoom());
     window.show(show);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window.isDialogMessage(&message))
+        if (window.handleZoomKey(message) || window.isDialogMessage(&message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

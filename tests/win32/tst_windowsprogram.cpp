@@ -201,6 +201,8 @@ private slots:
     void closingDuringARunClosesAfterIt();
     void drawsScaledAt144Dpi();
     void scrollsTheWholeClientAreaIntoViewOnASmallScreen();
+    void zoomsTheWholeForm();
+    void fillsTheScreenAndGivesItBack();
 
 private:
     void runAndWait(const std::function<void()> &start);
@@ -628,6 +630,75 @@ void tst_WindowsProgram::scrollsTheWholeClientAreaIntoViewOnASmallScreen() {
                            QPoint(content.width() - client[2], content.height() - client[3]);
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     QVERIFY(countOf(screen, QRect(shownAt - QPoint(3, 3), QSize(7, 7)), isDark) > 0);
+}
+
+// The client area's place and size on the screen, as the program has it now.
+QRect clientNow(const WineProgram &wine) {
+    for (const QString &line : wine.ask({QStringLiteral("geometry")}).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("client "))) {
+            const QStringList n = line.mid(7).split(QLatin1Char(' '));
+            return QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+        }
+    return {};
+}
+
+// At 150 % the picture is drawn anew: the reference at the design's pixels, with the graph's
+// one-pixel axis two pixels thick; Ctrl+0 gives the window of 800 x 585 back.
+void tst_WindowsProgram::zoomsTheWholeForm() {
+    constexpr double zoom = 1.5;
+    WineProgram wine(program, prefix, {QStringLiteral("--zoom=150")});
+    QVERIFY(wine.hasWindow());
+    QCOMPARE(wine.clientArea().size(), QSize(1200, 878));
+    wine.click(scaled(placeOf("cmdStart").center(), zoom));
+    QTest::qWait(200);
+    const QImage picture = wine.waitUntilStill();
+    QVERIFY(unmatchedShare(picture, referencePicture(false, true, true)) < 0.0005);
+    QCOMPARE(thicknessAt(picture, scaled(QPointF(400, 515), zoom)), 2);
+    wine.pressKeys({QStringLiteral("ctrl+0")});
+    QTRY_COMPARE(clientNow(wine).size(), QSize(800, 585));
+}
+
+// On a 1920 x 1080 screen (a run of its own), F11 fills it with the form, 1477 pixels wide and
+// centred, the graph's axis about 1329 pixels long; Esc gives the window and picture back.
+void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
+    const QSize screenSize(1920, 1080);
+    if (QGuiApplication::primaryScreen()->size() != screenSize)
+        QSKIP("needs a 1920 x 1080 screen");
+    WineProgram wine(program, prefix);
+    QVERIFY(wine.hasWindow());
+    wine.click(placeOf("cmdStart").center());
+    QTest::qWait(200);
+    const QImage before = wine.waitUntilStill();
+
+    wine.pressKeys({QStringLiteral("F11")});
+    QTRY_COMPARE(clientNow(wine), QRect(QPoint(0, 0), screenSize));
+    QTest::qWait(1000);
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    // The graph's axis: its longest dark row near 515 design pixels down.
+    const auto axisOf = [](const QImage &image, int near) {
+        QList<int> longest;
+        for (int y = near - 2; y <= near + 2; ++y) {
+            QList<int> dark;
+            for (int x = 0; x < image.width(); ++x)
+                if (isDark(image.pixel(x, y)))
+                    dark << x;
+            if (dark.size() > longest.size())
+                longest = dark;
+        }
+        return longest;
+    };
+    const QList<int> axis = axisOf(screen, int(std::lround(515 * 1080 / 585.0)));
+    QVERIFY2(qAbs(axis.size() - 1329) <= 3, QByteArray::number(axis.size()));
+    QVERIFY(thicknessAt(screen, QPoint(960, int(std::lround(515 * 1080 / 585.0)))) >= 2);
+    // Centred: the axis starts where it starts in the window, times the zoom, after the margin.
+    const int startBefore = axisOf(before, 515).value(0);
+    const int expectedStart = int(std::lround((1920 - 1477) / 2.0 + startBefore * 1080 / 585.0));
+    QVERIFY2(qAbs(axis.value(0) - expectedStart) <= 3, QByteArray::number(axis.value(0)));
+
+    wine.pressKeys({QStringLiteral("Escape")});
+    QTRY_COMPARE(clientNow(wine).size(), QSize(800, 585));
+    QTest::qWait(500);
+    QCOMPARE(wine.grab(), before);
 }
 
 QTEST_MAIN(tst_WindowsProgram)
