@@ -3,6 +3,7 @@
 
 #include "form/Language.h"
 #include "form/Translation.h"
+#include "form/Zoom.h"
 #include "web/Page.h"
 #include "web/PageWindow.h"
 
@@ -13,6 +14,8 @@
 namespace {
 
 PageWindow *window = nullptr;
+// The zoom the address asked for, if any.
+Zoom askedZoom;
 
 // The set-up in the page's address (?detector=near&lang=cs), up to its first wrong setting.
 OutsideSetup addressSetup() {
@@ -43,6 +46,13 @@ EMSCRIPTEN_KEEPALIVE void kymora_canvas_made_anew() {
     window->canvasMadeAnew();
 }
 
+// The form's zoom in a window of that size, in CSS pixels; 0 where the address asked for none.
+EMSCRIPTEN_KEEPALIVE double kymora_zoom_factor(double width, double height) {
+    if (askedZoom == Zoom())
+        return 0;
+    return zoomFactor(askedZoom, width, height);
+}
+
 } // extern "C"
 
 // The language is chosen before the window is made: asked for in the address, or else the
@@ -61,6 +71,9 @@ int main() {
                     translate("page", "Captions on the picture"),
                     translate("page", "Kymora has ended"), translate("page", "Kymora has ended."),
                     translate("page", "Start again")});
+    // The browser has its own full screen (F11): ?fullscreen fills its window.
+    askedZoom = setup.zoom();
+    askedZoom.fillsWindow = askedZoom.fillsWindow || askedZoom.fullScreen;
     static PageWindow page;
     window = &page;
     page.load(setup);

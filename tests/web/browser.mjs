@@ -91,20 +91,22 @@ export async function run(page, start, timeout = 20000) {
 
 // The share of the drawing area that the Qt program's picture of the combination does not match,
 // as the Windows program's test measures it. With eraseAxes, the graph's axes are first painted
-// over in the page's picture, as a program that left them out would show it.
-export async function unmatchedShare(page, name, eraseAxes = false) {
-    const png = await page.evaluate((eraseAxes) => {
+// over in the page's picture, as a program that left them out would show it. A zoomed picture is
+// compared pixel for pixel, as it was drawn.
+export async function unmatchedShare(page, name, eraseAxes = false, zoomed = false) {
+    const png = await page.evaluate(([eraseAxes, zoomed]) => {
+        const picture = document.getElementById('picture');
         const scratch = document.createElement('canvas');
-        [scratch.width, scratch.height] = [800, 585];
+        [scratch.width, scratch.height] = zoomed ? [picture.width, picture.height] : [800, 585];
         const context = scratch.getContext('2d');
-        context.drawImage(document.getElementById('picture'), 0, 0, 800, 585);
+        context.drawImage(picture, 0, 0, scratch.width, scratch.height);
         if (eraseAxes) {
             context.fillStyle = '#c0c0c0';
             context.fillRect(60, 512, 740, 7);
             context.fillRect(61, 398, 7, 120);
         }
         return scratch.toDataURL('image/png').split(',')[1];
-    }, eraseAxes);
+    }, [eraseAxes, zoomed]);
     const file = join(mkdtempSync(join(tmpdir(), 'kymora-')), name + '.png');
     writeFileSync(file, Buffer.from(png, 'base64'));
     const share = Number(reference('compare', name, file));

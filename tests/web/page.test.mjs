@@ -283,3 +283,42 @@ check('from a web server it installs as an app, and a set-up link opens and runs
         rmSync(profile, { recursive: true });
     }
 });
+
+// The graph's axis in the picture as drawn: its longest dark row near a row, and how thick it is.
+const axisNear = (page, row) => page.evaluate((row) => {
+    const canvas = document.getElementById('picture');
+    const { data, width } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    const dark = (x, y) => data[4 * (y * width + x)] < 64 && data[4 * (y * width + x) + 1] < 64;
+    let best = { y: row, length: 0 };
+    for (let y = row - 2; y <= row + 2; ++y) {
+        let length = 0;
+        for (let x = 0; x < width; ++x)
+            length += dark(x, y);
+        if (length > best.length)
+            best = { y, length };
+    }
+    let top = best.y;
+    while (dark(Math.round(width / 2), top - 1))
+        --top;
+    let bottom = best.y;
+    while (dark(Math.round(width / 2), bottom + 1))
+        ++bottom;
+    return { length: best.length, thickness: bottom - top + 1 };
+}, row);
+
+check('?zoom=fit fills a 1920 x 1080 window, centred and drawn anew; ?zoom=150 draws at 150 %', async () => {
+    const page = await open(browser, { viewport: { width: 1920, height: 1080 } }, '?zoom=fit');
+    const box = await page.locator('#picture').boundingBox();
+    assert.equal(Math.round(box.width), 1477);
+    assert.ok(Math.abs(box.x - (1920 - 1477) / 2) <= 1 && Math.abs(box.y) <= 1, JSON.stringify(box));
+    assert.equal(await page.evaluate(() => document.getElementById('picture').width), 1477);
+    await run(page, () => page.getByRole('button', { name: 'Start' }).click());
+    const axis = await axisNear(page, Math.round(515 * 1080 / 585));
+    assert.ok(Math.abs(axis.length - 1329) <= 3 && axis.thickness >= 2, JSON.stringify(axis));
+
+    const zoomed = await open(browser, { viewport: { width: 1300, height: 950 } }, '?zoom=150');
+    assert.equal(await zoomed.evaluate(() => document.getElementById('picture').width), 1200);
+    await run(zoomed, () => zoomed.getByRole('button', { name: 'Start' }).click());
+    assert.ok(await unmatchedShare(zoomed, 'far-grating-2', false, true) < 0.0005);
+    assert.equal((await axisNear(zoomed, Math.round(515 * 1.5))).thickness, 2);
+});

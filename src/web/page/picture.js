@@ -14,11 +14,13 @@ var Picture = (function () {
     let context = null;
     let ratio = 1; // the device's pixel ratio
     let scale = 1; // the canvas's pixels to a pixel of the client area
+    let zoom = 1; // the design's layout at ?zoom: the form's size to its design's
 
     // In the touch layout the picture fills the width: its pixels are the device's there too.
     function wantedScale() {
         ratio = window.devicePixelRatio || 1;
-        return touch.matches ? ratio * canvas.clientWidth / client.width : ratio;
+        return touch.matches ? ratio * canvas.clientWidth / client.width
+                             : ratio * Math.max(1, zoom);
     }
 
     function makeCanvas() {
@@ -38,18 +40,23 @@ var Picture = (function () {
         Module._kymora_canvas_made_anew();
     }
 
-    // The design's layout fits the width of a narrow screen, scaled down; the touch layout
-    // flows.
+    // The design's layout at the zoom the address asked for (?zoom=fit fills the window, centred),
+    // or else fitting the width of a narrow screen, scaled down; the touch layout flows.
     function fitToScreen() {
-        const fit = touch.matches ? 1
-                                  : Math.min(1, document.documentElement.clientWidth / client.width);
+        const room = { width: document.documentElement.clientWidth, height: window.innerHeight };
+        const asked = Module._kymora_zoom_factor(room.width, room.height);
+        zoom = touch.matches ? 1 : asked || Math.min(1, room.width / client.width);
         const area = byId('client');
-        area.style.transform = fit < 1 ? 'scale(' + fit + ')' : '';
+        area.style.transform = zoom !== 1 ? 'scale(' + zoom + ')' : '';
         area.style.transformOrigin = '0 0';
         const wrapper = byId('window');
-        wrapper.style.width = client.width * fit + 'px';
-        wrapper.style.height = client.height * fit + 'px';
+        wrapper.style.width = client.width * zoom + 'px';
+        wrapper.style.height = client.height * zoom + 'px';
         wrapper.style.overflow = touch.matches ? '' : 'hidden';
+        const margin = (length, shown) => asked && !touch.matches
+                                           ? Math.max(0, (length - shown) / 2) + 'px' : '';
+        wrapper.style.marginLeft = margin(room.width, client.width * zoom);
+        wrapper.style.marginTop = margin(room.height, client.height * zoom);
     }
 
     // A rotation, a resize or a zoom may change the layout, the picture's size or the pixel
@@ -83,8 +90,17 @@ var Picture = (function () {
     // rectangles side by side, as the band's rows are, cover what lies beneath them.
     function fillPixels(left, top, width, height) {
         const snap = (v) => Math.round(v * scale) / scale;
-        const span = (from, length) => Math.max(snap(from + length) - snap(from), 1 / scale);
+        const span = (from, length) => Math.max(snap(from + length) - snap(from), thin());
         context.fillRect(snap(left), snap(top), span(left, width), span(top, height));
+    }
+
+    // A line of a width at the canvas's scale: in proportion, whole pixels, at least one.
+    function widthAtScale(width) {
+        return Math.max(1, Math.round(Math.max(width, 1) * scale)) / scale;
+    }
+
+    function thin() {
+        return widthAtScale(1);
     }
 
     function lineHeight() {
@@ -131,7 +147,7 @@ var Picture = (function () {
             context.save();
             if (width <= 1)
                 context.translate(0.5, 0.5);
-            context.lineWidth = width;
+            context.lineWidth = widthAtScale(width);
             context.lineCap = 'round';
             context.lineJoin = 'round';
             context.strokeStyle = hex(colour);
@@ -149,7 +165,7 @@ var Picture = (function () {
                 context.fillStyle = hex(fill);
                 context.fill();
             }
-            context.lineWidth = width;
+            context.lineWidth = widthAtScale(width);
             context.strokeStyle = hex(outline);
             context.stroke();
         },
