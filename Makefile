@@ -70,12 +70,14 @@ bench: deps web
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)-bench/bench/bench_pace
 	@echo "== X server (Xvfb)"
 	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '$(BUILD_DIR)-bench/bench/bench_run --benchmark_filter=BM_DefaultRun && $(BUILD_DIR)-bench/bench/bench_startup && $(BUILD_DIR)-bench/bench/bench_pace'
+	@QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" $(BUILD_DIR)-bench/bench/bench_pace --fullscreen
 	@echo "== Wayland (weston, headless)"
 	@tests/support/run-on-weston.sh $(BUILD_DIR)-bench/bench/bench_pace
 	@echo "== The Windows program under Wine (Xvfb)"
 	@cmake -S . -B $(WINDOWS_BUILD_DIR)-bench -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKYMORA_BENCHMARKS=ON >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR)-bench -j $(JOBS) -- --no-print-directory
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)-bench/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= xvfb-run -a -s "-screen 0 1280x1024x24" wine $(WINDOWS_BUILD_DIR)-bench/bench/bench_pace_windows.exe
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)-bench/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= xvfb-run -a -s "-screen 0 1920x1080x24" wine $(WINDOWS_BUILD_DIR)-bench/bench/bench_pace_windows.exe /fullscreen
 	@echo "== The web page in Chromium (headless)"
 	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html node bench/web/bench_web.mjs
 	@echo "== The web page in Firefox (headless) and WebKitGTK (on weston, headless)"

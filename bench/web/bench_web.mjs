@@ -3,6 +3,7 @@
 //   pace web MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 //   startup web median=M ms min=A ms max=B ms (page load to a drawn window, N loads)
 //   startup web-touch ...  (the same at 390 x 844 under a finger: the touch layout)
+//   pace web-fullscreen ... (a 1920 x 1080 window at ?zoom=fit)
 
 import { launch, open, pageUrl, phone, run } from '../../tests/web/browser.mjs';
 
@@ -18,7 +19,7 @@ async function taskMilliseconds(session) {
     return metrics.find((m) => m.name === 'TaskDuration').value * 1000;
 }
 
-async function measurePace(page, session, grating, speed) {
+async function measurePace(page, session, grating, speed, name = 'web') {
     await page.getByRole('radio', { name: grating ? 'Grating' : 'Ordinary', exact: true }).click();
     await page.getByRole('slider', { name: 'Animation speed' }).focus();
     await page.keyboard.press(speed === 1 ? 'Home' : 'End');
@@ -38,7 +39,7 @@ async function measurePace(page, session, grating, speed) {
     }));
     const cpu = (await taskMilliseconds(session)) - cpuBefore;
     const nominal = nominalMilliseconds(grating, speed);
-    console.log(`pace web ${grating ? 'grating' : 'ordinary'} speed=${speed} nominal=${nominal} ms ` +
+    console.log(`pace ${name} ${grating ? 'grating' : 'ordinary'} speed=${speed} nominal=${nominal} ms ` +
                 `measured=${measured.toFixed(1)} ms cpu=${cpu.toFixed(1)} ms ` +
                 `ratio=${(measured / nominal).toFixed(3)}`);
 }
@@ -68,6 +69,13 @@ await run(page, () => page.getByRole('button', { name: 'Start' }).click()); // u
 for (const grating of [true, false])
     for (const speed of [1, 20])
         await measurePace(page, session, grating, speed);
+const filled = await open(browser, { viewport: { width: 1920, height: 1080 } }, '?zoom=fit');
+const filledSession = await filled.context().newCDPSession(filled);
+await filledSession.send('Performance.enable');
+await run(filled, () => filled.getByRole('button', { name: 'Start' }).click()); // unmeasured
+for (const grating of [true, false])
+    for (const speed of [1, 20])
+        await measurePace(filled, filledSession, grating, speed, 'web-fullscreen');
 await measureStartup(browser, 'web');
 await measureStartup(browser, 'web-touch', phone);
 await browser.close();

@@ -4,7 +4,10 @@
 //   pace windows MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
 
 #include "PaceReport.h"
+#include "form/Zoom.h"
 #include "win32/FormWindow.h"
+
+#include <cwchar>
 
 namespace {
 
@@ -17,10 +20,10 @@ double processCpuMilliseconds() {
     return milliseconds(kernel) + milliseconds(user);
 }
 
-void measure(frmKymora &form, bool grating, int speed) {
+void measure(frmKymora &form, const char *platform, bool grating, int speed) {
     form.select(grating ? Option::opAno : Option::opNe);
     form.select(speed == 1 ? Option::opRychlá : Option::opPomala);
-    measurePace("windows", grating, speed, processCpuMilliseconds,
+    measurePace(platform, grating, speed, processCpuMilliseconds,
                 [&form] { form.cmdStart_Click(); });
 }
 
@@ -40,6 +43,7 @@ void letTheSystemSettle() {
 
 } // namespace
 
+// With /fullscreen the window fills the screen first (windows-fullscreen).
 int main() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!FormWindow::registerClass(instance))
@@ -47,12 +51,15 @@ int main() {
     FormWindow window(instance);
     if (!window.handle())
         return 1;
+    const bool fullScreen = std::wcsstr(GetCommandLineW(), L"/fullscreen") != nullptr;
+    if (fullScreen)
+        window.setZoom({zoomMinimum, false, true});
     window.show(SW_SHOWNORMAL);
     letTheSystemSettle();
     // A first run, unmeasured, so that fonts and caches are ready as after any first run.
     window.form().cmdStart_Click();
     for (const bool grating : {true, false})
         for (const int speed : {1, 20})
-            measure(window.form(), grating, speed);
+            measure(window.form(), fullScreen ? "windows-fullscreen" : "windows", grating, speed);
     return 0;
 }

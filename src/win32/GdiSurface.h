@@ -43,6 +43,7 @@ private:
     SIZE pictureSize() const;
     void createPicture(SIZE size);
     int toDevice(double designPixels) const;
+    std::optional<RECT> pixelRun(const Drawing &line) const;
     POINT devicePoint(const PenState &pen, float x, float y) const;
     RECT toDevice(const PixelRect &area) const;
     void markChanged(RECT area);

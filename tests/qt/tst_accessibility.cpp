@@ -61,10 +61,10 @@ void tst_Accessibility::everyControlIsNamedOrHidden_data() {
         // A control is announced by its caption while it is shown; the speed bar has none.
         const bool announced =
             isShownAtStart(design) && (design.kind != ControlKind::caption || design.visible);
-        const QString caption = design.kind == ControlKind::scrollBar
-                                    ? QStringLiteral("Animation speed")
-                                    : QString::fromUtf8(design.caption.data(),
-                                                        qsizetype(design.caption.size()));
+        const QString caption =
+            design.kind == ControlKind::scrollBar
+                ? QStringLiteral("Animation speed")
+                : QString::fromUtf8(design.caption.data(), qsizetype(design.caption.size()));
         QTest::newRow(design.name.data()) << (announced ? caption : QString());
     }
 }

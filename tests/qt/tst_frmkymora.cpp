@@ -222,7 +222,8 @@ void tst_frmKymora::aClickOnTheScrollBarMovesItByOne() {
     QCOMPARE(std::pair(bar->minimum(), bar->maximum()), std::pair(1, 20));
     bar->setValue(from);
     QSignalSpy writes(ui.nSpomaleni, &QLineEdit::textChanged);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SubControl(part)).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      scrollBarPart(bar, QStyle::SubControl(part)).center());
     QCOMPARE(bar->value(), to);
     QCOMPARE(writes.size(), 1);
     QCOMPARE(ui.nSpomaleni->text(), QString::number(to));
@@ -236,6 +237,10 @@ void tst_frmKymora::arrowKeysMoveTheScrollBarByOne_data() {
     QTest::newRow("left") << 5 << int(Qt::Key_Left) << 4;
     QTest::newRow("up, as on Windows") << 5 << int(Qt::Key_Up) << 4;
     QTest::newRow("End") << 5 << int(Qt::Key_End) << 20;
+    QTest::newRow("down") << 5 << int(Qt::Key_Down) << 6;
+    QTest::newRow("PageUp") << 5 << int(Qt::Key_PageUp) << 4;
+    QTest::newRow("PageDown") << 5 << int(Qt::Key_PageDown) << 6;
+    QTest::newRow("Home") << 5 << int(Qt::Key_Home) << 1;
 }
 
 // Each key reaches the form, which moves the focused bar and writes once.

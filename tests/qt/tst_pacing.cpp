@@ -135,8 +135,8 @@ void tst_Pacing::aRunLastsItsPauses() {
     qInfo("run: %lld ms for %d ms of pauses", measured, nominalMilliseconds);
     const int pauses = (mirror == grating ? 20 : 40) + 1;
     QVERIFY2(measured >= nominalMilliseconds &&
-                 measured <= nominalMilliseconds * paceTolerance +
-                                 pauses * drawingMillisecondsPerPause,
+                 measured <=
+                     nominalMilliseconds * paceTolerance + pauses * drawingMillisecondsPerPause,
              qPrintable(QString::number(measured)));
     QCOMPARE(pacer.pauses, pauses);
     QVERIFY(pacer.everyDrawingShown);

@@ -322,3 +322,40 @@ check('?zoom=fit fills a 1920 x 1080 window, centred and drawn anew; ?zoom=150 d
     assert.ok(await unmatchedShare(zoomed, 'far-grating-2', false, true) < 0.0005);
     assert.equal((await axisNear(zoomed, Math.round(515 * 1.5))).thickness, 2);
 });
+
+check('the speed bar\'s keys, each to its move', async () => {
+    const page = await open(browser, {}, '?speed=7');
+    await speedBar(page).focus();
+    for (const [key, value] of [['ArrowLeft', 6], ['ArrowUp', 5], ['PageUp', 4], ['ArrowRight', 5],
+                                ['ArrowDown', 6], ['PageDown', 7], ['End', 20], ['Home', 1]]) {
+        await page.keyboard.press(key);
+        assert.equal(await speedBar(page).getAttribute('aria-valuenow'), String(value), key);
+    }
+});
+
+check('the thumb dragged past either end of its track and to its middle, at 100 % and 200 %', async () => {
+    for (const query of ['', '?zoom=200']) {
+        const page = await open(browser, { viewport: { width: 1700, height: 1250 } }, query);
+        const track = await speedBar(page).locator('.track').boundingBox();
+        for (const [x, value] of [[track.x + track.width + 40, 20], [track.x - 40, 1],
+                                  [track.x + track.width / 2, 11]]) {
+            const thumb = await speedBar(page).locator('.thumb').boundingBox();
+            await page.mouse.move(thumb.x + thumb.width / 2, thumb.y + thumb.height / 2);
+            await page.mouse.down();
+            await page.mouse.move(x, thumb.y + thumb.height / 2, { steps: 5 });
+            await page.mouse.up();
+            assert.equal(await speedBar(page).getAttribute('aria-valuenow'), String(value),
+                         `${query} ${x}`);
+        }
+    }
+});
+
+check('in a desktop window of 760 pixels with a mouse the form scales down to its width', async () => {
+    const page = await open(browser, { viewport: { width: 760, height: 700 } });
+    const sizes = await page.evaluate(() => ({ scroll: document.documentElement.scrollWidth,
+                                               width: document.documentElement.clientWidth }));
+    assert.ok(sizes.scroll <= sizes.width, JSON.stringify(sizes));
+    const box = await page.locator('#picture').boundingBox();
+    assert.ok(Math.abs(box.width - sizes.width) <= 1 && !await page.evaluate(() =>
+        document.body.classList.contains('touch')), JSON.stringify(box));
+});

@@ -3,7 +3,7 @@
 // lies on the screen and scrolls; and clicks a control by message, as such a tool does.
 //
 //   kymora_probe focus | fields | caption CONTROL | geometry | click CONTROL | scroll-to-end |
-//                run-and-listen
+//                run-and-listen | set-text CONTROL TEXT | dpi DPI
 //
 // run-and-listen presses Start and prints the accessible name that the program's next name
 // change gives, as a screen reader hears it through a WinEvent hook.
@@ -131,7 +131,30 @@ int wmain(int argc, wchar_t **argv) {
         std::printf("%s\n", textOf(window, utf8(argv[2])).c_str());
     else if (command == "geometry")
         printGeometry(window);
-    else if (command == "click" && argc == 3)
+    else if (command == "set-text" && argc == 4)
+        SendMessageTimeoutW(controlNamed(window, utf8(argv[2])), WM_SETTEXT, 0,
+                            reinterpret_cast<LPARAM>(argv[3]), SMTO_NORMAL, replyTimeoutMs,
+                            nullptr);
+    else if (command == "dpi" && argc == 3) {
+        // As Windows tells a window moved to a monitor of another resolution: its new DPI, and
+        // a window rectangle scaled to it.
+        const int dpi = _wtoi(argv[2]);
+        RECT frame;
+        GetWindowRect(window, &frame);
+        const UINT now = GetDpiForWindow(window);
+        frame.right = frame.left + MulDiv(frame.right - frame.left, dpi, int(now));
+        frame.bottom = frame.top + MulDiv(frame.bottom - frame.top, dpi, int(now));
+        // The rectangle goes where the program can read it: into its own memory.
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+        void *remote = VirtualAllocEx(process, nullptr, sizeof(frame), MEM_COMMIT, PAGE_READWRITE);
+        WriteProcessMemory(process, remote, &frame, sizeof(frame), nullptr);
+        SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                            reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, replyTimeoutMs, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+    } else if (command == "click" && argc == 3)
         SendMessageTimeoutW(controlNamed(window, utf8(argv[2])), BM_CLICK, 0, 0, SMTO_NORMAL,
                             replyTimeoutMs, nullptr);
     else if (command == "run-and-listen")

@@ -406,6 +406,17 @@ void tst_WindowsProgram::scrollBarMovesByOne() {
     QCOMPARE(speed(), QStringLiteral("20"));
     xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
     QCOMPARE(speed(), QStringLiteral("1"));
+
+    // Each key to its move.
+    focusOn(QStringLiteral("HScroll1"));
+    const std::pair<const char *, const char *> keys[] = {
+        {"End", "20"},  {"Up", "19"},   {"Prior", "18"}, {"Down", "19"},
+        {"Next", "20"}, {"Left", "19"}, {"Right", "20"}, {"Home", "1"},
+    };
+    for (const auto &[key, value] : keys) {
+        wine_->pressKeys({QString::fromLatin1(key)});
+        QVERIFY2(speed() == QLatin1String(value), key);
+    }
 }
 
 void tst_WindowsProgram::drawsEachCombinationAsTheQtProgramDoes_data() {
@@ -504,6 +515,7 @@ void tst_WindowsProgram::inputDuringARunWaitsForItsEnd() {
     QTest::qWait(1000);
     wine_->click(optionMark("opNe"));
     wine_->ask({QStringLiteral("click"), QStringLiteral("opBlízko")});
+    wine_->ask({QStringLiteral("set-text"), QStringLiteral("nSpomaleni"), QStringLiteral("9")});
     XClient client;
     XClient::Probe probe = client.probeDuringRun(wine_->xWindow());
     const QString fieldsDuringRun = wine_->fields();
@@ -519,8 +531,8 @@ void tst_WindowsProgram::inputDuringARunWaitsForItsEnd() {
     QVERIFY(!hasGreenNear(duringRun, grating.resultant.p2().toPoint()));
     QVERIFY2(runMs >= 4000, qPrintable(QString::number(runMs)));
     QVERIFY(unmatchedShare(picture_, referencePicture(false, true, true)) < 0.0005);
-    // Then the click and the message acted: a selected button's round mark has a dot.
-    QCOMPARE(wine_->fields(), QStringLiteral("170 20 1 2"));
+    // Then the click and the messages acted: a selected button's round mark has a dot.
+    QCOMPARE(wine_->fields(), QStringLiteral("170 9 1 2"));
     QVERIFY(!isWhite(picture_.pixel(optionMark("opNe"))));
     QVERIFY(!isWhite(picture_.pixel(optionMark("opBlízko"))));
     setSpeed(*wine_, speedMinimum);
@@ -643,7 +655,8 @@ QRect clientNow(const WineProgram &wine) {
 }
 
 // At 150 % the picture is drawn anew: the reference at the design's pixels, with the graph's
-// one-pixel axis two pixels thick; Ctrl+0 gives the window of 800 x 585 back.
+// one-pixel axis two pixels thick; Ctrl+0 gives the window of 800 x 585 back. Moved to a monitor
+// at 144 dpi, the zoom stays: at 125 % the picture is drawn anew at 1.875.
 void tst_WindowsProgram::zoomsTheWholeForm() {
     constexpr double zoom = 1.5;
     WineProgram wine(program, prefix, {QStringLiteral("--zoom=150")});
@@ -656,17 +669,33 @@ void tst_WindowsProgram::zoomsTheWholeForm() {
     QCOMPARE(thicknessAt(picture, scaled(QPointF(400, 515), zoom)), 2);
     wine.pressKeys({QStringLiteral("ctrl+0")});
     QTRY_COMPARE(clientNow(wine).size(), QSize(800, 585));
+
+    wine.pressKeys({QStringLiteral("ctrl+plus")});
+    QTRY_COMPARE(clientNow(wine).size(), QSize(1000, 731));
+    wine.ask({QStringLiteral("dpi"), QStringLiteral("144")});
+    QTest::qWait(500);
+    const QRect client = clientNow(wine);
+    const QImage moved =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, client.x(), client.y(), client.width(), client.height())
+            .toImage();
+    // The axis, in a client area a little larger than the form, which it centres.
+    QPoint axis = scaled(QPointF(400, 515), 1.875) + QPoint(0, -10);
+    while (axis.y() < 990 && !isDark(moved.pixel(axis)))
+        axis.ry()++;
+    QCOMPARE(thicknessAt(moved, axis), 2);
 }
 
 // On a 1920 x 1080 screen (a run of its own), F11 fills it with the form, 1477 pixels wide and
-// centred, the graph's axis about 1329 pixels long; Esc gives the window and picture back.
+// centred, the graph's axis about 1329 pixels long; Esc gives the window and picture back, at the
+// zoom they had.
 void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
     const QSize screenSize(1920, 1080);
     if (QGuiApplication::primaryScreen()->size() != screenSize)
         QSKIP("needs a 1920 x 1080 screen");
-    WineProgram wine(program, prefix);
+    WineProgram wine(program, prefix, {QStringLiteral("--zoom=125")});
     QVERIFY(wine.hasWindow());
-    wine.click(placeOf("cmdStart").center());
+    wine.click(scaled(placeOf("cmdStart").center(), 1.25));
     QTest::qWait(200);
     const QImage before = wine.waitUntilStill();
 
@@ -691,12 +720,13 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
     QVERIFY2(qAbs(axis.size() - 1329) <= 3, QByteArray::number(axis.size()));
     QVERIFY(thicknessAt(screen, QPoint(960, int(std::lround(515 * 1080 / 585.0)))) >= 2);
     // Centred: the axis starts where it starts in the window, times the zoom, after the margin.
-    const int startBefore = axisOf(before, 515).value(0);
-    const int expectedStart = int(std::lround((1920 - 1477) / 2.0 + startBefore * 1080 / 585.0));
+    const int startBefore = axisOf(before, int(std::lround(515 * 1.25))).value(0);
+    const int expectedStart =
+        int(std::lround((1920 - 1477) / 2.0 + startBefore / 1.25 * 1080 / 585.0));
     QVERIFY2(qAbs(axis.value(0) - expectedStart) <= 3, QByteArray::number(axis.value(0)));
 
     wine.pressKeys({QStringLiteral("Escape")});
-    QTRY_COMPARE(clientNow(wine).size(), QSize(800, 585));
+    QTRY_COMPARE(clientNow(wine).size(), QSize(1000, 731));
     QTest::qWait(500);
     QCOMPARE(wine.grab(), before);
 }
