@@ -116,7 +116,7 @@ BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
     dpi_ = static_cast<int>(GetDpiForWindow(window));
     fonts_ = std::make_unique<ControlFonts>(double(dpi_));
     surface_ = std::make_unique<GdiSurface>(window, double(dpi_), *fonts_);
-    pacer_ = std::make_unique<WindowPacer>(window);
+    pacer_ = std::make_unique<WindowPacer>(window, [this] { surface_->invalidateChanged(); });
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, *pacer_);
     controls_ = std::make_unique<NativeControls>(window, instance_);

@@ -39,6 +39,7 @@ using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
+using Region = GdiObject<HRGN>;
 
 // An object selected into a device context for as long as this lives.
 class Selection {

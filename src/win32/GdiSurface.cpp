@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -82,6 +83,7 @@ void GdiSurface::changeResolution(double dpi, const ControlFonts &fonts) {
     const RECT all{0, 0, size_.cx, size_.cy};
     fillWithBackground(dc_.get(), all);
     drawAgain();
+    invalidateChanged();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -212,5 +214,14 @@ void GdiSurface::drawCaption(const Drawing &painted) {
 
 void GdiSurface::markChanged(RECT area) {
     OffsetRect(&area, -origin_.x, -origin_.y);
-    InvalidateRect(window_, &area, FALSE);
+    SetRectRgn(part_.get(), area.left, area.top, area.right, area.bottom);
+    CombineRgn(changed_.get(), changed_.get(), part_.get(), RGN_OR);
+    hasChanged_ = true;
+}
+
+void GdiSurface::invalidateChanged() {
+    if (!std::exchange(hasChanged_, false))
+        return;
+    InvalidateRgn(window_, changed_.get(), FALSE);
+    SetRectRgn(changed_.get(), 0, 0, 0, 0);
 }

@@ -28,6 +28,11 @@ public:
     // negative, the picture stands that far in, with the background around it.
     void scrollTo(POINT origin);
 
+    // Asks the window to repaint what was drawn since it last asked: one request for all the
+    // drawings, each of which would otherwise be a round trip to the window system (under Wine,
+    // to its server: a run's background band alone is 500 lines).
+    void invalidateChanged();
+
     // A new resolution, or zoom: the picture is drawn anew at it, with the new fonts.
     void changeResolution(double dpi, const ControlFonts &fonts);
 
@@ -51,6 +56,9 @@ private:
     HWND window_;
     double scale_;
     const ControlFonts *fonts_;
+    Region changed_{CreateRectRgn(0, 0, 0, 0)};
+    Region part_{CreateRectRgn(0, 0, 0, 0)};
+    bool hasChanged_ = false;
     SIZE size_{};
     POINT origin_{};
     MemoryDC dc_;

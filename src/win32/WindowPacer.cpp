@@ -1,5 +1,7 @@
 #include "win32/WindowPacer.h"
 
+#include <utility>
+
 #include "win32/HeldMessages.h"
 
 #include <algorithm>
@@ -31,7 +33,8 @@ HANDLE createTimer() {
 
 } // namespace
 
-WindowPacer::WindowPacer(HWND window) : window_(window), timer_(createTimer()) {}
+WindowPacer::WindowPacer(HWND window, std::function<void()> showing)
+    : window_(window), showing_(std::move(showing)), timer_(createTimer()) {}
 
 WindowPacer::~WindowPacer() {
     CloseHandle(timer_);
@@ -43,6 +46,7 @@ WindowPacer::~WindowPacer() {
 // end, only paint: the messages that wait are handled at the next pause, or by the message
 // loop right after the run.
 void WindowPacer::showAndWaitUntil(Clock::time_point deadline) {
+    showing_();
     UpdateWindow(window_);
     while (deadline - now() > timerLateness) {
         handleMessagesOtherThanInput();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 // How the window waits at a run's pauses. It paints what was drawn, then waits on a
@@ -13,7 +14,8 @@
 // message loop once the run is over.
 class WindowPacer : public RunPacer {
 public:
-    explicit WindowPacer(HWND window);
+    // showing: asks the window to repaint what was drawn, before it is shown.
+    WindowPacer(HWND window, std::function<void()> showing);
     WindowPacer(const WindowPacer &) = delete;
     WindowPacer &operator=(const WindowPacer &) = delete;
     ~WindowPacer() override;
@@ -30,6 +32,7 @@ private:
     void waitAtMost(Clock::duration duration);
 
     HWND window_;
+    std::function<void()> showing_;
     HANDLE timer_;
     std::vector<MSG> held_;
     bool quitRequested_ = false;
