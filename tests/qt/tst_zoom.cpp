@@ -4,6 +4,7 @@
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QTest>
 
@@ -107,6 +108,13 @@ void tst_Zoom::zoomsTheWholeForm() {
     }
     QCOMPARE(Controls(window).cmdStart->font().pointSizeF(),
              fontDesign(findControl("cmdStart")->font).pointSize * factor);
+    // A screen magnifier follows the captions on the picture too: the invitation to press Start, at
+    // its place.
+    const QRect heading =
+        QAccessible::queryAccessibleInterface(window.findChild<QObject *>("labKliknete"))->rect();
+    const PixelRect designed = window.clientArea()->captions().area(Caption::labKliknete);
+    QCOMPARE(heading.topLeft() - window.clientArea()->mapToGlobal(QPoint(0, 0)),
+             QPoint(qRound(designed.left * factor), qRound(designed.top * factor)));
 }
 
 // Drawn anew, not stretched: the picture is the reference at the design's pixels, and a thin
