@@ -5,6 +5,22 @@
 #include <algorithm>
 #include <iterator>
 
+std::optional<ZoomKey> zoomKeyOf(ZoomKeyName key, bool control) {
+    switch (key) {
+    case ZoomKeyName::f11:
+        return ZoomKey::toggleFullScreen;
+    case ZoomKeyName::escape:
+        return ZoomKey::leaveFullScreen;
+    case ZoomKeyName::plus:
+        return control ? std::optional(ZoomKey::zoomIn) : std::nullopt;
+    case ZoomKeyName::minus:
+        return control ? std::optional(ZoomKey::zoomOut) : std::nullopt;
+    case ZoomKeyName::zero:
+        return control ? std::optional(ZoomKey::actualSize) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 Zoom zoomAfter(Zoom zoom, ZoomKey key) {
     if (key == ZoomKey::toggleFullScreen || key == ZoomKey::leaveFullScreen) {
         zoom.fullScreen = key == ZoomKey::toggleFullScreen && !zoom.fullScreen;

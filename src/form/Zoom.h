@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iterator>
+#include <optional>
 
 // How large the form is shown, on every front end: one factor for the whole form, its controls,
 // their fonts and the picture alike. The zoom keys step through zoomSteps; full screen, and a
@@ -12,6 +13,12 @@ inline constexpr int zoomMaximum = zoomSteps[std::size(zoomSteps) - 1];
 
 // What the zoom keys ask: Ctrl+Plus (or Ctrl+=), Ctrl+Minus, Ctrl+0, F11 and Esc.
 enum class ZoomKey { zoomIn, zoomOut, actualSize, toggleFullScreen, leaveFullScreen };
+
+// The keys that zoom, as a front end names them: Plus includes =, which shares its key, and
+// each includes its keypad twin.
+enum class ZoomKeyName { f11, escape, plus, minus, zero };
+// What a key asks, pressed with Ctrl or not: Plus, Minus and 0 zoom only with Ctrl.
+std::optional<ZoomKey> zoomKeyOf(ZoomKeyName key, bool control);
 
 struct Zoom {
     int percent = zoomMinimum; // the zoom of a window that the form does not fill

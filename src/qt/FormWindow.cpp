@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,11 +18,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -39,27 +36,6 @@ QSize designedClientSize() {
 // The window's background, which every frame, option button and command button shares.
 QColor backgroundColour() {
     return toQColor(windowBackground);
-}
-
-// What a key asks of the zoom: F11 and Esc, and Ctrl with Plus (or =, which Plus shares a key
-// with), Minus or 0, on the main keys or the keypad.
-std::optional<ZoomKey> zoomKeyOf(const QKeyEvent &event) {
-    const bool control = event.modifiers().testFlag(Qt::ControlModifier);
-    switch (event.key()) {
-    case Qt::Key_F11:
-        return ZoomKey::toggleFullScreen;
-    case Qt::Key_Escape:
-        return ZoomKey::leaveFullScreen;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        return control ? std::optional(ZoomKey::zoomIn) : std::nullopt;
-    case Qt::Key_Minus:
-        return control ? std::optional(ZoomKey::zoomOut) : std::nullopt;
-    case Qt::Key_0:
-        return control ? std::optional(ZoomKey::actualSize) : std::nullopt;
-    default:
-        return std::nullopt;
-    }
 }
 
 // What a mouse action on the bar asks of it.
@@ -136,83 +112,6 @@ void FormWindow::openAtDrawingAreaSize() {
     if (const QScreen *screen = this->screen())
         size = size.boundedTo(screen->availableSize());
     resize(size);
-}
-
-void FormWindow::setZoom(const Zoom &zoom) {
-    const Zoom before = zoom_;
-    zoom_ = zoom;
-    Qt::WindowStates state = windowState();
-    state.setFlag(Qt::WindowFullScreen, zoom.fullScreen);
-    if (zoom.fillsWindow != before.fillsWindow)
-        state.setFlag(Qt::WindowMaximized, zoom.fillsWindow);
-    if (state != windowState()) {
-        if (zoom.fullScreen)
-            geometryBeforeFullScreen_ = geometry();
-        setWindowState(state);
-        placeAsWindowManagerWould();
-    }
-    scaleToWindow();
-    if (zoom.percent != before.percent && !zoom.fullScreen && !zoom.fillsWindow)
-        openAtDrawingAreaSize();
-}
-
-// The form at the zoom's factor: where it fills the window, the largest that fits it whole.
-// The controls, their fonts and the picture grow together.
-void FormWindow::scaleToWindow() {
-    const double factor = zoomFactor(zoom_, width(), height());
-    if (factor <= 0 || factor == surface_->zoom())
-        return;
-    const Qt::ScrollBarPolicy scrolling =
-        zoom_.fullScreen || zoom_.fillsWindow ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    scrollArea_->setHorizontalScrollBarPolicy(scrolling);
-    scrollArea_->setVerticalScrollBarPolicy(scrolling);
-    surface_->setZoom(factor);
-    surface_->resize(surface_->minimumSize());
-    for (const ControlDesign &design : windowControls())
-        if (auto *control = surface_->findChild<QWidget *>(toQString(design.name)))
-            zoomControl(control, design, factor);
-}
-
-// A window manager gives a full-screen window the screen, and its place back after; without
-// one (an X server alone, a kiosk), the window takes them itself.
-void FormWindow::placeAsWindowManagerWould() {
-    if (!isVisible() || !screen())
-        return;
-    // The window's own geometry, which keeps its widget's state full screen.
-    if (isFullScreen() && geometry() != screen()->geometry())
-        windowHandle()->setGeometry(screen()->geometry());
-    else if (!isFullScreen() && !isMaximized() && geometryBeforeFullScreen_.isValid() &&
-             geometry() != geometryBeforeFullScreen_)
-        setGeometry(std::exchange(geometryBeforeFullScreen_, QRect()));
-}
-
-void FormWindow::showEvent(QShowEvent *event) {
-    QWidget::showEvent(event);
-    // Once the window system has the window at its first place.
-    QMetaObject::invokeMethod(this, &FormWindow::placeAsWindowManagerWould, Qt::QueuedConnection);
-}
-
-// The zoom keys act as they come, after the run in progress like any input.
-void FormWindow::keyPressEvent(QKeyEvent *event) {
-    const std::optional<ZoomKey> key = zoomKeyOf(*event);
-    if (!key)
-        return QWidget::keyPressEvent(event);
-    setZoom(zoomAfter(zoom_, *key));
-}
-
-// Maximised, or made full screen by the window manager, the form fills the window.
-void FormWindow::changeEvent(QEvent *event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    zoom_.fullScreen = isFullScreen();
-    zoom_.fillsWindow = isMaximized();
-    scaleToWindow();
-}
-
-void FormWindow::resizeEvent(QResizeEvent *event) {
-    QWidget::resizeEvent(event);
-    scaleToWindow();
 }
 
 void FormWindow::createControls() {

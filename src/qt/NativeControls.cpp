@@ -3,6 +3,7 @@
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"
 #include "qt/SystemColours.h"
+#include "qt/Zoomed.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -22,9 +23,7 @@ QString toQString(std::string_view text) {
 
 QRect geometryOf(const ControlDesign &design, double factor) {
     const PixelRect pixels = inPixels(design.geometry);
-    const auto at = [factor](int v) { return qRound(v * factor); };
-    return QRect(QPoint(at(pixels.left), at(pixels.top)),
-                 QPoint(at(pixels.left + pixels.width) - 1, at(pixels.top + pixels.height) - 1));
+    return zoomedBy(QRect(pixels.left, pixels.top, pixels.width, pixels.height), factor);
 }
 
 // The font a control shows its caption in: an option button the window's, others their own.
@@ -50,31 +49,6 @@ void giveColours(QWidget *control, const ControlDesign &design) {
     control->setAutoFillBackground(true);
 }
 
-void place(QWidget *control, const ControlDesign &design) {
-    control->setObjectName(toQString(design.name));
-    zoomControl(control, design, 1);
-    control->setVisible(design.visible);
-}
-
-QScrollBar *makeScrollBar(QWidget *container, const ControlDesign &design) {
-    auto *bar = new SpeedBar(Qt::Horizontal, container);
-    place(bar, design);
-    bar->setRange(speedMinimum, speedMaximum);
-    bar->setValue(speedMinimum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(toQString(speedBarName()));
-    return bar;
-}
-
-QLineEdit *makeSettingsField(QWidget *container, const ControlDesign &design) {
-    auto *field = new QLineEdit(toQString(design.caption), container);
-    place(field, design);
-    return field;
-}
-
 // The classic frame the layout was made for: an etched line all round, with the caption on the
 // top line, breaking it; the line runs through the middle of the caption's first line of text.
 QString classicFrameStyle(const QFont &font, double factor) {
@@ -98,6 +72,44 @@ QString optionStyle(const QWidget *option, double factor) {
                                         "QRadioButton::indicator { width: %2px; height: %2px; }")
                              .arg(backgroundColour().name())
                              .arg(qRound(mark * factor));
+}
+
+// Places a control larger by the factor, in its font larger by the same.
+void zoomControl(QWidget *control, const ControlDesign &design, double factor) {
+    control->setGeometry(geometryOf(design, factor));
+    if (design.kind != ControlKind::frame && design.kind != ControlKind::option &&
+        design.kind != ControlKind::command)
+        return;
+    control->setFont(fontOf(design, factor));
+    if (design.kind == ControlKind::frame)
+        control->setStyleSheet(classicFrameStyle(control->font(), factor));
+    else if (design.kind == ControlKind::option)
+        control->setStyleSheet(optionStyle(control, factor));
+}
+
+void place(QWidget *control, const ControlDesign &design) {
+    control->setObjectName(toQString(design.name));
+    zoomControl(control, design, 1);
+    control->setVisible(design.visible);
+}
+
+QScrollBar *makeScrollBar(QWidget *container, const ControlDesign &design) {
+    auto *bar = new SpeedBar(Qt::Horizontal, container);
+    place(bar, design);
+    bar->setRange(speedMinimum, speedMaximum);
+    bar->setValue(speedMinimum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(toQString(speedBarName()));
+    return bar;
+}
+
+QLineEdit *makeSettingsField(QWidget *container, const ControlDesign &design) {
+    auto *field = new QLineEdit(toQString(design.caption), container);
+    place(field, design);
+    return field;
 }
 
 QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
@@ -141,16 +153,10 @@ void SpeedBar::keyPressEvent(QKeyEvent *event) {
     moved(found->second);
 }
 
-void zoomControl(QWidget *control, const ControlDesign &design, double factor) {
-    control->setGeometry(geometryOf(design, factor));
-    if (design.kind != ControlKind::frame && design.kind != ControlKind::option &&
-        design.kind != ControlKind::command)
-        return;
-    control->setFont(fontOf(design, factor));
-    if (design.kind == ControlKind::frame)
-        control->setStyleSheet(classicFrameStyle(control->font(), factor));
-    else if (design.kind == ControlKind::option)
-        control->setStyleSheet(optionStyle(control, factor));
+void zoomControls(QWidget *surface, double factor) {
+    for (const ControlDesign &design : windowControls())
+        if (auto *control = surface->findChild<QWidget *>(toQString(design.name)))
+            zoomControl(control, design, factor);
 }
 
 // The control of a kind, made from its design in its container; captions have no window.

@@ -24,5 +24,6 @@ protected:
 // picture): nullptr.
 QWidget *makeControl(QWidget *container, const ControlDesign &design);
 
-// Places a control larger by the factor, in its font larger by the same; at 1, as designed.
-void zoomControl(QWidget *control, const ControlDesign &design, double factor);
+// Places every control of the design below the widget larger by the factor, in its font larger
+// by the same; at 1, as designed.
+void zoomControls(QWidget *surface, double factor);

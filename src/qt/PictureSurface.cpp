@@ -1,14 +1,16 @@
 #include "qt/PictureSurface.h"
 
+#include "canvas/DevicePixels.h"
 #include "qt/ControlFonts.h"
 #include "qt/SurfaceAccessibility.h"
 #include "qt/SystemColours.h"
+#include "qt/Zoomed.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -28,15 +30,6 @@ QImage blankPicture(QSize size, qreal devicePixelRatio, int dpiX, int dpiY) {
 QRect paintedBounds(const QRectF &area, int penWidth) {
     const qreal margin = penWidth / 2.0 + 1;
     return area.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
-}
-
-// A thin line along one row or one column of whole pixels covers exactly the pixels from one
-// end to the other. Such a line is filled as that run of pixels, which paints what the general
-// line drawing paints many times faster: the background band is 500 of them.
-bool isPixelRun(const QPointF &from, const QPointF &to) {
-    const auto whole = [](qreal v) { return v == std::floor(v); };
-    const bool aligned = from.x() == to.x() || from.y() == to.y();
-    return aligned && whole(from.x()) && whole(from.y()) && whole(to.x()) && whole(to.y());
 }
 
 // A thin line is drawn with whole coordinates at the centres of the picture's pixels, as GDI
@@ -61,28 +54,9 @@ QRect toQRect(const PixelRect &area) {
     return QRect(area.left, area.top, area.width, area.height);
 }
 
-// How many device pixels wide a line of a width is drawn at a ratio: in proportion, at least one.
-int deviceWidth(int width, qreal ratio) {
-    return std::max(1, qRound(std::max(width, 1) * ratio));
-}
-
 QPen penOf(const PenState &pen, Colour colour, qreal ratio) {
-    return QPen(toQColor(colour), deviceWidth(pen.drawWidth, ratio) / ratio, Qt::SolidLine,
+    return QPen(toQColor(colour), deviceLineWidth(pen.drawWidth, ratio) / ratio, Qt::SolidLine,
                 Qt::RoundCap, Qt::RoundJoin);
-}
-
-// The device pixels a thin run of whole pixels covers: each of its pixels is the device pixels
-// from its own edge to the next one's, so that neighbouring runs meet without a gap, and across
-// the run it is as thick as a thin line is at the ratio.
-QRect deviceRun(const QPointF &from, const QPointF &to, qreal ratio) {
-    const QRectF run = QRectF(from, to).normalized();
-    const int thickness = deviceWidth(1, ratio);
-    const auto start = [ratio](qreal v) { return qRound(v * ratio); };
-    const auto end = [&](qreal first, qreal last) {
-        return std::max(start(last + 1), first == last ? start(first) + thickness : 0);
-    };
-    return QRect(QPoint(start(run.left()), start(run.top())),
-                 QPoint(end(run.left(), run.right()) - 1, end(run.top(), run.bottom()) - 1));
 }
 
 } // namespace
@@ -105,11 +79,7 @@ void PictureSurface::setZoom(double factor) {
 }
 
 QRect PictureSurface::zoomed(const QRect &area) const {
-    if (zoom_ == 1)
-        return area;
-    const auto at = [this](int v) { return qRound(v * zoom_); };
-    return QRect(QPoint(at(area.left()), at(area.top())),
-                 QPoint(at(area.right() + 1) - 1, at(area.bottom() + 1) - 1));
+    return zoomedBy(area, zoom_);
 }
 
 void PictureSurface::drawLine(const Drawing &d) {
@@ -119,9 +89,14 @@ void PictureSurface::drawLine(const Drawing &d) {
     {
         QPainter painter(&picture_);
         const qreal ratio = picture_.devicePixelRatio();
-        if (d.pen.drawWidth <= 1 && isPixelRun(from, to)) {
+        // A thin run of whole pixels is filled as such, which paints what the general line
+        // drawing paints many times faster: the background band is 500 of them.
+        const std::optional<PixelRect> run =
+            d.pen.drawWidth <= 1 ? deviceRun(from.x(), from.y(), to.x(), to.y(), ratio)
+                                 : std::nullopt;
+        if (run) {
             painter.scale(1 / ratio, 1 / ratio); // in device pixels
-            painter.fillRect(deviceRun(from, to, ratio), toQColor(lineColour));
+            painter.fillRect(toQRect(*run), toQColor(lineColour));
         } else {
             painter.setPen(penOf(d.pen, lineColour, ratio));
             if (d.pen.drawWidth <= 1)

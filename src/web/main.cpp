@@ -73,7 +73,6 @@ int main() {
                     translate("page", "Start again")});
     // The browser has its own full screen (F11): ?fullscreen fills its window.
     askedZoom = setup.zoom();
-    askedZoom.fillsWindow = askedZoom.fillsWindow || askedZoom.fullScreen;
     static PageWindow page;
     window = &page;
     page.load(setup);

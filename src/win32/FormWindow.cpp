@@ -140,18 +140,7 @@ void FormWindow::createPictureDescription() {
 }
 
 void FormWindow::layOutControls() {
-    controls_->layOut(dpi_ * factor_, shownFrom(), *fonts_);
-}
-
-// Where the client area shows the form from: scrolled where it is larger, centred where it is
-// smaller.
-POINT FormWindow::shownFrom() const {
-    RECT client;
-    GetClientRect(window_, &client);
-    const SIZE content = scroll_->contentSize();
-    const POINT scrolled = scroll_->origin();
-    return {scrolled.x - std::max(LONG(0), (client.right - content.cx) / 2),
-            scrolled.y - std::max(LONG(0), (client.bottom - content.cy) / 2)};
+    controls_->layOut(scaledDpi(), shownFrom(), *fonts_);
 }
 
 void FormWindow::showScrolled() {
@@ -198,7 +187,8 @@ void FormWindow::OnSize(HWND, UINT state, int, int) {
     if (state == SIZE_MINIMIZED)
         return;
     zoom_.fillsWindow = state == SIZE_MAXIMIZED;
-    applyZoom();
+    if (applyZoom())
+        return;
     scroll_->update();
     showScrolled();
 }
@@ -241,14 +231,6 @@ void FormWindow::OnClose(HWND) {
 
 void FormWindow::OnDestroy(HWND) {
     PostQuitMessage(exitCode_);
-}
-
-// On a monitor of another resolution the zoom stays: both multiply.
-void FormWindow::OnDpiChanged(int dpi, const RECT &suggested) {
-    scroll_->setDpi(dpi);
-    dpi_ = dpi;
-    rescale();
-    scroll_->fitWindow(suggested);
 }
 
 std::string FormWindow::text(SettingField field) const {

@@ -72,10 +72,12 @@ private:
     void OnDpiChanged(int dpi, const RECT &suggested);
 
     void createPictureDescription();
-    void applyZoom();
+    // Whether the form was scaled anew, and so laid out.
+    bool applyZoom();
     void rescale();
     void showFullScreen(bool fullScreen);
     POINT shownFrom() const;
+    double scaledDpi() const { return dpi_ * factor_; }
     void layOutControls();
     void showScrolled();
     void clickFocusedButton();

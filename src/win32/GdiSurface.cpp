@@ -1,5 +1,6 @@
 #include "win32/GdiSurface.h"
 
+#include "canvas/DevicePixels.h"
 #include "win32/ControlFonts.h"
 #include "win32/SystemColours.h"
 #include "win32/Text.h"
@@ -124,22 +125,17 @@ RECT GdiSurface::toDevice(const PixelRect &area) const {
             toDevice(area.top + area.height)};
 }
 
-// A thin line along one row or one column of whole design pixels: each of its pixels fills the
-// device pixels from its own edge to the next one's, so that neighbouring lines meet without a
-// gap at any scale, and across the line it is as thick as a thin line is at the scale.
+// A thin line along one row or one column of whole design pixels fills whole device pixels, so
+// that neighbouring lines meet without a gap at any scale.
 std::optional<RECT> GdiSurface::pixelRun(const Drawing &line) const {
-    const double x1 = pixelsOf(line.pen, line.x1), y1 = pixelsOf(line.pen, line.y1);
-    const double x2 = pixelsOf(line.pen, line.x2), y2 = pixelsOf(line.pen, line.y2);
-    const auto whole = [](double v) { return v == std::floor(v); };
-    if (line.pen.drawWidth > 1 || !(x1 == x2 || y1 == y2) ||
-        !(whole(x1) && whole(y1) && whole(x2) && whole(y2)))
+    if (line.pen.drawWidth > 1)
         return std::nullopt;
-    const int thickness = std::max(1, toDevice(1));
-    const auto end = [&](double first, double last) {
-        return std::max(toDevice(last + 1), first == last ? toDevice(first) + thickness : 0);
-    };
-    return RECT{toDevice(std::min(x1, x2)), toDevice(std::min(y1, y2)),
-                end(std::min(x1, x2), std::max(x1, x2)), end(std::min(y1, y2), std::max(y1, y2))};
+    const std::optional<PixelRect> run =
+        deviceRun(pixelsOf(line.pen, line.x1), pixelsOf(line.pen, line.y1),
+                  pixelsOf(line.pen, line.x2), pixelsOf(line.pen, line.y2), scale_);
+    if (!run)
+        return std::nullopt;
+    return RECT{run->left, run->top, run->left + run->width, run->top + run->height};
 }
 
 void GdiSurface::drawLine(const Drawing &line) {

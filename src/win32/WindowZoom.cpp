@@ -1,33 +1,25 @@
 #include "win32/FormWindow.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
-// The zoom: the keys, full screen, and the form scaled to it.
+// The zoom: the keys, full screen, a new resolution, and the form scaled and placed at them.
 
 namespace {
 
-// What a key asks of the zoom: F11 and Esc, and Ctrl with Plus (or =, which Plus shares a key
-// with), Minus or 0, on the main keys or the keypad.
+// The zoom keys, on the main keys or the keypad.
 std::optional<ZoomKey> zoomKeyOf(WPARAM key) {
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    switch (key) {
-    case VK_F11:
-        return ZoomKey::toggleFullScreen;
-    case VK_ESCAPE:
-        return ZoomKey::leaveFullScreen;
-    case VK_OEM_PLUS:
-    case VK_ADD:
-        return control ? std::optional(ZoomKey::zoomIn) : std::nullopt;
-    case VK_OEM_MINUS:
-    case VK_SUBTRACT:
-        return control ? std::optional(ZoomKey::zoomOut) : std::nullopt;
-    case '0':
-    case VK_NUMPAD0:
-        return control ? std::optional(ZoomKey::actualSize) : std::nullopt;
-    default:
+    static const std::map<WPARAM, ZoomKeyName> names = {
+        {VK_F11, ZoomKeyName::f11},         {VK_ESCAPE, ZoomKeyName::escape},
+        {VK_OEM_PLUS, ZoomKeyName::plus},   {VK_ADD, ZoomKeyName::plus},
+        {VK_OEM_MINUS, ZoomKeyName::minus}, {VK_SUBTRACT, ZoomKeyName::minus},
+        {'0', ZoomKeyName::zero},           {VK_NUMPAD0, ZoomKeyName::zero},
+    };
+    const auto found = names.find(key);
+    if (found == names.end())
         return std::nullopt;
-    }
+    return zoomKeyOf(found->second, GetKeyState(VK_CONTROL) < 0);
 }
 
 } // namespace
@@ -76,24 +68,44 @@ void FormWindow::showFullScreen(bool fullScreen) {
 }
 
 // The form at the zoom's factor: where it fills the window, the largest that fits it whole.
-void FormWindow::applyZoom() {
+bool FormWindow::applyZoom() {
     RECT client;
     GetClientRect(window_, &client);
     const double perDesignPixel = double(dpi_) / designDotsPerInch;
     const double factor =
         zoomFactor(zoom_, client.right / perDesignPixel, client.bottom / perDesignPixel);
     if (factor <= 0 || factor == factor_)
-        return;
+        return false;
     factor_ = factor;
     rescale();
+    return true;
 }
 
 // The fonts, the picture and the controls at the resolution times the zoom.
 void FormWindow::rescale() {
-    auto fonts = std::make_unique<ControlFonts>(dpi_ * factor_);
-    surface_->changeResolution(dpi_ * factor_, *fonts);
+    auto fonts = std::make_unique<ControlFonts>(scaledDpi());
+    surface_->changeResolution(scaledDpi(), *fonts);
     std::swap(fonts_, fonts);
     scroll_->setZoom(factor_);
     scroll_->update();
     showScrolled();
+}
+
+// Where the client area shows the form from: scrolled where it is larger, centred where it is
+// smaller.
+POINT FormWindow::shownFrom() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    const SIZE content = scroll_->contentSize();
+    const POINT scrolled = scroll_->origin();
+    return {scrolled.x - std::max(LONG(0), (client.right - content.cx) / 2),
+            scrolled.y - std::max(LONG(0), (client.bottom - content.cy) / 2)};
+}
+
+// On a monitor of another resolution the zoom stays: both multiply.
+void FormWindow::OnDpiChanged(int dpi, const RECT &suggested) {
+    scroll_->setDpi(dpi);
+    dpi_ = dpi;
+    rescale();
+    scroll_->fitWindow(suggested);
 }
