@@ -15,6 +15,10 @@ var Picture = (function () {
     let ratio = 1; // the device's pixel ratio
     let scale = 1; // the canvas's pixels to a pixel of the client area
     let zoom = 1; // the design's layout at ?zoom: the form's size to its design's
+    let fontShown = null; // the design's font the context has
+    // A caption's lines, their widths and their height, for each text, width and font: a run
+    // paints its captions again at each move, and measuring text is slow in some engines.
+    const textLayouts = new Map();
 
     // In the touch layout the picture fills the width: its pixels are the device's there too.
     function wantedScale() {
@@ -27,8 +31,9 @@ var Picture = (function () {
         scale = wantedScale();
         canvas.width = Math.round(client.width * scale);
         canvas.height = Math.round(client.height * scale);
-        context = canvas.getContext('2d', { alpha: false });
+        context = canvas.getContext('2d', { alpha: false, willReadFrequently: true });
         context.setTransform(scale, 0, 0, scale, 0, 0);
+        fontShown = null;
         matchMedia('(resolution: ' + ratio + 'dppx)').addEventListener('change', drawAnew,
                                                                          { once: true });
     }
@@ -108,6 +113,25 @@ var Picture = (function () {
         return Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
     }
 
+    function useFont(font) {
+        if (font !== fontShown)
+            context.font = Controls.cssFont(font);
+        fontShown = font;
+    }
+
+    function textLayout(text, width, font) {
+        const key = font + ' ' + width + ' ' + text;
+        let layout = textLayouts.get(key);
+        if (!layout) {
+            useFont(font);
+            const lines = wrap(text, width);
+            layout = { lines, widths: lines.map((line) => context.measureText(line).width),
+                       step: lineHeight() };
+            textLayouts.set(key, layout);
+        }
+        return layout;
+    }
+
     return {
         // The client area's size, in CSS pixels; the canvas is made at it.
         setClientSize(width, height) {
@@ -171,21 +195,21 @@ var Picture = (function () {
         },
 
         wrappedTextHeight(text, width, font) {
-            context.font = Controls.cssFont(font);
-            return wrap(text, width).length * lineHeight();
+            const layout = textLayout(text, width, font);
+            return layout.lines.length * layout.step;
         },
 
         // Opaque in the background colour, its text wrapped within its width.
         paintCaption(text, left, top, width, height, font, colour, centred, background) {
             context.fillStyle = hex(background);
             fillPixels(left, top, width, height);
-            context.font = Controls.cssFont(font);
+            const { lines, widths, step } = textLayout(text, width, font);
+            useFont(font);
             context.fillStyle = hex(colour);
             context.textBaseline = 'top';
-            const step = lineHeight();
-            wrap(text, width).forEach((line, i) => {
-                const x = centred ? left + (width - context.measureText(line).width) / 2 : left;
-                context.fillText(line, x, top + i * step);
+            lines.forEach((line, i) => {
+                context.fillText(line, centred ? left + (width - widths[i]) / 2 : left,
+                                 top + i * step);
             });
         },
     };
