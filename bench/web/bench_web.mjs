@@ -1,17 +1,14 @@
 // The web page in Debian's Chromium, headless: the pace of real runs and the time from loading
 // the page to a drawn window, printed as the other programs' benchmarks print them:
-//   pace web MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R
+//   pace web MIRROR speed=V nominal=N ms measured=M ms cpu=C ms ratio=R (pace.mjs)
 //   startup web median=M ms min=A ms max=B ms (page load to a drawn window, N loads)
 //   startup web-touch ...  (the same at 390 x 844 under a finger: the touch layout)
 //   pace web-fullscreen ... (a 1920 x 1080 window at ?zoom=fit)
 
 import { launch, open, pageUrl, phone, run } from '../../tests/web/browser.mjs';
+import { printPace, runsAt, timeOneRun } from './pace.mjs';
 
 const loads = 15;
-
-function nominalMilliseconds(grating, speed) {
-    return (grating ? 20 : 40) * speed * 10;
-}
 
 // The main thread's time in tasks, in milliseconds, as the browser counts it.
 async function taskMilliseconds(session) {
@@ -24,24 +21,10 @@ async function measurePace(page, session, grating, speed, name = 'web') {
     await page.getByRole('slider', { name: 'Animation speed' }).focus();
     await page.keyboard.press(speed === 1 ? 'Home' : 'End');
     const cpuBefore = await taskMilliseconds(session);
-    const measured = await page.evaluate(() => new Promise((resolve) => {
-        const summary = document.getElementById('summary');
-        summary.textContent = '';
-        let start = 0;
-        new MutationObserver((changes, observer) => {
-            if (summary.textContent === '')
-                return;
-            observer.disconnect();
-            resolve(performance.now() - start);
-        }).observe(summary, { childList: true, characterData: true, subtree: true });
-        start = performance.now();
-        document.getElementById('cmdStart').click();
-    }));
-    const cpu = (await taskMilliseconds(session)) - cpuBefore;
-    const nominal = nominalMilliseconds(grating, speed);
-    console.log(`pace ${name} ${grating ? 'grating' : 'ordinary'} speed=${speed} nominal=${nominal} ms ` +
-                `measured=${measured.toFixed(1)} ms cpu=${cpu.toFixed(1)} ms ` +
-                `ratio=${(measured / nominal).toFixed(3)}`);
+    const measured = [];
+    for (let i = 0; i < runsAt(speed); ++i)
+        measured.push(await page.evaluate(timeOneRun));
+    printPace(name, grating, speed, measured, (await taskMilliseconds(session)) - cpuBefore);
 }
 
 async function measureStartup(browser, name, options = {}) {
