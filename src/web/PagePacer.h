@@ -11,4 +11,8 @@ public:
     Clock::time_point now() const override { return Clock::now(); }
     void showAndWaitUntil(Clock::time_point deadline) override;
     void resumeInput() override;
+
+private:
+    // How much before its deadline a sleep ends.
+    std::chrono::microseconds lateness_{1000};
 };
