@@ -4,6 +4,7 @@
 #include "canvas/PixelRect.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -77,6 +78,12 @@ PixelRect inPixels(const TwipsRect &twips);
 
 // The resolution the design's pixels are meant for.
 inline constexpr int designDotsPerInch = 96;
+
+// A length in the design's pixels, in device pixels at a resolution (times the zoom, where the
+// form is zoomed).
+inline int atDotsPerInch(double designPixels, double dpi) {
+    return static_cast<int>(std::lround(designPixels * dpi / designDotsPerInch));
+}
 
 enum class TextAlignment { left, centred };
 

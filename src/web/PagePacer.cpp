@@ -6,14 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The least and the most a sleep is cut short by.
-constexpr std::chrono::microseconds leastLateness{1000};
-constexpr std::chrono::microseconds mostLateness{4000};
-
-} // namespace
-
 // The browser paints what was drawn while the program sleeps, and once the run has returned. The
 // sleep ends a little before the deadline, and the rest is waited out on the clock: a timer
 // fires late, and the lateness of the last pause would add to the run. How late is learnt from

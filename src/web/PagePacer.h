@@ -13,6 +13,8 @@ public:
     void resumeInput() override;
 
 private:
-    // How much before its deadline a sleep ends.
-    std::chrono::microseconds lateness_{1000};
+    // How much before its deadline a sleep ends: learnt, between the least and the most.
+    static constexpr std::chrono::microseconds leastLateness{1000};
+    static constexpr std::chrono::microseconds mostLateness{4000};
+    std::chrono::microseconds lateness_ = leastLateness;
 };

@@ -56,7 +56,7 @@ HBRUSH parentColours(HWND control, HDC dc) {
 }
 
 int scaledFor(HWND window, int designPixels) {
-    return MulDiv(designPixels, static_cast<int>(GetDpiForWindow(window)), designDotsPerInch);
+    return atDotsPerInch(designPixels, GetDpiForWindow(window));
 }
 
 void paintFrame(HWND frame, HDC dc) {

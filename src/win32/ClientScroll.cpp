@@ -18,7 +18,7 @@ ClientScroll::ClientScroll(HWND window, int dpi, std::function<void()> moved)
     : window_(window), dpi_(dpi), moved_(std::move(moved)) {}
 
 int ClientScroll::scaled(int designPixels) const {
-    return static_cast<int>(std::lround(designPixels * dpi_ * zoom_ / designDotsPerInch));
+    return atDotsPerInch(designPixels, dpi_ * zoom_);
 }
 
 SIZE ClientScroll::contentSize() const {

@@ -148,7 +148,7 @@ void GdiSurface::drawLine(const Drawing &line) {
     const POINT from = devicePoint(line.pen, line.x1, line.y1);
     const POINT to = devicePoint(line.pen, line.x2, line.y2);
     const COLORREF lineColour = toColorRef(line.colour.value_or(line.pen.foreColor));
-    const int width = std::max(1, toDevice(line.pen.drawWidth));
+    const int width = deviceLineWidth(line.pen.drawWidth, scale_);
     HDC dc = dc_.get();
     {
         const Pen pen = createPen(width, lineColour);
@@ -165,7 +165,7 @@ void GdiSurface::drawLine(const Drawing &line) {
 void GdiSurface::drawCircle(const Drawing &circle) {
     const POINT centre = devicePoint(circle.pen, circle.x1, circle.y1);
     const int r = toDevice(pixelsOf(circle.pen, circle.x2));
-    const int width = std::max(1, toDevice(circle.pen.drawWidth));
+    const int width = deviceLineWidth(circle.pen.drawWidth, scale_);
     HDC dc = dc_.get();
     {
         const Pen pen = createPen(width, toColorRef(*circle.colour));

@@ -9,7 +9,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -108,9 +107,7 @@ void NativeControls::orderForTabbing() const {
 
 // Option buttons are the window's own children, placed within their frame.
 void NativeControls::layOut(double dpi, POINT origin, const ControlFonts &fonts) const {
-    const auto scaled = [dpi](int designPixels) {
-        return static_cast<int>(std::lround(designPixels * dpi / designDotsPerInch));
-    };
+    const auto scaled = [dpi](int designPixels) { return atDotsPerInch(designPixels, dpi); };
     for (const Control &entry : controls_) {
         if (!entry.window)
             continue;

@@ -1,10 +1,9 @@
 #include "win32/WindowPacer.h"
 
-#include <utility>
-
 #include "win32/HeldMessages.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
