@@ -15,6 +15,7 @@ run=(
     g++
     make
     qt6-base-dev
+    libxcb1-dev
     qt6-wayland
     fonts-liberation2
     gettext
@@ -49,6 +50,7 @@ test=(
     xauth
     strace
     xdotool
+    openbox
     wine
     wine64
     locales

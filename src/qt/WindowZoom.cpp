@@ -2,6 +2,7 @@
 
 #include "qt/NativeControls.h"
 #include "qt/PictureSurface.h"
+#include "qt/WindowSystem.h"
 
 #include <QKeyEvent>
 #include <QScreen>
@@ -67,7 +68,7 @@ void FormWindow::scaleToWindow() {
 // A window manager gives a full-screen window the screen, and its place back after; without
 // one (an X server alone, a kiosk), the window takes them itself.
 void FormWindow::placeAsWindowManagerWould() {
-    if (!isVisible() || !screen())
+    if (!isVisible() || !screen() || windowSystemPlacesFullScreen())
         return;
     // The window's own geometry, which keeps its widget's state full screen.
     if (isFullScreen() && geometry() != screen()->geometry())

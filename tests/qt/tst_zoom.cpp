@@ -3,22 +3,30 @@
 #include "form/CommandLine.h"
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
+#include "qt/WindowSystem.h"
 
 #include <QAccessible>
+#include <QProcess>
 #include <QScreen>
 #include <QTest>
 
 // The whole form at a zoom, on a 1920 x 1080 screen: set up from the command line, stepped by
-// the keys, and filling the screen.
+// the keys, and filling the screen. On an X server a window manager manages the window, as on
+// every desktop.
 class tst_Zoom : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void zoomsTheWholeForm_data();
     void zoomsTheWholeForm();
     void drawsThePictureAnewAtTheZoom();
+    void fillsTheScreenAndGivesItBack_data();
     void fillsTheScreenAndGivesItBack();
+
+private:
+    QProcess windowManager_;
 };
 
 namespace {
@@ -48,6 +56,11 @@ bool isDark(QRgb pixel) {
     return qRed(pixel) < 64 && qGreen(pixel) < 64 && qBlue(pixel) < 64;
 }
 
+// The form's factor where it fills the window.
+double fittedFactor(const QWidget &window) {
+    return qMin(window.width() / 800.0, window.height() / 585.0);
+}
+
 // How many dark pixels the graph's axis has along its row, and across it in its middle.
 QSize axisOf(const QImage &picture, double factor) {
     const int row = qRound(515 * factor) + 1;
@@ -64,6 +77,16 @@ QSize axisOf(const QImage &picture, double factor) {
 
 void tst_Zoom::initTestCase() {
     QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1920, 1080));
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    QVERIFY2(windowManager_.waitForStarted(), "openbox (from Debian's openbox) is needed");
+    QTRY_VERIFY(windowSystemPlacesFullScreen());
+}
+
+void tst_Zoom::cleanupTestCase() {
+    windowManager_.terminate();
+    windowManager_.waitForFinished();
 }
 
 void tst_Zoom::zoomsTheWholeForm_data() {
@@ -129,28 +152,62 @@ void tst_Zoom::drawsThePictureAnewAtTheZoom() {
     QCOMPARE(axisOf(picture, 1.5).height(), 2);
 }
 
-// F11 fills the screen with the form, its proportions kept, centred; Esc gives back the window
-// and the picture as they were, at their zoom.
+void tst_Zoom::fillsTheScreenAndGivesItBack_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("enter");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<QSize>("normalSize");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("F11, Esc") << "--zoom=125"
+                              << "F11"
+                              << "Esc" << QSize(1000, 731) << 125;
+    QTest::newRow("--fullscreen, F11") << "--fullscreen"
+                                       << ""
+                                       << "F11" << QSize(800, 585) << 100;
+    QTest::newRow("maximised, restored") << "--zoom=150"
+                                         << "maximise"
+                                         << "restore" << QSize(1200, 878) << 150;
+}
+
+// Full screen, or a maximised window, is filled with the form, its proportions kept, centred; on
+// leaving, the window and the picture are as they were, at their zoom.
 void tst_Zoom::fillsTheScreenAndGivesItBack() {
+    QFETCH(QString, line);
+    QFETCH(QString, enter);
+    QFETCH(QString, leave);
+    QFETCH(QSize, normalSize);
+    QFETCH(int, percent);
     FormWindow window;
-    openAfterRun(window, QStringLiteral("--zoom=125"));
-    const QSize normalSize = window.size();
+    openAfterRun(window, line);
     const QImage before = window.grab().toImage();
+    const auto act = [&window](const QString &action) {
+        if (action == QLatin1String("maximise") || action == QLatin1String("restore"))
+            window.setWindowState(action == QLatin1String("maximise") ? Qt::WindowMaximized
+                                                                      : Qt::WindowNoState);
+        else if (!action.isEmpty())
+            press(window, action);
+    };
 
-    press(window, QStringLiteral("F11"));
-    QTRY_COMPARE(window.size(), QSize(1920, 1080));
+    act(enter);
+    if (enter != QLatin1String("maximise"))
+        QTRY_COMPARE(window.size(), QSize(1920, 1080));
+    QTRY_VERIFY(window.isMaximized() || window.isFullScreen());
     const PictureSurface *surface = window.clientArea();
-    QTRY_COMPARE(surface->size(), QSize(1477, 1080));
+    QTRY_COMPARE(surface->width(), qRound(800 * fittedFactor(window)));
+    const double factor = surface->zoom();
+    QVERIFY(qAbs(surface->height() - 585 * factor) <= 1);
     const QPoint corner = surface->mapTo(&window, QPoint(0, 0));
-    QVERIFY(qAbs(2 * corner.x() + 1477 - 1920) <= 1 && corner.y() == 0);
-    const QSize axis = axisOf(surface->picture(), 1477 / 800.0);
-    QVERIFY2(qAbs(axis.width() - 1329) <= 2, QByteArray::number(axis.width()));
-    QCOMPARE(axis.height(), 2);
+    QVERIFY(qAbs(2 * corner.x() + surface->width() - window.width()) <= 1 &&
+            qAbs(2 * corner.y() + surface->height() - window.height()) <= 1);
+    const QSize axis = axisOf(surface->picture(), factor);
+    QVERIFY2(qAbs(axis.width() - 720 * factor) <= 3, QByteArray::number(axis.width()));
+    QCOMPARE(axis.height(), qRound(factor));
 
-    press(window, QStringLiteral("Esc"));
+    act(leave);
     QTRY_COMPARE(window.size(), normalSize);
-    QCOMPARE(window.zoom().percent, 125);
-    QCOMPARE(window.grab().toImage(), before);
+    QCOMPARE(window.zoom().percent, percent);
+    if (!line.contains(QLatin1String("fullscreen")))
+        QCOMPARE(window.grab().toImage(), before);
 }
 
 QTEST_MAIN(tst_Zoom)

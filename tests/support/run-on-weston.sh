@@ -1,11 +1,14 @@
 #!/bin/sh
 # Runs a command on a Wayland compositor of its own: weston's headless backend, in a private
-# runtime folder, ended when the command ends.
+# runtime folder, ended when the command ends. KYMORA_OUTPUT_SIZE (such as 1920x1080) sets the
+# size of its output.
 set -u
+size=${KYMORA_OUTPUT_SIZE:-}
+output=${size:+--width=${size%x*} --height=${size#*x}}
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 socket=kymora-test
-XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=$socket --idle-time=0 \
+XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=$socket --idle-time=0 $output \
     >"$runtime/weston.log" 2>&1 &
 weston=$!
 tries=0
