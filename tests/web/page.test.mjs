@@ -306,7 +306,18 @@ const axisNear = (page, row) => page.evaluate((row) => {
     return { length: best.length, thickness: bottom - top + 1 };
 }, row);
 
-check('?zoom=fit fills a 1920 x 1080 window, centred and drawn anew; ?zoom=150 draws at 150 %', async () => {
+// How far the document reaches past the window, across and down: nothing to scroll is [0, 0].
+const overflow = (page) => page.evaluate(() => {
+    const root = document.documentElement;
+    return [root.scrollWidth - innerWidth, root.scrollHeight - innerHeight]
+        .map((past) => Math.max(past, 0));
+});
+
+check('?zoom=fit fills a 1920 x 1080 window, centred and drawn anew, and scrolls at no size; ?zoom=150 draws at 150 %', async () => {
+    for (const [width, height] of [[1366, 768], [320, 480]]) {
+        const small = await open(browser, { viewport: { width, height } }, '?zoom=fit');
+        assert.deepEqual(await overflow(small), [0, 0], `${width} x ${height}`);
+    }
     const page = await open(browser, { viewport: { width: 1920, height: 1080 } }, '?zoom=fit');
     const box = await page.locator('#picture').boundingBox();
     assert.equal(Math.round(box.width), 1477);
@@ -315,6 +326,7 @@ check('?zoom=fit fills a 1920 x 1080 window, centred and drawn anew; ?zoom=150 d
     await run(page, () => page.getByRole('button', { name: 'Start' }).click());
     const axis = await axisNear(page, Math.round(515 * 1080 / 585));
     assert.ok(Math.abs(axis.length - 1329) <= 3 && axis.thickness >= 2, JSON.stringify(axis));
+    assert.deepEqual(await overflow(page), [0, 0]);
 
     const zoomed = await open(browser, { viewport: { width: 1300, height: 950 } }, '?zoom=150');
     assert.equal(await zoomed.evaluate(() => document.getElementById('picture').width), 1200);
