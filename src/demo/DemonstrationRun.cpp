@@ -9,9 +9,8 @@
 RunResult runDemonstration(Canvas &canvas, const Settings &settings, RunPacer &pacer) {
     PauseTimeline timeline(pacer);
     SceneGeometry scene = setUpScene(canvas, settings);
-    const PauseTally pauses = animateStrips(canvas, settings, timeline, scene);
+    animateStrips(canvas, settings, timeline, scene);
     RunResult result = markResult(canvas, settings, scene);
-    result.pauses = pauses;
     pacer.show();
     return result;
 }

@@ -8,5 +8,5 @@ class Settings;
 
 // One press of Start: the whole demonstration, drawn onto the canvas with the settings as they
 // stand, paced by the pacer. Returns only when the run is over and its picture shown, with what
-// it showed and the count of its pauses. Throws RuntimeError when a setting is not a number.
+// it showed. Throws RuntimeError when a setting is not a number.
 RunResult runDemonstration(Canvas &canvas, const Settings &settings, RunPacer &pacer);

@@ -7,12 +7,6 @@
 
 class Settings;
 
-// How many pauses a run made and how many decrement steps they took.
-struct PauseTally {
-    int pauses = 0;
-    std::int64_t steps = 0;
-};
-
 // The pause between the drawings of a run. Its count is the speed in nSpomaleni times 100000,
 // and it lasts that many steps of 100 ns on the monotonic clock: 10 ms at speed 1, 200 ms at
 // speed 20. While it lasts the window shows what was drawn and handles no user input.

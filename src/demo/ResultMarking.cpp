@@ -13,11 +13,8 @@ constexpr float litDetectorRadius = 10;
 
 // Draws the resultant and returns its length.
 double drawResultant(Canvas &canvas, const SceneGeometry &scene) {
-    // The chain's start, computed again as the set-up computed it.
-    const double startX = scene.detectorX + 400;
-    const double startY = scene.mirrorY - 150;
-    canvas.line(startX, startY, scene.sumX, scene.sumY, colour::green);
-    return std::hypot(scene.sumX - startX, scene.sumY - startY);
+    canvas.line(scene.sumOriginX, scene.sumOriginY, scene.sumX, scene.sumY, colour::green);
+    return std::hypot(scene.sumX - scene.sumOriginX, scene.sumY - scene.sumOriginY);
 }
 
 // The detector is lit unless the frequency or the mirror setting is 1. Both are read, every

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "demo/Pause.h"
-
 // What a run showed when it ended: the settings it read for its result, the length of the green
 // resultant from the chain's start to its end, and whether it marked the detector lit.
 struct RunResult {
@@ -10,5 +8,4 @@ struct RunResult {
     double frequency = 0;      // nKmitocet
     double resultantLength = 0;
     bool detectorLit = false;
-    PauseTally pauses;
 };

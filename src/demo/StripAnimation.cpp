@@ -19,11 +19,6 @@ constexpr int graphBaseBelowMirror = 200;
 constexpr double graphScale = 0.15;
 constexpr double chainAngleOffset = 90;
 
-void pauseCounted(const Settings &settings, PauseTimeline &timeline, PauseTally &tally) {
-    tally.steps += pause(settings, timeline);
-    ++tally.pauses;
-}
-
 void drawRays(Canvas &canvas, const SceneGeometry &scene, double pointX) {
     canvas.line(scene.sourceX, scene.sourceY, pointX, scene.mirrorY, std::nullopt);
     canvas.line(pointX, scene.mirrorY, scene.detectorX, scene.detectorY, std::nullopt);
@@ -60,8 +55,8 @@ void addChainLink(Canvas &canvas, SceneGeometry &scene, const StripPath &path) {
 }
 
 void animateStrip(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
-                  SceneGeometry &scene, double k, PauseTally &tally) {
-    pauseCounted(settings, timeline, tally);
+                  SceneGeometry &scene, double k) {
+    pause(settings, timeline);
     const StripPath path = pathOfStrip(scene, k);
     drawRays(canvas, scene, path.pointX);
     canvas.setDrawWidth(markPenWidth);
@@ -72,7 +67,7 @@ void animateStrip(Canvas &canvas, const Settings &settings, PauseTimeline &timel
     drawGraphDot(canvas, scene, path);
     canvas.setDrawWidth(thinPenWidth);
     addChainLink(canvas, scene, path);
-    pauseCounted(settings, timeline, tally);
+    pause(settings, timeline);
 }
 
 } // namespace
@@ -91,16 +86,14 @@ StripPath pathOfStrip(const SceneGeometry &scene, double k) {
     return path;
 }
 
-PauseTally animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
-                         SceneGeometry &scene) {
-    PauseTally tally;
+void animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
+                   SceneGeometry &scene) {
     const double n = readNumber(settings, SettingField::nDifrakce);
     const double step = n + n;
     const double end = scene.lastStrip * 2;
     if (!(step > 0))
-        return tally;
+        return;
     // k counts half strips: it stands for strip (k + 1) / 2, from the first strip on.
     for (double k = 2 * scene.firstStrip - 1; k <= end; k += step)
-        animateStrip(canvas, settings, timeline, scene, k, tally);
-    return tally;
+        animateStrip(canvas, settings, timeline, scene, k);
 }

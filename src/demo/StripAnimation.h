@@ -21,5 +21,5 @@ StripPath pathOfStrip(const SceneGeometry &scene, double k);
 // graph's axes and dot, and one more link of the arrow chain, advancing the chain end held in
 // the scene. Each pause shows what was drawn and waits on the run's timeline. A step that is not
 // positive visits no strip.
-PauseTally animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
-                         SceneGeometry &scene);
+void animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &timeline,
+                   SceneGeometry &scene);

@@ -15,8 +15,6 @@ public:
         record(Drawing::ofCircle(pen_, x, y, radius, outline));
     }
 
-    const DrawingRecord &drawn() const { return drawn_; }
-
 protected:
     void paintCaption(const CaptionState &caption, const PixelRect &area) final {
         record(Drawing::ofCaption(pen_, caption.id, area));

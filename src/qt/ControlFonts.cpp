@@ -1,15 +1,13 @@
 #include "qt/ControlFonts.h"
 
+#include "qt/Text.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <array>
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The designed face when it is installed, else its stand-in when that is, else the designed
 // face: asking for an installed face spares the font system a search at every size.

@@ -6,6 +6,7 @@
 #include "qt/NativeControls.h"
 #include "qt/PictureSurface.h"
 #include "qt/SystemColours.h"
+#include "qt/Text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,10 +24,6 @@
 #include <optional>
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QSize designedClientSize() {
     const ClientSize size = clientAreaSize();
@@ -90,7 +87,7 @@ void FormWindow::setUpWindow() {
     surface_ = new PictureSurface(designedClientSize());
     surface_->setObjectName(QStringLiteral("clientArea"));
     const std::string_view name = pictureName();
-    surface_->setAccessibleName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    surface_->setAccessibleName(toQString(name));
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus);

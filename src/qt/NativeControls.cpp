@@ -3,6 +3,7 @@
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"
 #include "qt/SystemColours.h"
+#include "qt/Text.h"
 #include "qt/Zoomed.h"
 
 #include <QFontMetrics>
@@ -16,10 +17,6 @@
 #include <map>
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect geometryOf(const ControlDesign &design, double factor) {
     const PixelRect pixels = inPixels(design.geometry);

@@ -4,6 +4,7 @@
 #include "qt/ControlFonts.h"
 #include "qt/SurfaceAccessibility.h"
 #include "qt/SystemColours.h"
+#include "qt/Text.h"
 #include "qt/Zoomed.h"
 
 #include <QPaintEvent>
@@ -47,7 +48,7 @@ int captionTextFlags(const CaptionState &caption) {
 }
 
 QString captionText(const CaptionState &caption) {
-    return QString::fromUtf8(caption.text.data(), qsizetype(caption.text.size()));
+    return toQString(caption.text);
 }
 
 QRect toQRect(const PixelRect &area) {

@@ -1,6 +1,7 @@
 #include "qt/SurfaceAccessibility.h"
 
 #include "qt/PictureSurface.h"
+#include "qt/Text.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -14,8 +15,7 @@ class CaptionObject : public QObject {
 public:
     CaptionObject(PictureSurface *surface, Caption id)
         : QObject(surface), surface_(surface), id_(id) {
-        const std::string_view name = captionName(id);
-        setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        setObjectName(toQString(captionName(id)));
     }
 
     PictureSurface *surface() const { return surface_; }
@@ -43,9 +43,7 @@ public:
     }
 
     QString text(QAccessible::Text kind) const override {
-        const std::string_view text = caption()->state().text;
-        return kind == QAccessible::Name ? QString::fromUtf8(text.data(), qsizetype(text.size()))
-                                         : QString();
+        return kind == QAccessible::Name ? toQString(caption()->state().text) : QString();
     }
 
     QRect rect() const override {

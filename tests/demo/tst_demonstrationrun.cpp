@@ -48,9 +48,7 @@ TEST_CASE("a run's timeline") {
         FakeSettings settings("0", row.speed, row.difrakce, "2");
         RecordingCanvas canvas;
         VirtualPacer pacer(&canvas);
-        const PauseTally tally = runDemonstration(canvas, settings, pacer).pauses;
-        CHECK(tally.pauses == row.pauses);
-        CHECK(tally.steps == row.pauses * row.pauseLength.count() * 10000);
+        runDemonstration(canvas, settings, pacer);
         // The speed is read at every pause; nDifrakce for the strips drawn, for the strips
         // animated and for the detector mark.
         CHECK(settings.reads(SettingField::nSpomaleni) == row.pauses);

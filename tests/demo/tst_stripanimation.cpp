@@ -26,14 +26,13 @@ struct AnimatedRun {
         setUp = canvas.operations;
         canvas.operations.clear();
         PauseTimeline timeline(pacer);
-        tally = animateStrips(canvas, settings, timeline, scene);
+        animateStrips(canvas, settings, timeline, scene);
     }
     FakeSettings settings;
     VirtualPacer pacer;
     RecordingCanvas canvas; // the animation's operations, with the pen the set-up left
     std::vector<Operation> setUp;
     SceneGeometry scene;
-    PauseTally tally;
 };
 
 constexpr int operationsPerStrip = 12;
@@ -118,7 +117,7 @@ TEST_CASE("the animation visits exactly the strips the set-up drew, or none for 
             reflectionPoints.push_back(lines[i].x2);
         CHECK(reflectionPoints == stripMiddles);
         CHECK(run.canvas.operations.size() == std::size_t(row.strips * operationsPerStrip));
-        CHECK(run.tally.pauses == 2 * row.strips);
+        CHECK(run.pacer.waits.size() == 2 * std::size_t(row.strips));
         if (row.strips == 0)
             CHECK(run.scene.sumX == 450.0);
     }
