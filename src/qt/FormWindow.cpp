@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -99,16 +98,7 @@ void FormWindow::setUpWindow() {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrollArea_);
-    openAtDrawingAreaSize();
-}
-
-// Opens large enough to show the whole drawing area where the screen allows; on a smaller
-// screen the client area scrolls.
-void FormWindow::openAtDrawingAreaSize() {
-    QSize size = surface_->minimumSize();
-    if (const QScreen *screen = this->screen())
-        size = size.boundedTo(screen->availableSize());
-    resize(size);
+    zoom_ = std::make_unique<WindowZoom>(*this, *scrollArea_, *surface_);
 }
 
 void FormWindow::createControls() {

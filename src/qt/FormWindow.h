@@ -1,9 +1,9 @@
 #pragma once
 
 #include "form/FormView.h"
-#include "form/Zoom.h"
 #include "form/frmKymora.h"
 #include "qt/WindowPacer.h"
+#include "qt/WindowZoom.h"
 
 #include <QWidget>
 
@@ -31,15 +31,11 @@ public:
     frmKymora &form() { return *form_; }
 
     // Opens, or shows, the window at a zoom: of its own size, maximised, or full screen.
-    void setZoom(const Zoom &zoom);
-    const Zoom &zoom() const { return zoom_; }
+    void setZoom(const Zoom &zoom) { zoom_->set(zoom); }
+    const Zoom &zoom() const { return zoom_->zoom(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // What the form asks of the window.
@@ -57,9 +53,6 @@ private:
     void applyTabOrder();
     void connectEvents();
     void connectSpeedBar(QScrollBar *bar);
-    void openAtDrawingAreaSize();
-    void scaleToWindow();
-    void placeAsWindowManagerWould();
     // The window's control of that design name.
     template <typename Control> Control *control(std::string_view name) const;
 
@@ -69,6 +62,5 @@ private:
     std::unique_ptr<frmKymora> form_;
     std::vector<std::pair<int, QWidget *>> tabStops_;
     bool unloading_ = false;
-    Zoom zoom_;
-    QRect geometryBeforeFullScreen_;
+    std::unique_ptr<WindowZoom> zoom_;
 };

@@ -1,4 +1,4 @@
-#include "qt/FormWindow.h"
+#include "qt/WindowZoom.h"
 
 #include "qt/NativeControls.h"
 #include "qt/PictureSurface.h"
@@ -12,8 +12,6 @@
 #include <map>
 #include <optional>
 #include <utility>
-
-// The zoom: the keys, full screen, a maximised window, and the form scaled to them.
 
 namespace {
 
@@ -32,17 +30,30 @@ std::optional<ZoomKey> zoomKeyOf(const QKeyEvent &event) {
 
 } // namespace
 
-void FormWindow::setZoom(const Zoom &zoom) {
+WindowZoom::WindowZoom(QWidget &window, QScrollArea &scrollArea, PictureSurface &surface)
+    : window_(window), scrollArea_(scrollArea), surface_(surface) {
+    openAtDrawingAreaSize();
+    window.installEventFilter(this);
+}
+
+void WindowZoom::openAtDrawingAreaSize() {
+    QSize size = surface_.minimumSize();
+    if (const QScreen *screen = window_.screen())
+        size = size.boundedTo(screen->availableSize());
+    window_.resize(size);
+}
+
+void WindowZoom::set(const Zoom &zoom) {
     const Zoom before = zoom_;
     zoom_ = zoom;
-    Qt::WindowStates state = windowState();
+    Qt::WindowStates state = window_.windowState();
     state.setFlag(Qt::WindowFullScreen, zoom.fullScreen);
     if (zoom.fillsWindow != before.fillsWindow)
         state.setFlag(Qt::WindowMaximized, zoom.fillsWindow);
-    if (state != windowState()) {
+    if (state != window_.windowState()) {
         if (zoom.fullScreen)
-            geometryBeforeFullScreen_ = geometry();
-        setWindowState(state);
+            geometryBeforeFullScreen_ = window_.geometry();
+        window_.setWindowState(state);
         placeAsWindowManagerWould();
     }
     scaleToWindow();
@@ -50,59 +61,64 @@ void FormWindow::setZoom(const Zoom &zoom) {
         openAtDrawingAreaSize();
 }
 
+// The zoom keys act as they come, after the run in progress like any input; the window follows
+// maximise and the window manager's full screen, and scales the form to its size.
+bool WindowZoom::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (const std::optional<ZoomKey> key = zoomKeyOf(*static_cast<QKeyEvent *>(event))) {
+            set(zoomAfter(zoom_, *key));
+            return true;
+        }
+        break;
+    case QEvent::WindowStateChange:
+        followWindowState();
+        break;
+    case QEvent::Resize:
+        scaleToWindow();
+        break;
+    case QEvent::Show:
+        // Once the window system has the window at its first place.
+        QMetaObject::invokeMethod(
+            this, [this] { placeAsWindowManagerWould(); }, Qt::QueuedConnection);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 // The form at the zoom's factor: where it fills the window, the largest that fits it whole.
-// The controls, their fonts and the picture grow together.
-void FormWindow::scaleToWindow() {
-    const double factor = zoomFactor(zoom_, width(), height());
-    if (factor <= 0 || factor == surface_->zoom())
+void WindowZoom::scaleToWindow() {
+    const double factor = zoomFactor(zoom_, window_.width(), window_.height());
+    if (factor <= 0 || factor == surface_.zoom())
         return;
     const Qt::ScrollBarPolicy scrolling =
         zoom_.fullScreen || zoom_.fillsWindow ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    scrollArea_->setHorizontalScrollBarPolicy(scrolling);
-    scrollArea_->setVerticalScrollBarPolicy(scrolling);
-    surface_->setZoom(factor);
-    surface_->resize(surface_->minimumSize());
-    zoomControls(surface_, factor);
+    scrollArea_.setHorizontalScrollBarPolicy(scrolling);
+    scrollArea_.setVerticalScrollBarPolicy(scrolling);
+    surface_.setZoom(factor);
+    surface_.resize(surface_.minimumSize());
+    zoomControls(&surface_, factor);
+}
+
+// Maximised, or made full screen by the window manager, the form fills the window.
+void WindowZoom::followWindowState() {
+    zoom_.fullScreen = window_.isFullScreen();
+    zoom_.fillsWindow = window_.isMaximized();
+    scaleToWindow();
 }
 
 // A window manager gives a full-screen window the screen, and its place back after; without
 // one (an X server alone, a kiosk), the window takes them itself.
-void FormWindow::placeAsWindowManagerWould() {
-    if (!isVisible() || !screen() || windowSystemPlacesFullScreen())
+void WindowZoom::placeAsWindowManagerWould() {
+    const QScreen *screen = window_.screen();
+    if (!window_.isVisible() || !screen || windowSystemPlacesFullScreen())
         return;
     // The window's own geometry, which keeps its widget's state full screen.
-    if (isFullScreen() && geometry() != screen()->geometry())
-        windowHandle()->setGeometry(screen()->geometry());
-    else if (!isFullScreen() && !isMaximized() && geometryBeforeFullScreen_.isValid() &&
-             geometry() != geometryBeforeFullScreen_)
-        setGeometry(std::exchange(geometryBeforeFullScreen_, QRect()));
-}
-
-void FormWindow::showEvent(QShowEvent *event) {
-    QWidget::showEvent(event);
-    // Once the window system has the window at its first place.
-    QMetaObject::invokeMethod(this, &FormWindow::placeAsWindowManagerWould, Qt::QueuedConnection);
-}
-
-// The zoom keys act as they come, after the run in progress like any input.
-void FormWindow::keyPressEvent(QKeyEvent *event) {
-    const std::optional<ZoomKey> key = zoomKeyOf(*event);
-    if (!key)
-        return QWidget::keyPressEvent(event);
-    setZoom(zoomAfter(zoom_, *key));
-}
-
-// Maximised, or made full screen by the window manager, the form fills the window.
-void FormWindow::changeEvent(QEvent *event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    zoom_.fullScreen = isFullScreen();
-    zoom_.fillsWindow = isMaximized();
-    scaleToWindow();
-}
-
-void FormWindow::resizeEvent(QResizeEvent *event) {
-    QWidget::resizeEvent(event);
-    scaleToWindow();
+    if (window_.isFullScreen() && window_.geometry() != screen->geometry())
+        window_.windowHandle()->setGeometry(screen->geometry());
+    else if (!window_.isFullScreen() && !window_.isMaximized() &&
+             geometryBeforeFullScreen_.isValid() && window_.geometry() != geometryBeforeFullScreen_)
+        window_.setGeometry(std::exchange(geometryBeforeFullScreen_, QRect()));
 }
