@@ -12,9 +12,10 @@ CMAKE_FLAGS ?=
 # For the Windows and web builds alone: -DBUILD_TESTING=OFF builds the program without its tests.
 CROSS_FLAGS ?=
 
-.PHONY: all deps deps-run deps-package configure build run test test-sanitize bench install screenshots windows web package clean
+.PHONY: all deps deps-run deps-package configure build program run test test-sanitize bench install screenshots windows web package clean
 
-all: build
+# Plain make builds the program, as make run does, without opening it.
+all: program
 
 # What the tests need (everything); what running needs; what the packages need.
 deps:
@@ -32,9 +33,11 @@ build: configure
 
 # Only the program: a build folder made here first has no tests in it; one that has them keeps
 # them.
-run: deps-run
+program: deps-run
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR) --target kymora -j $(JOBS) -- --no-print-directory
+
+run: program
 	@$(BUILD_DIR)/kymora
 
 # Every test: the Linux program's (with the Windows program under Wine and the web page in
