@@ -45,24 +45,32 @@ std::string programName(const std::vector<std::string> &arguments) {
     return path.substr(path.find_last_of("/\\") + 1);
 }
 
+// The characters of a text in UTF-8, as a terminal gives each a column: the bytes that start one.
+std::size_t columnsOf(std::string_view text) {
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 std::string helpText(const std::string &program) {
+    // TRANSLATORS: what a setting of --help is given, as in "--detector <value>".
+    const std::string value = " " + std::string(translate("help", "<value>"));
     std::vector<std::pair<std::string, std::string>> lines;
     for (const Answer &answer : answers)
         lines.emplace_back("-" + std::string(1, answer.key) + ", --" + std::string(answer.name),
                            translate("help", answer.meaning));
     for (const OutsideSetting &setting : outsideSettings())
-        lines.emplace_back("--" + std::string(setting.name) +
-                               (setting.takesNoValue ? "" : " <value>"),
+        lines.emplace_back("--" + std::string(setting.name) + (setting.takesNoValue ? "" : value),
                            helpOf(setting));
     std::size_t width = 0;
     for (const auto &line : lines)
-        width = std::max(width, line.first.size());
+        width = std::max(width, columnsOf(line.first));
 
     std::string text = filledIn(translate("help", "Usage: %s [options]"), {program}) + "\n" +
                        std::string(translate("help", description)) + "\n\n" +
                        std::string(translate("help", "Options:")) + "\n";
     for (auto &[option, meaning] : lines) {
-        option.resize(width, ' ');
+        option.append(width - columnsOf(option), ' ');
         text += "  " + option + "  " + meaning + "\n";
     }
     return text;
@@ -177,7 +185,7 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments,
         decide([unexpected] {
             return refused(filledIn(translate("refusal", "unexpected argument %s: the settings "
                                                          "are given as --name=value (see --help)"),
-                                    {"\"" + unexpected + "\""}));
+                                    {quoted(unexpected)}));
         });
     }
     commandLine.language = chooseLanguage(commandLine.setup.language(), userLanguages);

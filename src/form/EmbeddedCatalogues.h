@@ -3,9 +3,9 @@
 #include <span>
 #include <string_view>
 
-// The translations, built into the program from po/*.po by msgfmt and a table generator.
+// The translations, built into the program from po/*.po by msgfmt and po/embedder.
 
-// The messages' keys, in the order msgfmt sorts them (by bytes): a message's context, the
+// The keys of the template's messages, sorted by their bytes: a message's context, the
 // character 4, and its English text.
 std::span<const std::string_view> translatedKeys();
 

@@ -82,12 +82,6 @@ std::string valuesOf(std::string_view name) {
     return listed(spokenLanguages(), orLast);
 }
 
-std::string quoted(std::string_view text) {
-    std::string result(1, '"');
-    result.append(text).push_back('"');
-    return result;
-}
-
 std::string badValue(std::string_view name, std::string_view value) {
     return filledIn(translate("refusal", "bad value %s for %s: use %s"),
                     {quoted(value), name, valuesOf(name)});

@@ -37,6 +37,28 @@ bool comesBefore(std::string_view key, std::string_view context, std::string_vie
     return false;
 }
 
+// A directive of a format at the start of a text, as C's printf reads those of strings: "%s",
+// "%2$s" (the second value, as a translation that reorders them writes it) or "%%".
+struct Directive {
+    std::size_t length = 0; // none: no directive
+    std::size_t value = 0;  // the number of the value, from 1; 0: the next one
+    bool isPercent = false;
+};
+
+Directive directiveAt(std::string_view text) {
+    if (text.starts_with("%%"))
+        return {2, 0, true};
+    if (text.starts_with("%s"))
+        return {2};
+    std::size_t number = 0;
+    std::size_t at = 1;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+        number = number * 10 + std::size_t(text[at] - '0');
+    if (text.starts_with('%') && number > 0 && text.substr(at, 2) == "$s")
+        return {at + 2, number};
+    return {};
+}
+
 bool isKeyOf(std::string_view key, std::string_view context, std::string_view english) {
     return key.size() == context.size() + 1 + english.size() && key.starts_with(context) &&
            key[context.size()] == contextSeparator && key.ends_with(english);
@@ -87,16 +109,30 @@ std::string_view captionOf(const ControlDesign &control) {
 
 std::string filledIn(std::string_view text, std::initializer_list<std::string_view> values) {
     std::string filled;
-    const std::string_view *value = values.begin();
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text.substr(at, 2) == "%s" && value != values.end()) {
-            filled.append(*value++);
-            ++at;
-        } else {
-            filled.push_back(text[at]);
+    std::size_t next = 0; // the value of the next "%s"
+    for (std::size_t at = 0; at < text.size();) {
+        const Directive directive = directiveAt(text.substr(at));
+        if (directive.length == 0) {
+            filled.push_back(text[at++]);
+            continue;
         }
+        if (directive.isPercent) {
+            filled.push_back('%');
+        } else {
+            const std::size_t value = directive.value ? directive.value - 1 : next++;
+            // A value that is missing leaves its directive as it is.
+            filled.append(value < values.size() ? values.begin()[value]
+                                                : text.substr(at, directive.length));
+        }
+        at += directive.length;
     }
     return filled;
+}
+
+std::string quoted(std::string_view text) {
+    // TRANSLATORS: a value or a name quoted in a refusal of the command line, as in
+    // 'bad value "up" for detector': the language's own quotation marks around it.
+    return filledIn(translate("refusal", "\"%s\""), {text});
 }
 
 std::string_view pictureName() {

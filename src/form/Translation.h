@@ -3,6 +3,7 @@
 #include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
 
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,8 +25,12 @@ std::string_view translate(std::string_view context, std::string_view english);
 // no caption and stays as it is.
 std::string_view captionOf(const ControlDesign &control);
 
-// A text with each "%s" in it replaced by the next of the values, in order.
+// A translated text with its directives replaced, as C's printf replaces those of strings:
+// each "%s" by the next of the values, in order, each "%2$s" by the second, and "%%" by "%".
 std::string filledIn(std::string_view text, std::initializer_list<std::string_view> values);
+
+// A value or a name within the language's own quotation marks: "up", „up“ in Czech.
+std::string quoted(std::string_view text);
 
 // What screen readers call the picture, and the speed bar, in the language spoken.
 std::string_view pictureName();

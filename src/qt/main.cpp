@@ -1,4 +1,5 @@
 #include "form/CommandLine.h"
+#include "form/Translation.h"
 #include "qt/ApplicationInfo.h"
 #include "qt/FormWindow.h"
 
@@ -14,9 +15,15 @@ namespace {
 
 constexpr int noDisplayExitCode = 2;
 
-const char noDisplayMessage[] =
-    "kymora: cannot open the window: no display could be reached (without a desktop, run it "
-    "under xvfb-run)\n";
+// Why the program ends without a window, in the language spoken.
+std::string noDisplayMessage() {
+    // TRANSLATORS: the program's last line where it finds no display to open its window on;
+    // xvfb-run is a program's name.
+    const std::string_view why = translate("refusal", "cannot open the window: no display could be "
+                                                      "reached (without a desktop, run it under "
+                                                      "xvfb-run)");
+    return "kymora: " + std::string(why) + "\n";
+}
 
 QtMessageHandler defaultMessageHandler = nullptr;
 
@@ -41,7 +48,7 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext &context, const 
         return;
     }
     std::fprintf(stderr, "%s\n", qPrintable(message));
-    std::fputs(noDisplayMessage, stderr);
+    std::fputs(noDisplayMessage().c_str(), stderr);
     std::_Exit(noDisplayExitCode);
 }
 
@@ -71,7 +78,7 @@ int main(int argc, char *argv[]) {
     if (commandLine.exitCode)
         return *commandLine.exitCode;
     if (!displayCanBeReached()) {
-        std::fputs(noDisplayMessage, stderr);
+        std::fputs(noDisplayMessage().c_str(), stderr);
         return noDisplayExitCode;
     }
     defaultMessageHandler = qInstallMessageHandler(endOnFatalMessage);

@@ -3,9 +3,70 @@
 
 #include <doctest/doctest.h>
 
+#include <clocale>
+#include <optional>
 #include <string>
 
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+#endif
+
 namespace {
+
+#ifndef __EMSCRIPTEN__ // the page's C library has no locale but C's
+
+// The C library's numbers as a locale whose decimal separator is a comma has them, while it
+// lives. Windows' C library has such locales of its own. Where the C library reads them from
+// files (glibc), a fresh system has none but C's: localedef makes one, in a folder of the test's
+// own, from a locale that defines the numbers alone and a character map of the comma alone.
+class CommaLocale {
+public:
+    CommaLocale() {
+#ifdef _WIN32
+        const char *name = "German_Germany.1252";
+#else
+        folder_ =
+            std::filesystem::temp_directory_path() / ("kymora-locale-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+        std::ofstream(folder_ / "comma.src") << "LC_NUMERIC\ndecimal_point \"<U002C>\"\n"
+                                                "thousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n";
+        std::ofstream(folder_ / "comma.map")
+            << "<escape_char> /\nCHARMAP\n<U002C> /x2c\nEND CHARMAP\n";
+        // It warns of the categories left out, and makes the locale all the same.
+        const std::string command = "localedef -c -f " + (folder_ / "comma.map").string() + " -i " +
+                                    (folder_ / "comma.src").string() + " " +
+                                    (folder_ / "comma").string() + " >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(command.c_str());
+        setenv("LOCPATH", folder_.c_str(), 1);
+        const char *name = "comma";
+#endif
+        made_ =
+            std::setlocale(LC_NUMERIC, name) != nullptr && *std::localeconv()->decimal_point == ',';
+    }
+    ~CommaLocale() {
+        std::setlocale(LC_NUMERIC, "C");
+#if !defined(_WIN32)
+        unsetenv("LOCPATH");
+        std::filesystem::remove_all(folder_);
+#endif
+    }
+    CommaLocale(const CommaLocale &) = delete;
+    CommaLocale &operator=(const CommaLocale &) = delete;
+
+    bool made() const {
+        return made_;
+    }
+
+private:
+    bool made_ = false;
+#if !defined(_WIN32)
+    std::filesystem::path folder_;
+#endif
+};
+#endif
 
 // The error that converting the text raises.
 RuntimeError errorOf(const char *text) {
@@ -20,7 +81,17 @@ RuntimeError errorOf(const char *text) {
 
 } // namespace
 
-TEST_CASE("numbers are converted, exactly") {
+// The C library reads numbers as its locale writes them, which a toolkit may set: a number
+// is read alike under every locale.
+TEST_CASE("numbers are converted, exactly, under every locale") {
+    SUBCASE("C") {}
+#ifndef __EMSCRIPTEN__
+    std::optional<CommaLocale> locale;
+    SUBCASE("a comma for the decimal separator") {
+        locale.emplace();
+        REQUIRE_MESSAGE(locale->made(), "no locale with a comma could be made");
+    }
+#endif
     const struct {
         const char *text;
         double number;

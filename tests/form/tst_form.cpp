@@ -250,6 +250,7 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          ""},
         {"--lang=pt", 2, "kymora: bad value \"pt\" for lang: use en, cs, de, es, fr, pl or uk\n",
          ""},
+        {"--lang=pl --speed=21", 2, "kymora: błędna wartość „21” dla speed: użyj od 1 do 20\n", ""},
     };
     for (const auto &row : rows) {
         CAPTURE(row.line);
@@ -261,6 +262,24 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
         Fixture f;
         f.form.apply(read.setup);
         CHECK(f.view.log == row.log);
+    }
+    speak("en");
+}
+
+// As C's printf fills a translation in, with its values reordered as msgfmt --check accepts.
+TEST_CASE("a translation is filled in with its values, in its own order") {
+    const struct {
+        const char *text;
+        const char *filled; // with "up" and "detector"
+    } rows[] = {
+        {"bad value %s for %s", "bad value up for detector"},
+        {"%2$s: %1$s is wrong", "detector: up is wrong"},
+        {"%s is 100%% wrong, %s", "up is 100% wrong, detector"},
+        {"%s, %s and %s", "up, detector and %s"},
+    };
+    for (const auto &row : rows) {
+        CAPTURE(row.text);
+        CHECK(filledIn(row.text, {"up", "detector"}) == std::string(row.filled));
     }
 }
 
