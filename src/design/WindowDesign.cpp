@@ -99,6 +99,18 @@ const ControlDesign *findControl(std::string_view name) {
     return found == controls.end() ? nullptr : &*found;
 }
 
+int controlIndex(const ControlDesign &control) {
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&control](const ControlDesign &c) { return &c == &control; });
+    return found == controls.end() ? -1 : static_cast<int>(found - controls.begin());
+}
+
+const ControlDesign *controlAt(int index) {
+    if (index < 0 || index >= controlCount)
+        return nullptr;
+    return &controls[static_cast<std::size_t>(index)];
+}
+
 PixelRect placeInClientArea(const ControlDesign &control) {
     PixelRect place = inPixels(control.geometry);
     if (!control.container.empty()) {

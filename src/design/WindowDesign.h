@@ -110,6 +110,12 @@ const std::array<ControlDesign, controlCount> &windowControls();
 // The control of that name; nullptr when there is none.
 const ControlDesign *findControl(std::string_view name);
 
+// A control's place in windowControls(), by which the front ends number their controls; -1 for
+// a ControlDesign that is not one of the table's entries.
+int controlIndex(const ControlDesign &control);
+// The control at that place; nullptr when there is none.
+const ControlDesign *controlAt(int index);
+
 // Where a control lies in the client area, in pixels: an option button within its frame.
 PixelRect placeInClientArea(const ControlDesign &control);
 

@@ -3,10 +3,11 @@
 #include "form/RecordedCanvas.h"
 
 // The window's client area in the browser: the page's canvas, which every drawing operation
-// paints, at the page's device pixel ratio. The canvas shows at once what is drawn on it, and
-// the page paints it at its next frame. The surface keeps what it has drawn since the last band
-// began, so that it can draw the picture anew when the page makes its canvas anew (at another
-// device pixel ratio, or after the browser dropped it). The captions are painted onto it.
+// paints in the canvas's own pixels, at the page's scale (its device pixel ratio, and its zoom),
+// by the rule the other front ends draw by (DevicePixels.h). The canvas shows at once what is
+// drawn on it, and the page paints it at its next frame. The surface keeps what it has drawn
+// since the last band began, so that it can draw the picture anew when the page makes its canvas
+// anew (at another scale, or after the browser dropped it). The captions are painted onto it.
 class CanvasSurface : public RecordedCanvas {
 public:
     CanvasSurface();
@@ -19,10 +20,13 @@ public:
     void drawAnew();
 
 private:
+    // Takes the canvas's scale and paints it all in the background colour.
+    void clear();
     int wrappedTextHeight(const CaptionState &caption) override;
     void drawLine(const Drawing &line) override;
     void drawCircle(const Drawing &circle) override;
     void drawCaption(const Drawing &caption) override;
 
+    double scale_ = 1;
     CaptionBoard captions_{*this};
 };

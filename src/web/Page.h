@@ -1,13 +1,16 @@
 #pragma once
 
 // What the program asks of its page's scripts (page/*.js): the HTML controls, the canvas and
-// the page's notices. Texts are UTF-8; colours are 0xRRGGBB.
+// the page's notices, each call once, by the script's object and method (PageCall.h). Texts are
+// UTF-8; colours are 0xRRGGBB.
 
 #include "canvas/Colour.h"
+#include "design/WindowDesign.h"
+#include "web/PageCall.h"
 
 #include <string>
 #include <string_view>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace page {
@@ -16,33 +19,6 @@ namespace page {
 // program: white title-bar text, black button text.
 int colourOf(Colour colour);
 
-// The client area's size, in CSS pixels.
-void setClientSize(int width, int height);
-void setTitle(std::string_view title);
-void addFont(int index, std::string_view face, std::string_view standIn, bool serif,
-             double pointSize, bool bold);
-// A control of the design: its index in the design, name, kind, container (empty for the
-// window), caption, place in pixels of the client area, font, text colour, visibility and
-// tab index.
-void addControl(int index, std::string_view name, int kind, std::string_view container,
-                std::string_view caption, int left, int top, int width, int height, int font,
-                int colour, bool visible, int tabIndex);
-// Puts the controls in their tab order and gives Start the focus; the speed bar gets its range,
-// and hands its moves to kymora_speed_bar_moved by the numbers of SpeedBarMove.
-void finishControls(int speedMinimum, int speedMaximum);
-
-std::string fieldText(int control);
-void setFieldText(int control, std::string_view text);
-void check(int control);
-int speedBarValue();
-void setSpeedBarValue(int value);
-
-// The settings given in the page's address (?detector=near), name and value, in order.
-std::vector<std::pair<std::string, std::string>> addressSettings();
-// Says what is wrong with them, in the console.
-void refuseAddressSettings(std::string_view why);
-// The browser's languages, in the user's order of preference.
-std::vector<std::string> userLanguages();
 // The page's own words in the language spoken, and that language (<html lang>).
 struct Words {
     std::string_view language;
@@ -53,29 +29,136 @@ struct Words {
     std::string_view endedNotice; // its text
     std::string_view again;       // its button, which starts the program again
 };
-void setWords(const Words &words);
 
-// The canvas, at the page's device pixel ratio, painted in the background colour.
-void clearPicture(int background);
-void drawLine(float x1, float y1, float x2, float y2, int width, int colour);
-void drawCircle(float x, float y, float radius, int width, int outline, bool filled, int fill);
-int wrappedTextHeight(std::string_view text, int width, int font);
-void paintCaption(std::string_view text, int left, int top, int width, int height, int font,
-                  int colour, bool centred, int background);
+// A font of the design, as CSS names it (PageDesign.h makes these from the design).
+struct Font {
+    std::string_view face;
+    std::string_view standIn;
+    bool serif;
+    double pointSize;
+    bool bold;
+};
 
+// A control of the design: its index in the design, name, kind (ControlKind's name),
+// container (empty for the window), caption, place in the client area, font (the index of an
+// added Font), text colour, visibility and tab index.
+struct Control {
+    int index;
+    std::string_view name;
+    std::string_view kind;
+    std::string_view container;
+    std::string_view caption;
+    PixelRect place;
+    ControlFont font;
+    int colour;
+    bool visible;
+    int tabIndex;
+};
+
+// The numbers of SpeedBarMove, by which the speed bar hands its moves to kymora_speed_bar_moved.
+struct SpeedBarMoves {
+    int stepDown;
+    int stepUp;
+    int toMinimum;
+    int toMaximum;
+    int thumbTo;
+};
+
+struct SpeedBar {
+    int minimum;
+    int maximum;
+    SpeedBarMoves moves;
+};
+
+template <> struct Named<Words> {
+    static constexpr std::tuple fields{PAGE_FIELD(Words, language), PAGE_FIELD(Words, picture),
+                                       PAGE_FIELD(Words, speedBar), PAGE_FIELD(Words, captions),
+                                       PAGE_FIELD(Words, ended),    PAGE_FIELD(Words, endedNotice),
+                                       PAGE_FIELD(Words, again)};
+};
+template <> struct Named<ClientSize> {
+    static constexpr std::tuple fields{PAGE_FIELD(ClientSize, width),
+                                       PAGE_FIELD(ClientSize, height)};
+};
+template <> struct Named<Font> {
+    static constexpr std::tuple fields{PAGE_FIELD(Font, face), PAGE_FIELD(Font, standIn),
+                                       PAGE_FIELD(Font, serif), PAGE_FIELD(Font, pointSize),
+                                       PAGE_FIELD(Font, bold)};
+};
+template <> struct Named<Control> {
+    static constexpr std::tuple fields{PAGE_FIELD(Control, index),   PAGE_FIELD(Control, name),
+                                       PAGE_FIELD(Control, kind),    PAGE_FIELD(Control, container),
+                                       PAGE_FIELD(Control, caption), PAGE_FIELD(Control, place),
+                                       PAGE_FIELD(Control, font),    PAGE_FIELD(Control, colour),
+                                       PAGE_FIELD(Control, visible), PAGE_FIELD(Control, tabIndex)};
+};
+template <> struct Named<SpeedBarMoves> {
+    static constexpr std::tuple fields{
+        PAGE_FIELD(SpeedBarMoves, stepDown), PAGE_FIELD(SpeedBarMoves, stepUp),
+        PAGE_FIELD(SpeedBarMoves, toMinimum), PAGE_FIELD(SpeedBarMoves, toMaximum),
+        PAGE_FIELD(SpeedBarMoves, thumbTo)};
+};
+template <> struct Named<SpeedBar> {
+    static constexpr std::tuple fields{PAGE_FIELD(SpeedBar, minimum), PAGE_FIELD(SpeedBar, maximum),
+                                       PAGE_FIELD(SpeedBar, moves)};
+};
+
+inline constexpr Call<void(const Words &)> setWords{"PageDom.setWords"};
+
+// The window, made from the design before anything is drawn: its client area's size (in CSS
+// pixels), its title, its fonts in the order of ControlFont, and its controls in the design's
+// order; then the controls are put in their tab order, Start gets the focus and the speed bar
+// its range.
+inline constexpr Call<void(const ClientSize &)> setClientSize{"Layout.setClientSize"};
+inline constexpr Call<void(std::string_view)> setTitle{"Notices.setTitle"};
+inline constexpr Call<void(const Font &)> addFont{"Controls.addFont"};
+inline constexpr Call<void(const Control &)> addControl{"Controls.add"};
+inline constexpr Call<void(const SpeedBar &)> finishControls{"Controls.finish"};
+
+// The controls, by their index in the design.
+inline constexpr Call<std::string(int)> fieldText{"Controls.fieldText"};
+inline constexpr Call<void(int, std::string_view)> setFieldText{"Controls.setFieldText"};
+inline constexpr Call<void(int)> check{"Controls.check"};
+inline constexpr Call<int()> speedBarValue{"SpeedBar.value"};
+inline constexpr Call<void(int)> setSpeedBarValue{"SpeedBar.setValue"};
+
+// The settings given in the page's address (?detector=near), each name followed by its value, in
+// order.
+inline constexpr Call<std::vector<std::string>()> addressSettings{"Notices.addressSettings"};
+// Says what is wrong with them, in the console.
+inline constexpr Call<void(std::string_view)> refuseAddressSettings{
+    "Notices.refuseAddressSettings"};
+// The browser's languages, in the user's order of preference.
+inline constexpr Call<std::vector<std::string>()> userLanguages{"Notices.userLanguages"};
+
+// The picture's canvas: how many of its pixels a pixel of the client area is, and what the
+// surface paints on it, in its pixels: all of it in a colour, rectangles, lines of a width, and
+// circles (their centre, radius, width, outline colour, whether filled, and fill colour).
+inline constexpr Call<double()> pictureScale{"Picture.scale"};
+inline constexpr Call<void(int)> clearPicture{"Picture.clear"};
+inline constexpr Call<void(const PixelRect &, int)> fillPixels{"Picture.fill"};
+inline constexpr Call<void(double, double, double, double, int, int)> strokeLine{"Picture.line"};
+inline constexpr Call<void(double, double, double, int, int, bool, int)> strokeCircle{
+    "Picture.circle"};
+// A caption's text in a font of the design, wrapped within its width: how tall it is, and
+// painted in its area of the client area in a colour, left-aligned or centred.
+inline constexpr Call<int(std::string_view, int, int)> wrappedTextHeight{"TextLayout.height"};
+inline constexpr Call<void(std::string_view, const PixelRect &, int, int, bool)> paintText{
+    "Picture.text"};
 // A caption painted on the picture, by its number, for the accessibility tree too.
-void showCaption(int caption, std::string_view text);
+inline constexpr Call<void(int, std::string_view)> showCaption{"Notices.showCaption"};
 
 // A pause: the page shows what was drawn, and input to the controls waits for the run's end.
-void holdInput();
+inline constexpr Call<void()> holdInput{"HeldInput.hold"};
 // The run is over: the page takes the input it held, in order.
-void resumeInput();
+inline constexpr Call<void()> resumeInput{"HeldInput.resume"};
 // Tells assistive technology what the run showed.
-void announce(std::string_view description);
+inline constexpr Call<void(std::string_view)> announce{"Notices.announce"};
 
-// Shows the error in a dialog and returns when the user has closed it.
-void showError(std::string_view title, std::string_view message);
+// Shows the error (a title and a message) in a dialog and returns when the user has closed it.
+inline constexpr WaitingCall<void(std::string_view, std::string_view)> showError{
+    "Notices.showError"};
 // The program has ended: the page says so, with a way to start again.
-void endProgram();
+inline constexpr Call<void()> endProgram{"Notices.endProgram"};
 
 } // namespace page

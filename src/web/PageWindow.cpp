@@ -5,6 +5,7 @@
 #include "form/OutsideSetup.h"
 #include "form/Translation.h"
 #include "web/Page.h"
+#include "web/PageDesign.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr std::string_view programName = "Kymora";
 
 // A control's index in the design.
 int indexOf(std::string_view name) {
-    return static_cast<int>(findControl(name) - windowControls().data());
+    return controlIndex(*findControl(name));
 }
 
 } // namespace
@@ -20,22 +21,13 @@ int indexOf(std::string_view name) {
 PageWindow::PageWindow() : form_(*this, surface_, pacer_) {}
 
 PageWindow::Controls::Controls() {
-    const ClientSize client = clientAreaSize();
-    page::setClientSize(client.width, client.height);
+    page::setClientSize(clientAreaSize());
     page::setTitle(std::string(windowTitlePrefix) + KYMORA_HOMEPAGE_URL);
-    for (int i = 0; i < fontCount; ++i) {
-        const FontDesign &font = fontDesign(static_cast<ControlFont>(i));
-        page::addFont(i, font.face, font.standIn, font.family == FontFamily::serif, font.pointSize,
-                      font.bold);
-    }
-    for (const ControlDesign &design : windowControls()) {
-        const PixelRect place = placeInClientArea(design);
-        page::addControl(indexOf(design.name), design.name, static_cast<int>(design.kind),
-                         design.container, captionOf(design), place.left, place.top, place.width,
-                         place.height, static_cast<int>(design.font),
-                         page::colourOf(design.textColour), design.visible, design.tabIndex);
-    }
-    page::finishControls(speedMinimum, speedMaximum);
+    for (int i = 0; i < fontCount; ++i)
+        page::addFont(fontForPage(fontDesign(static_cast<ControlFont>(i))));
+    for (const ControlDesign &design : windowControls())
+        page::addControl(controlForPage(design));
+    page::finishControls(speedBarForPage());
 }
 
 void PageWindow::load(const OutsideSetup &setup) {
@@ -44,8 +36,8 @@ void PageWindow::load(const OutsideSetup &setup) {
 }
 
 void PageWindow::clicked(int control) {
-    if (control >= 0 && control < controlCount)
-        form_.click(windowControls()[static_cast<std::size_t>(control)].name);
+    if (const ControlDesign *design = controlAt(control))
+        form_.click(design->name);
 }
 
 void PageWindow::speedBarMoved(SpeedBarMove move, int thumbAt) {

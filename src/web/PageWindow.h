@@ -36,7 +36,8 @@ private:
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 
-    // The page's title, fonts and controls, made from the design before anything is drawn.
+    // The page's title, client area, fonts and controls, made from the design before anything
+    // is drawn.
     struct Controls {
         Controls();
     };

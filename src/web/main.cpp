@@ -10,6 +10,7 @@
 #include <emscripten.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,8 +21,9 @@ Zoom askedZoom;
 // The set-up in the page's address (?detector=near&lang=cs), up to its first wrong setting.
 OutsideSetup addressSetup() {
     OutsideSetup setup;
-    for (const auto &[name, value] : page::addressSettings())
-        if (!setup.choose(name, value).empty())
+    const std::vector<std::string> settings = page::addressSettings();
+    for (std::size_t i = 0; i + 1 < settings.size(); i += 2)
+        if (!setup.choose(settings[i], settings[i + 1]).empty())
             break;
     return setup;
 }
@@ -64,13 +66,16 @@ int main() {
     speak(chooseLanguage(setup.language(), page::userLanguages()));
     if (address.isWrong())
         page::refuseAddressSettings(address.refusal());
-    page::setWords({spokenLanguage(), pictureName(), speedBarName(),
+    page::setWords({.language = spokenLanguage(),
+                    .picture = pictureName(),
+                    .speedBar = speedBarName(),
                     // TRANSLATORS: the page's words: the name of the list of the captions on
                     // the picture, for screen readers; the notice that the program has ended,
                     // its name and its text, and its button that starts the program again.
-                    translate("page", "Captions on the picture"),
-                    translate("page", "Kymora has ended"), translate("page", "Kymora has ended."),
-                    translate("page", "Start again")});
+                    .captions = translate("page", "Captions on the picture"),
+                    .ended = translate("page", "Kymora has ended"),
+                    .endedNotice = translate("page", "Kymora has ended."),
+                    .again = translate("page", "Start again")});
     // The browser has its own full screen (F11): ?fullscreen fills its window.
     askedZoom = setup.zoom();
     static PageWindow page;

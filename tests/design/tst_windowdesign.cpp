@@ -64,6 +64,8 @@ TEST_CASE("each control as designed, in the creation order") {
         CAPTURE(row.name);
         CHECK(design.name == row.name);
         CHECK(findControl(row.name) == &design);
+        CHECK(controlIndex(design) == int(i));
+        CHECK(controlAt(int(i)) == &design);
         CHECK(design.kind == row.kind);
         CHECK(design.container == row.container);
         CHECK(design.caption == row.caption);
@@ -80,6 +82,11 @@ TEST_CASE("each control as designed, in the creation order") {
         CHECK(captionNamed(design.name).has_value() == (row.kind == caption));
         CHECK(design.textColour == (row.name == "frmPoloha" ? colour::black : colour::buttonText));
     }
+    // Past either end, and a copy of an entry, are none of the table's.
+    CHECK(controlAt(-1) == nullptr);
+    CHECK(controlAt(controlCount) == nullptr);
+    const ControlDesign copy = windowControls()[0];
+    CHECK(controlIndex(copy) == -1);
 }
 
 TEST_CASE("the fonts as designed") {

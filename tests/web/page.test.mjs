@@ -20,7 +20,7 @@ const fieldsAfterLoad = '0 1 2 2';
 const option = (page, caption) => page.getByRole('radio', { name: caption, exact: true });
 const speedBar = (page) => page.getByRole('slider', { name: 'Animation speed' });
 
-check('the 28 controls stand at their places, the hidden ones hidden', async () => {
+check('the 28 controls stand at their places in their fonts, the hidden ones hidden', async () => {
     const page = await open(browser);
     assert.equal(await page.title(), 'Kymora - https://example.org/kymora');
     const client = await page.locator('#client').boundingBox();
@@ -34,6 +34,10 @@ check('the 28 controls stand at their places, the hidden ones hidden', async () 
         for (const [got, wanted] of [[box.x - client.x, place.left], [box.y - client.y, place.top],
                                      [box.width, place.width], [box.height, place.height]])
             assert.ok(Math.abs(got - wanted) <= 1, `${control.name}: ${got} for ${wanted}`);
+        const font = await element.evaluate((e) => [getComputedStyle(e).fontSize,
+                                                    getComputedStyle(e).fontWeight]);
+        assert.deepEqual(font, [`${control.font.pointSize * 4 / 3}px`,
+                                control.font.bold ? '700' : '400'], control.name);
     }
     assert.equal(await fields(page), fieldsAfterLoad);
 });
@@ -330,7 +334,18 @@ check('?zoom=fit fills a 1920 x 1080 window, centred and drawn anew, and scrolls
 
     const zoomed = await open(browser, { viewport: { width: 1300, height: 950 } }, '?zoom=150');
     assert.equal(await zoomed.evaluate(() => document.getElementById('picture').width), 1200);
+    // The widths its lines and circles are stroked at, in the canvas's pixels: its pens of 1, 2
+    // and 4 pixels in proportion, in whole pixels, as the other programs draw them.
+    await zoomed.evaluate(() => {
+        const stroke = CanvasRenderingContext2D.prototype.stroke;
+        window.strokeWidths = new Set();
+        CanvasRenderingContext2D.prototype.stroke = function (...path) {
+            strokeWidths.add(Math.round(this.lineWidth * this.getTransform().a * 100) / 100);
+            return stroke.apply(this, path);
+        };
+    });
     await run(zoomed, () => zoomed.getByRole('button', { name: 'Start' }).click());
+    assert.deepEqual(await zoomed.evaluate(() => [...strokeWidths].sort()), [2, 3, 6]);
     assert.ok(await unmatchedShare(zoomed, 'far-grating-2', false, true) < 0.0005);
     assert.equal((await axisNear(zoomed, Math.round(515 * 1.5))).thickness, 2);
 });

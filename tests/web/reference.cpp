@@ -1,8 +1,9 @@
 // What the web page's tests hold it against, taken from the design and the Qt program, on Qt's
 // offscreen platform:
 //   kymora_web_reference design
-//       prints each control's name, kind, container, caption, place in the client area,
-//       whether it is shown when the window opens, and tab index, as JSON;
+//       prints each control's name, kind, container, caption, place in the client area, font
+//       (its size in points and whether bold), whether it is shown when the window opens, and
+//       tab index, as JSON;
 //   kymora_web_reference compare DETECTOR-MIRROR-FREQUENCY PICTURE
 //       prints the share of the page's picture (PNG, 800 x 585) that the Qt program's picture
 //       of that combination does not match.
@@ -29,16 +30,19 @@ void printDesign() {
     QJsonArray controls;
     for (const ControlDesign &control : windowControls()) {
         const PixelRect place = placeInClientArea(control);
-        controls.append(QJsonObject{{"name", text(control.name)},
-                                    {"kind", kinds[int(control.kind)]},
-                                    {"container", text(control.container)},
-                                    {"caption", text(control.caption)},
-                                    {"place", QJsonObject{{"left", place.left},
-                                                          {"top", place.top},
-                                                          {"width", place.width},
-                                                          {"height", place.height}}},
-                                    {"shown", isShownAtStart(control)},
-                                    {"tabIndex", control.tabIndex}});
+        const FontDesign &font = fontDesign(control.font);
+        controls.append(
+            QJsonObject{{"name", text(control.name)},
+                        {"kind", kinds[int(control.kind)]},
+                        {"container", text(control.container)},
+                        {"caption", text(control.caption)},
+                        {"place", QJsonObject{{"left", place.left},
+                                              {"top", place.top},
+                                              {"width", place.width},
+                                              {"height", place.height}}},
+                        {"font", QJsonObject{{"pointSize", font.pointSize}, {"bold", font.bold}}},
+                        {"shown", isShownAtStart(control)},
+                        {"tabIndex", control.tabIndex}});
     }
     std::fputs(QJsonDocument(controls).toJson().constData(), stdout);
 }

@@ -8,11 +8,10 @@ var Controls = (function () {
     const byId = PageDom.byId;
     const hex = PageDom.hex;
     const place = PageDom.place;
-    const kinds = ['scrollBar', 'settingsField', 'frame', 'option', 'command', 'caption'];
     const frameBorder = 2; // a frame's line, inside its rectangle
 
     const fonts = [];
-    const controls = []; // by index in the design
+    const controls = []; // by their index in the design
 
     function cssFont(index) {
         const font = fonts[index];
@@ -82,45 +81,48 @@ var Controls = (function () {
     return {
         cssFont,
 
-        addFont(index, face, standIn, serif, pointSize, bold) {
-            fonts[index] = {
-                families: '"' + face + '", "' + standIn + '", ' + (serif ? 'serif' : 'sans-serif'),
-                pointSize: pointSize, bold: bold !== 0,
-            };
+        addFont(font) {
+            fonts.push({ families: '"' + font.face + '", "' + font.standIn + '", ' +
+                                   (font.serif ? 'serif' : 'sans-serif'),
+                         pointSize: font.pointSize, bold: font.bold });
         },
 
-        add(index, name, kind, container, caption, left, top, width, height, font, colour,
-            visible, tabIndex) {
-            const control = { index, name, kind: kinds[kind], container, tabIndex, height,
+        // A control of the design (web/Page.h), by its index in the design.
+        add(design) {
+            const container = design.container;
+            const control = { index: design.index, name: design.name, kind: design.kind,
+                              container, tabIndex: design.tabIndex, height: design.place.height,
                               input: null, element: null };
-            controls[index] = control;
+            controls[control.index] = control;
             const make = makers[control.kind];
             if (!make)
                 return; // a caption, painted on the picture
-            const element = make(control, caption);
-            element.id = name;
-            element.hidden = element.hidden || !visible;
-            element.style.font = cssFont(font);
-            element.style.color = hex(colour);
+            const element = make(control, design.caption);
+            element.id = control.name;
+            element.hidden = element.hidden || !design.visible;
+            element.style.font = cssFont(design.font);
+            element.style.color = hex(design.colour);
             if (control.kind === 'frame')
-                element.querySelector('legend').style.font = cssFont(font);
+                element.querySelector('legend').style.font = cssFont(design.font);
             const parent = container ? byId(container) : byId('client');
+            let left = design.place.left;
+            let top = design.place.top;
             if (container) { // within its frame, inside the frame's line
                 const frame = controls.find((c) => c && c.name === container);
                 left -= frame.left + frameBorder;
                 top -= frame.top + frameBorder;
                 element.style.font = cssFont(0);
             }
-            place(element, left, top, width, height);
+            place(element, left, top, design.place.width, design.place.height);
             Object.assign(control, { element, left, top });
             parent.append(element);
         },
 
-        // Puts the controls in their tab order, gives the speed bar its range, and the focus to
-        // Start.
-        finish(minimum, maximum, moves) {
+        // Puts the controls in their tab order, gives the speed bar its range and the program's
+        // numbers for its moves, and the focus to Start.
+        finish(speedBar) {
             putInTabOrder();
-            SpeedBar.setRange(minimum, maximum, moves);
+            SpeedBar.setRange(speedBar.minimum, speedBar.maximum, speedBar.moves);
             byId('cmdStart').focus();
             performance.mark('kymora-window-shown');
         },

@@ -1,6 +1,6 @@
 // What the page says beyond its window: what a run showed, for screen readers; an error, in a
 // dialog; the program's end, with a way to start it again; and a wrong set-up in its address,
-// in the console. Also the set-up the address gives.
+// in the console. Also the set-up the address gives, and the browser's languages.
 var Notices = (function () {
     'use strict';
 
@@ -47,10 +47,12 @@ var Notices = (function () {
             byId('again').focus();
         },
 
-        // The settings in the page's address, name and value, in order.
-        addressSettings: () => [...new URLSearchParams(location.search)],
+        // The settings in the page's address, each name followed by its value, in order.
+        addressSettings: () => [...new URLSearchParams(location.search)].flat(),
         refuseAddressSettings(why) {
             console.error('Kymora: ' + why);
         },
+        // The browser's languages, in the user's order of preference.
+        userLanguages: () => [...navigator.languages],
     };
 })();

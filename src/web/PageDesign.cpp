@@ -1,0 +1,61 @@
+#include "web/PageDesign.h"
+
+#include "form/SpeedBar.h"
+#include "form/Translation.h"
+
+namespace {
+
+std::string_view kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::scrollBar:
+        return "scrollBar";
+    case ControlKind::settingsField:
+        return "settingsField";
+    case ControlKind::frame:
+        return "frame";
+    case ControlKind::option:
+        return "option";
+    case ControlKind::command:
+        return "command";
+    case ControlKind::caption:
+        return "caption";
+    }
+    return {};
+}
+
+int numberOf(SpeedBarMove move) {
+    return static_cast<int>(move);
+}
+
+} // namespace
+
+page::Font fontForPage(const FontDesign &font) {
+    return {.face = font.face,
+            .standIn = font.standIn,
+            .serif = font.family == FontFamily::serif,
+            .pointSize = font.pointSize,
+            .bold = font.bold};
+}
+
+page::Control controlForPage(const ControlDesign &control) {
+    return {.index = controlIndex(control),
+            .name = control.name,
+            .kind = kindName(control.kind),
+            .container = control.container,
+            .caption = captionOf(control),
+            .place = placeInClientArea(control),
+            .font = control.font,
+            .colour = page::colourOf(control.textColour),
+            .visible = control.visible,
+            .tabIndex = control.tabIndex};
+}
+
+page::SpeedBar speedBarForPage() {
+    return {.minimum = speedMinimum,
+            .maximum = speedMaximum,
+            .moves = {.stepDown = numberOf(SpeedBarMove::stepDown),
+                      .stepUp = numberOf(SpeedBarMove::stepUp),
+                      .toMinimum = numberOf(SpeedBarMove::toMinimum),
+                      .toMaximum = numberOf(SpeedBarMove::toMaximum),
+                      .thumbTo = numberOf(SpeedBarMove::thumbTo)}};
+}
