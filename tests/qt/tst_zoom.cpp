@@ -189,7 +189,10 @@ void tst_Zoom::fillsTheScreenAndGivesItBack() {
     };
 
     act(enter);
-    if (enter != QLatin1String("maximise"))
+    // Until the window system has answered: a request to leave before then would be lost.
+    if (enter == QLatin1String("maximise"))
+        QTRY_VERIFY(window.size() != normalSize);
+    else
         QTRY_COMPARE(window.size(), QSize(1920, 1080));
     QTRY_VERIFY(window.isMaximized() || window.isFullScreen());
     const PictureSurface *surface = window.clientArea();
