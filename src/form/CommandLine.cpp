@@ -1,5 +1,6 @@
 #include "form/CommandLine.h"
 
+#include "ProgramInfo.h"
 #include "form/Language.h"
 #include "form/Translation.h"
 

@@ -1,5 +1,7 @@
 #include "qt/ApplicationInfo.h"
 
+#include "ProgramInfo.h"
+
 #include <QGuiApplication>
 
 void describeApplication() {

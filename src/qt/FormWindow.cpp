@@ -1,5 +1,6 @@
 #include "qt/FormWindow.h"
 
+#include "ProgramInfo.h"
 #include "demo/RuntimeError.h"
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"

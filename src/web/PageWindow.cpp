@@ -1,5 +1,6 @@
 #include "web/PageWindow.h"
 
+#include "ProgramInfo.h"
 #include "demo/RuntimeError.h"
 #include "design/WindowDesign.h"
 #include "form/OutsideSetup.h"

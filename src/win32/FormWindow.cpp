@@ -1,5 +1,6 @@
 #include "win32/FormWindow.h"
 
+#include "ProgramInfo.h"
 #include "demo/RuntimeError.h"
 #include "form/Translation.h"
 #include "win32/ClassicLook.h"

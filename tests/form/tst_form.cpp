@@ -1,3 +1,4 @@
+#include "ProgramInfo.h"
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
 #include "demo/RuntimeError.h"

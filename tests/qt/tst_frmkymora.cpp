@@ -1,5 +1,6 @@
 #include "FakeSettings.h"
 #include "FormControls.h"
+#include "ProgramInfo.h"
 #include "VirtualPacer.h"
 #include "WindowActions.h"
 #include "demo/DemonstrationRun.h"

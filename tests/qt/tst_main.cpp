@@ -1,3 +1,5 @@
+#include "ProgramInfo.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>

@@ -1,5 +1,6 @@
 #include "FakeSettings.h"
 #include "FormControls.h"
+#include "ProgramInfo.h"
 #include "RecordingCanvas.h"
 #include "ReferencePicture.h"
 #include "VirtualPacer.h"
