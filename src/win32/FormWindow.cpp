@@ -100,6 +100,7 @@ LRESULT FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         HANDLE_MSG(window, WM_CTLCOLORSTATIC, OnCtlColor);
         HANDLE_MSG(window, WM_CTLCOLORBTN, OnCtlColor);
         HANDLE_MSG(window, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(window, WM_NOTIFY, OnNotify);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_CLOSE, OnClose);
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
@@ -212,8 +213,17 @@ HBRUSH FormWindow::OnCtlColor(HWND, HDC dc, HWND control, int) {
     return background_.get();
 }
 
+// The push buttons, owner-drawn, and the option buttons, custom-drawn, are painted at the
+// controls' resolution, which the platform's own painting would not follow.
 void FormWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT *item) {
-    paintClassicButton(*item);
+    paintClassicButton(*item, controls_->dpi());
+}
+
+LRESULT FormWindow::OnNotify(HWND, int, NMHDR *header) {
+    const NativeControls::Control *control = controls_->of(header->hwndFrom);
+    if (header->code != NM_CUSTOMDRAW || !control || control->design->kind != ControlKind::option)
+        return 0;
+    return paintOption(*reinterpret_cast<const NMCUSTOMDRAW *>(header), controls_->dpi());
 }
 
 // The focus comes back to the control that had it when the window is activated again.

@@ -66,6 +66,7 @@ private:
     BOOL OnEraseBkgnd(HWND window, HDC dc);
     HBRUSH OnCtlColor(HWND window, HDC dc, HWND control, int type);
     void OnDrawItem(HWND window, const DRAWITEMSTRUCT *item);
+    LRESULT OnNotify(HWND window, int id, NMHDR *header);
     void OnActivate(HWND window, UINT state, HWND other, BOOL minimized);
     void OnClose(HWND window);
     void OnDestroy(HWND window);

@@ -4,6 +4,7 @@
 #include "win32/ClassicLook.h"
 #include "win32/ControlFonts.h"
 #include "win32/ControlIds.h"
+#include "win32/ScaledScrollBar.h"
 #include "win32/Text.h"
 
 #include <windowsx.h>
@@ -36,7 +37,7 @@ NativeControl nativeControl(ControlKind kind) {
     return {nullptr, 0};
 }
 
-HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance) {
+HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance, const double &dpi) {
     const NativeControl native = nativeControl(design.kind);
     if (!native.windowClass)
         return nullptr;
@@ -46,10 +47,11 @@ HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance) {
         WS_CHILD | WS_CLIPSIBLINGS | native.style | visible, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design))), instance, nullptr);
     if (design.kind == ControlKind::frame)
-        paintAsClassicFrame(created);
+        paintAsClassicFrame(created, dpi);
     if (design.kind == ControlKind::scrollBar) {
         SetScrollRange(created, SB_CTL, speedMinimum, speedMaximum, FALSE);
         SetScrollPos(created, SB_CTL, speedMinimum, FALSE);
+        scaleScrollBar(created, dpi);
     }
     return created;
 }
@@ -58,7 +60,7 @@ HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance) {
 
 NativeControls::NativeControls(HWND parent, HINSTANCE instance) {
     for (const ControlDesign &design : windowControls())
-        controls_.push_back({&design, create(design, parent, instance)});
+        controls_.push_back({&design, create(design, parent, instance, dpi_)});
     orderForTabbing();
 }
 
@@ -106,7 +108,8 @@ void NativeControls::orderForTabbing() const {
 }
 
 // Option buttons are the window's own children, placed within their frame.
-void NativeControls::layOut(double dpi, POINT origin, const ControlFonts &fonts) const {
+void NativeControls::layOut(double dpi, POINT origin, const ControlFonts &fonts) {
+    dpi_ = dpi;
     const auto scaled = [dpi](int designPixels) { return atDotsPerInch(designPixels, dpi); };
     for (const Control &entry : controls_) {
         if (!entry.window)

@@ -7,6 +7,10 @@
 #include <QScreen>
 #include <QTest>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
 namespace {
 
 QProcessEnvironment wineEnvironment(const QString &prefix) {
@@ -17,11 +21,21 @@ QProcessEnvironment wineEnvironment(const QString &prefix) {
     return environment;
 }
 
-int valueOf(const QString &shellLines, const QString &name) {
-    for (const QString &line : shellLines.split(QLatin1Char('\n')))
-        if (line.startsWith(name + QLatin1Char('=')))
-            return line.mid(name.size() + 1).toInt();
-    return -1;
+// Where an X window lies on the screen, and its size: in a window manager's frame, or not.
+QRect placeOnScreen(std::uint32_t window) {
+    xcb_connection_t *x =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_get_geometry_reply_t *size =
+        xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
+    if (!size)
+        return {};
+    xcb_translate_coordinates_reply_t *place = xcb_translate_coordinates_reply(
+        x, xcb_translate_coordinates(x, window, size->root, 0, 0), nullptr);
+    const QRect area =
+        place ? QRect(place->dst_x, place->dst_y, size->width, size->height) : QRect();
+    std::free(place);
+    std::free(size);
+    return area;
 }
 
 // The shown windows of the program, by their title.
@@ -62,12 +76,6 @@ WineProgram::WineProgram(const QString &program, const QString &prefix,
     }
     if (window_.isEmpty())
         return;
-    // With no window manager, Wine's X window is the client area itself.
-    const QString geometry =
-        xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window_});
-    clientArea_ = QRect(
-        valueOf(geometry, QStringLiteral("X")), valueOf(geometry, QStringLiteral("Y")),
-        valueOf(geometry, QStringLiteral("WIDTH")), valueOf(geometry, QStringLiteral("HEIGHT")));
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window_});
     // The window paints itself once it has been shown.
     waitUntilStill();
@@ -98,7 +106,7 @@ void WineProgram::click(QPoint clientPoint) {
 }
 
 void WineProgram::click(QPoint clientPoint, int times) {
-    const QPoint onScreen = clientArea_.topLeft() + clientPoint;
+    const QPoint onScreen = clientArea().topLeft() + clientPoint;
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(onScreen.x()),
              QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
              QString::number(times), QStringLiteral("--delay"), QStringLiteral("60"),
@@ -115,9 +123,14 @@ void WineProgram::unmapAndMap() {
     xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), window_});
 }
 
+QRect WineProgram::clientArea() const {
+    return placeOnScreen(xWindow());
+}
+
 QImage WineProgram::grab() const {
+    const QRect client = clientArea();
     return QGuiApplication::primaryScreen()
-        ->grabWindow(0, clientArea_.x(), clientArea_.y(), clientArea_.width(), clientArea_.height())
+        ->grabWindow(0, client.x(), client.y(), client.width(), client.height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }

@@ -21,8 +21,8 @@ public:
 
     bool hasWindow() const { return !window_.isEmpty(); }
     QString title() const;
-    // The window's client area on the screen.
-    QRect clientArea() const { return clientArea_; }
+    // The window's client area on the screen, as the X server has it now: Wine's X window.
+    QRect clientArea() const;
 
     void click(QPoint clientPoint);
     void click(QPoint clientPoint, int times);
@@ -53,5 +53,4 @@ private:
     QProcess wine_;
     QString prefix_;
     QString window_;
-    QRect clientArea_;
 };

@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 // The Windows program under Wine on a real X server, driven with xdotool as a person would
@@ -44,6 +45,11 @@ QRect placeOf(std::string_view name) {
 
 QPoint scaled(QPointF point, double scale) {
     return QPoint(int(std::lround(point.x() * scale)), int(std::lround(point.y() * scale)));
+}
+
+QRect scaled(const QRect &area, double scale) {
+    const QPoint size = scaled(QPointF(area.width(), area.height()), scale);
+    return QRect(scaled(area.topLeft(), scale), QSize(size.x(), size.y()));
 }
 
 // Where a person clicks an option button: on its round mark, at its left.
@@ -79,6 +85,22 @@ int countOf(const QImage &image, const QRect &area, bool (*test)(QRgb)) {
 
 bool hasGreenNear(const QImage &image, QPoint point) {
     return countOf(image, QRect(point - QPoint(2, 2), QSize(5, 5)), isGreen) > 0;
+}
+
+// How wide an option button's round mark is, within the option's area: the widest run of pixels
+// not in the background, from the first of its row on.
+int markWidth(const QImage &image, const QRect &option) {
+    int widest = 0;
+    for (int y = option.top(); y <= option.bottom(); ++y) {
+        int x = option.left();
+        while (x <= option.right() && !isNotBackground(image.pixel(x, y)))
+            ++x;
+        const int first = x;
+        while (x <= option.right() && isNotBackground(image.pixel(x, y)))
+            ++x;
+        widest = std::max(widest, x - first);
+    }
+    return widest;
 }
 
 // The settings of a run, by the option buttons that choose them.
@@ -172,6 +194,27 @@ QPoint speedBarArrow(bool right) {
                  : QPoint(bar.left() + bar.height() / 2, bar.center().y());
 }
 
+// Openbox managing the windows of the test's X server, as a desktop's window manager does, for
+// as long as this lives.
+class WindowManager {
+public:
+    WindowManager() {
+        openbox_.start(QStringLiteral("openbox"),
+                       {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                        QStringLiteral("echo managing")});
+        while (!openbox_.readAllStandardOutput().contains("managing") &&
+               openbox_.waitForReadyRead(10000)) {
+        }
+    }
+    ~WindowManager() {
+        openbox_.terminate();
+        openbox_.waitForFinished();
+    }
+
+private:
+    QProcess openbox_;
+};
+
 // The settings texts after load: nPoloha, nSpomaleni, nDifrakce, nKmitocet.
 const QString fieldsAfterLoad = QStringLiteral("0 1 2 2");
 
@@ -203,6 +246,7 @@ private slots:
     void drawsScaledAt144Dpi();
     void scrollsTheWholeClientAreaIntoViewOnASmallScreen();
     void zoomsTheWholeForm();
+    void fillsTheScreenAndGivesItBack_data();
     void fillsTheScreenAndGivesItBack();
 
 private:
@@ -687,16 +731,30 @@ void tst_WindowsProgram::zoomsTheWholeForm() {
     QCOMPARE(thicknessAt(moved, axis), 2);
 }
 
-// On a 1920 x 1080 screen (a run of its own), F11 fills it with the form, 1477 pixels wide and
-// centred, the graph's axis about 1329 pixels long; Esc gives the window and picture back, at the
-// zoom they had.
+void tst_WindowsProgram::fillsTheScreenAndGivesItBack_data() {
+    QTest::addColumn<bool>("managed"); // by a window manager
+    QTest::addColumn<int>("percent");
+    QTest::newRow("no window manager, 125 %") << false << 125;
+    QTest::newRow("openbox, 100 %") << true << 100;
+    QTest::newRow("openbox, 150 %") << true << 150;
+}
+
+// On a 1920 x 1080 screen (a run of its own), with a window manager or without, F11 fills it with
+// the form, 1477 pixels wide and centred, the graph's axis about 1329 pixels long, the option
+// buttons' round marks scaled as their captions are; Esc gives the window and picture back, at
+// the zoom they had.
 void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
+    QFETCH(bool, managed);
+    QFETCH(int, percent);
     const QSize screenSize(1920, 1080);
     if (QGuiApplication::primaryScreen()->size() != screenSize)
         QSKIP("needs a 1920 x 1080 screen");
-    WineProgram wine(program, prefix, {QStringLiteral("--zoom=125")});
+    const std::optional<WindowManager> manager =
+        managed ? std::make_optional<WindowManager>() : std::nullopt;
+    const double zoom = percent / 100.0;
+    WineProgram wine(program, prefix, {QStringLiteral("--zoom=%1").arg(percent)});
     QVERIFY(wine.hasWindow());
-    wine.click(scaled(placeOf("cmdStart").center(), 1.25));
+    wine.click(scaled(placeOf("cmdStart").center(), zoom));
     QTest::qWait(200);
     const QImage before = wine.waitUntilStill();
 
@@ -704,6 +762,9 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
     QTRY_COMPARE(clientNow(wine), QRect(QPoint(0, 0), screenSize));
     QTest::qWait(1000);
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    // The form at full screen: 1080 / 585 times the design, 1477 pixels wide, centred.
+    constexpr double full = 1080 / 585.0;
+    const QPoint margin((1920 - 1477) / 2, 0);
     // The graph's axis: its longest dark row near 515 design pixels down.
     const auto axisOf = [](const QImage &image, int near) {
         QList<int> longest;
@@ -717,17 +778,22 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
         }
         return longest;
     };
-    const QList<int> axis = axisOf(screen, int(std::lround(515 * 1080 / 585.0)));
+    const QList<int> axis = axisOf(screen, int(std::lround(515 * full)));
     QVERIFY2(qAbs(axis.size() - 1329) <= 3, QByteArray::number(axis.size()));
-    QVERIFY(thicknessAt(screen, QPoint(960, int(std::lround(515 * 1080 / 585.0)))) >= 2);
+    QVERIFY(thicknessAt(screen, QPoint(960, int(std::lround(515 * full)))) >= 2);
     // Centred: the axis starts where it starts in the window, times the zoom, after the margin.
-    const int startBefore = axisOf(before, int(std::lround(515 * 1.25))).value(0);
-    const int expectedStart =
-        int(std::lround((1920 - 1477) / 2.0 + startBefore / 1.25 * 1080 / 585.0));
+    const int startBefore = axisOf(before, int(std::lround(515 * zoom))).value(0);
+    const int expectedStart = int(std::lround(margin.x() + startBefore / zoom * full));
     QVERIFY2(qAbs(axis.value(0) - expectedStart) <= 3, QByteArray::number(axis.value(0)));
+    // An option button's round mark, at full screen, at least 1.5 times its size at 100 %.
+    const QRect option = placeOf("opAno");
+    const int markBefore = markWidth(before, scaled(option, zoom));
+    const int markShown = markWidth(screen, scaled(option, full).translated(margin));
+    QVERIFY2(markShown >= 1.5 * markBefore / zoom,
+             qPrintable(QStringLiteral("%1 pixels, %2 before").arg(markShown).arg(markBefore)));
 
     wine.pressKeys({QStringLiteral("Escape")});
-    QTRY_COMPARE(clientNow(wine).size(), QSize(1000, 731));
+    QTRY_COMPARE(clientNow(wine).size(), before.size());
     QTest::qWait(500);
     QCOMPARE(wine.grab(), before);
 }
