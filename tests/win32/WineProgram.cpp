@@ -1,5 +1,6 @@
 #include "WineProgram.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -12,6 +13,9 @@
 #include <cstdlib>
 
 namespace {
+
+// How often the client area is looked at while waiting for it to change, or to stop changing.
+constexpr int intervalMs = 100;
 
 QProcessEnvironment wineEnvironment(const QString &prefix) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -105,12 +109,17 @@ void WineProgram::click(QPoint clientPoint) {
     click(clientPoint, 1);
 }
 
+// xdotool's move waits until the pointer has moved, and over Wine's window a move to where the
+// pointer already is waits 15 seconds for that: the pointer is moved only where it is elsewhere.
 void WineProgram::click(QPoint clientPoint, int times) {
     const QPoint onScreen = clientArea().topLeft() + clientPoint;
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(onScreen.x()),
-             QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
-             QString::number(times), QStringLiteral("--delay"), QStringLiteral("60"),
-             QStringLiteral("1")});
+    QStringList arguments;
+    if (QCursor::pos() != onScreen)
+        arguments << QStringLiteral("mousemove") << QStringLiteral("--sync")
+                  << QString::number(onScreen.x()) << QString::number(onScreen.y());
+    xdotool(arguments << QStringLiteral("click") << QStringLiteral("--repeat")
+                      << QString::number(times) << QStringLiteral("--delay") << QStringLiteral("60")
+                      << QStringLiteral("1"));
 }
 
 void WineProgram::pressKeys(const QStringList &keys) {
@@ -137,7 +146,6 @@ QImage WineProgram::grab() const {
 
 QImage WineProgram::waitUntilStill(int timeoutMs) const {
     constexpr int stillForMs = 500;
-    constexpr int intervalMs = 100;
     QElapsedTimer timer;
     timer.start();
     QImage last = grab();
@@ -154,6 +162,25 @@ QImage WineProgram::waitUntilStill(int timeoutMs) const {
         }
     }
     return last;
+}
+
+bool WineProgram::waitUntilChangedFrom(const QImage &before, int timeoutMs) const {
+    QElapsedTimer timer;
+    timer.start();
+    while (grab() == before) {
+        if (timer.elapsed() >= timeoutMs)
+            return false;
+        QTest::qWait(intervalMs);
+    }
+    return true;
+}
+
+QImage WineProgram::waitUntilStillAfter(const std::function<void()> &change) {
+    const QImage before = grab();
+    change();
+    if (!waitUntilChangedFrom(before))
+        return before;
+    return waitUntilStill();
 }
 
 // A busy machine may keep the probe from starting now and then: it is asked again.

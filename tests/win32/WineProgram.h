@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 
 // The Windows program running under Wine on the test's X server, driven with xdotool as a
 // person would drive it: by the mouse at places on its window and by keys.
@@ -35,6 +36,11 @@ public:
     QImage grab() const;
     // Waits until the client area has not changed for half a second: a run is over.
     QImage waitUntilStill(int timeoutMs = 30000) const;
+    // Waits until the client area is no longer that picture: a run has begun. Whether it did.
+    bool waitUntilChangedFrom(const QImage &before, int timeoutMs = 10000) const;
+    // Does what changes the client area, a click on Start, and waits until it has changed and is
+    // still again: a run has begun and is over. The picture before it where nothing changed.
+    QImage waitUntilStillAfter(const std::function<void()> &change);
 
     // Waits for the program to end; its exit code, or -1 when it did not end in time.
     int waitForExit(int timeoutMs = 20000);

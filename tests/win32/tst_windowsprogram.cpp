@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <map>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -172,9 +173,11 @@ int thicknessAt(const QImage &image, QPoint point) {
 class BusyMachine {
 public:
     BusyMachine() {
-        for (QProcess &loop : loops_)
+        for (QProcess &loop : loops_) {
             loop.start(QStringLiteral("sh"),
                        {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+            loop.waitForStarted();
+        }
     }
     ~BusyMachine() {
         for (QProcess &loop : loops_) {
@@ -217,6 +220,30 @@ private:
 
 // The settings texts after load: nPoloha, nSpomaleni, nDifrakce, nKmitocet.
 const QString fieldsAfterLoad = QStringLiteral("0 1 2 2");
+
+// What each test begins with: the program the tests share, or none, for a test that starts its
+// own.
+enum class Fixture { sharedProgram, ownProgram };
+const std::map<std::string_view, Fixture> fixtures = {
+    {"opensTheWindowWithItsControls", Fixture::sharedProgram},
+    {"aClickReachesTheForm", Fixture::sharedProgram},
+    {"aScreenReaderHearsWhatARunShowed", Fixture::sharedProgram},
+    {"takesASetUpFromItsCommandLine", Fixture::ownProgram},
+    {"speaksTheUsersLanguage", Fixture::ownProgram},
+    {"tabGoesRoundBothWays", Fixture::sharedProgram},
+    {"scrollBarMovesByOne", Fixture::sharedProgram},
+    {"drawsEachCombinationAsTheQtProgramDoes", Fixture::sharedProgram},
+    {"enterAndSpaceOnStartStartARun", Fixture::sharedProgram},
+    {"arrowKeysMoveWithinAnOptionGroup", Fixture::sharedProgram},
+    {"inputDuringARunWaitsForItsEnd", Fixture::sharedProgram},
+    {"keepsThePictureAfterAnUnmapAndMap", Fixture::sharedProgram},
+    {"exitEndsWithZero", Fixture::sharedProgram},
+    {"closingDuringARunClosesAfterIt", Fixture::ownProgram},
+    {"drawsScaledAt144Dpi", Fixture::ownProgram},
+    {"scrollsTheWholeClientAreaIntoViewOnASmallScreen", Fixture::ownProgram},
+    {"zoomsTheWholeForm", Fixture::ownProgram},
+    {"fillsTheScreenAndGivesItBack", Fixture::ownProgram},
+};
 
 } // namespace
 
@@ -261,17 +288,13 @@ void tst_WindowsProgram::initTestCase() {
     QVERIFY2(QFileInfo::exists(program), qPrintable(program));
 }
 
-// Most tests drive one program, started for the first of them and again after it has ended;
-// those that start their own end it first, so that only one runs at a time.
+// Most tests drive one program, started for the first of them and again after one has ended
+// it; those that start their own begin with none, so that only one runs at a time (the probe
+// finds the program by its window class). A test missing here fails, renamed or new.
 void tst_WindowsProgram::init() {
-    const QString test = QString::fromLatin1(QTest::currentTestFunction());
-    const bool ownProgram =
-        test == QLatin1String("closingDuringARunClosesAfterIt") ||
-        test == QLatin1String("takesASetUpFromItsCommandLine") ||
-        test == QLatin1String("speaksTheUsersLanguage") ||
-        test == QLatin1String("drawsScaledAt144Dpi") ||
-        test == QLatin1String("scrollsTheWholeClientAreaIntoViewOnASmallScreen");
-    if (ownProgram) {
+    const auto fixture = fixtures.find(QTest::currentTestFunction());
+    QVERIFY2(fixture != fixtures.end(), "no fixture for this test in the table of fixtures");
+    if (fixture->second == Fixture::ownProgram) {
         wine_.reset();
     } else if (!wine_ || !wine_->isRunning()) {
         wine_ = std::make_unique<WineProgram>(program, prefix);
@@ -445,7 +468,7 @@ void tst_WindowsProgram::scrollBarMovesByOne() {
     };
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(thumb.x()),
              QString::number(thumb.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
-    for (int x = thumb.x(); x > onScreen.x() + bar.left(); x -= 20)
+    for (int x = thumb.x() - 20; x > onScreen.x() + bar.left(); x -= 20)
         xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(x),
                  QString::number(thumb.y())});
     QCOMPARE(speed(), QStringLiteral("20"));
@@ -477,10 +500,7 @@ void tst_WindowsProgram::drawsEachCombinationAsTheQtProgramDoes_data() {
 }
 
 void tst_WindowsProgram::runAndWait(const std::function<void()> &start) {
-    start();
-    // A run at the fastest speed takes less than half a second; then the picture is still.
-    QTest::qWait(200);
-    picture_ = wine_->waitUntilStill();
+    picture_ = wine_->waitUntilStillAfter(start);
 }
 
 void tst_WindowsProgram::drawsEachCombinationAsTheQtProgramDoes() {
@@ -545,7 +565,7 @@ void tst_WindowsProgram::setSpeed(WineProgram &wine, int speed) {
     wine.click(speedBarArrow(true), speed - speedMinimum);
 }
 
-// At the slowest speed, a second into a run: a click on Ordinary, a BM_CLICK message (as an
+// At the slowest speed, once a run has begun: a click on Ordinary, a BM_CLICK message (as an
 // accessibility tool sends) on Near, and a second X client's ping. The run goes on with the
 // settings it started with, and the window answers the ping; the click and the message act
 // when it is over.
@@ -556,8 +576,9 @@ void tst_WindowsProgram::inputDuringARunWaitsForItsEnd() {
 
     QElapsedTimer timer;
     timer.start();
+    const QImage beforeRun = wine_->grab();
     wine_->click(placeOf("cmdStart").center());
-    QTest::qWait(1000);
+    QVERIFY(wine_->waitUntilChangedFrom(beforeRun));
     wine_->click(optionMark("opNe"));
     wine_->ask({QStringLiteral("click"), QStringLiteral("opBlízko")});
     wine_->ask({QStringLiteral("set-text"), QStringLiteral("nSpomaleni"), QStringLiteral("9")});
@@ -603,31 +624,29 @@ void tst_WindowsProgram::closingDuringARunClosesAfterIt_data() {
     QTest::newRow("BM_CLICK on Exit during a run") << true << true;
 }
 
-// On a busy machine, a second into a slow run: the run goes on to its end, then the window
+// On a busy machine, once a slow run has begun: the run goes on to its end, then the window
 // closes and the program ends with 0.
 void tst_WindowsProgram::closingDuringARunClosesAfterIt() {
     QFETCH(bool, duringRun);
     QFETCH(bool, byMessage);
-    WineProgram wine(program, prefix);
+    const QStringList slowest = {QStringLiteral("--speed=%1").arg(speedMaximum)};
+    WineProgram wine(program, prefix, duringRun ? slowest : QStringList());
     QVERIFY(wine.hasWindow());
     QElapsedTimer timer;
     if (duringRun) {
-        setSpeed(wine, speedMaximum);
+        const QImage before = wine.grab();
         timer.start();
         wine.click(placeOf("cmdStart").center());
+        QVERIFY(wine.waitUntilChangedFrom(before));
     }
     const BusyMachine busy;
-    QTest::qWait(1000);
     XClient client;
     if (byMessage)
         wine.ask({QStringLiteral("click"), QStringLiteral("cndKonec")});
     else
         client.requestClose(wine.xWindow());
-    if (duringRun) {
-        QTest::qWait(1000);
-        QVERIFY(wine.isRunning());
-    }
     QCOMPARE(wine.waitForExit(), 0);
+    // Not before the run's twenty pauses of 200 ms.
     if (duringRun)
         QVERIFY2(timer.elapsed() >= 4000, qPrintable(QString::number(timer.elapsed())));
 }
@@ -639,9 +658,8 @@ void tst_WindowsProgram::drawsScaledAt144Dpi() {
     const ClientSize client = clientAreaSize();
     QCOMPARE(wine.clientArea().size(),
              QSize(client.width * 3 / 2, int(std::lround(client.height * scale))));
-    wine.click(scaled(placeOf("cmdStart").center(), scale));
-    QTest::qWait(200);
-    const QImage picture = wine.waitUntilStill();
+    const QImage picture =
+        wine.waitUntilStillAfter([&] { wine.click(scaled(placeOf("cmdStart").center(), scale)); });
 
     const Expected expected = expectedPicture({"opDaleko", "opAno", "op2"});
     QVERIFY(hasGreenNear(picture, scaled(expected.resultant.p1(), scale)));
@@ -678,15 +696,16 @@ void tst_WindowsProgram::scrollsTheWholeClientAreaIntoViewOnASmallScreen() {
     QVERIFY(client[2] < content.width() && client[3] < content.height());
 
     wine.ask({QStringLiteral("click"), QStringLiteral("cmdStart")});
-    QTest::qWait(1000);
     wine.ask({QStringLiteral("scroll-to-end")});
-    QTest::qWait(1000);
     // The end of the graph's axis, at 784, 515 in design pixels: 1176, 772 at 144 dpi.
     const QPoint axisEnd(1176, 772);
     const QPoint shownAt = QPoint(client[0], client[1]) + axisEnd -
                            QPoint(content.width() - client[2], content.height() - client[3]);
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    QVERIFY(countOf(screen, QRect(shownAt - QPoint(3, 3), QSize(7, 7)), isDark) > 0);
+    const auto axisEndShown = [&shownAt] {
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        return countOf(screen, QRect(shownAt - QPoint(3, 3), QSize(7, 7)), isDark) > 0;
+    };
+    QTRY_VERIFY(axisEndShown());
 }
 
 // The client area's place and size on the screen, as the program has it now.
@@ -707,9 +726,8 @@ void tst_WindowsProgram::zoomsTheWholeForm() {
     WineProgram wine(program, prefix, {QStringLiteral("--zoom=150")});
     QVERIFY(wine.hasWindow());
     QCOMPARE(wine.clientArea().size(), QSize(1200, 878));
-    wine.click(scaled(placeOf("cmdStart").center(), zoom));
-    QTest::qWait(200);
-    const QImage picture = wine.waitUntilStill();
+    const QImage picture =
+        wine.waitUntilStillAfter([&] { wine.click(scaled(placeOf("cmdStart").center(), zoom)); });
     QVERIFY(unmatchedShare(picture, referencePicture(false, true, true)) < 0.0005);
     QCOMPARE(thicknessAt(picture, scaled(QPointF(400, 515), zoom)), 2);
     wine.pressKeys({QStringLiteral("ctrl+0")});
@@ -718,17 +736,14 @@ void tst_WindowsProgram::zoomsTheWholeForm() {
     wine.pressKeys({QStringLiteral("ctrl+plus")});
     QTRY_COMPARE(clientNow(wine).size(), QSize(1000, 731));
     wine.ask({QStringLiteral("dpi"), QStringLiteral("144")});
-    QTest::qWait(500);
-    const QRect client = clientNow(wine);
-    const QImage moved =
-        QGuiApplication::primaryScreen()
-            ->grabWindow(0, client.x(), client.y(), client.width(), client.height())
-            .toImage();
     // The axis, in a client area a little larger than the form, which it centres.
-    QPoint axis = scaled(QPointF(400, 515), 1.875) + QPoint(0, -10);
-    while (axis.y() < 990 && !isDark(moved.pixel(axis)))
-        axis.ry()++;
-    QCOMPARE(thicknessAt(moved, axis), 2);
+    const auto axisThickness = [](const QImage &moved) {
+        QPoint axis = scaled(QPointF(400, 515), 1.875) + QPoint(0, -10);
+        while (axis.y() < 990 && moved.valid(axis) && !isDark(moved.pixel(axis)))
+            axis.ry()++;
+        return moved.valid(axis) ? thicknessAt(moved, axis) : 0;
+    };
+    QTRY_COMPARE(axisThickness(wine.grab()), 2);
 }
 
 void tst_WindowsProgram::fillsTheScreenAndGivesItBack_data() {
@@ -754,14 +769,12 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
     const double zoom = percent / 100.0;
     WineProgram wine(program, prefix, {QStringLiteral("--zoom=%1").arg(percent)});
     QVERIFY(wine.hasWindow());
-    wine.click(scaled(placeOf("cmdStart").center(), zoom));
-    QTest::qWait(200);
-    const QImage before = wine.waitUntilStill();
+    const QImage before =
+        wine.waitUntilStillAfter([&] { wine.click(scaled(placeOf("cmdStart").center(), zoom)); });
 
     wine.pressKeys({QStringLiteral("F11")});
     QTRY_COMPARE(clientNow(wine), QRect(QPoint(0, 0), screenSize));
-    QTest::qWait(1000);
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QImage screen = wine.waitUntilStill();
     // The form at full screen: 1080 / 585 times the design, 1477 pixels wide, centred.
     constexpr double full = 1080 / 585.0;
     const QPoint margin((1920 - 1477) / 2, 0);
@@ -794,8 +807,7 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
 
     wine.pressKeys({QStringLiteral("Escape")});
     QTRY_COMPARE(clientNow(wine).size(), before.size());
-    QTest::qWait(500);
-    QCOMPARE(wine.grab(), before);
+    QTRY_COMPARE(wine.grab(), before);
 }
 
 QTEST_MAIN(tst_WindowsProgram)
