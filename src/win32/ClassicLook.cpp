@@ -2,6 +2,7 @@
 
 #include "design/WindowDesign.h"
 #include "win32/GdiObjects.h"
+#include "win32/Text.h"
 #include "win32/ThemeAtDpi.h"
 
 #include <vssym32.h>
@@ -46,13 +47,6 @@ void drawEtchedLine(HDC dc, const RECT &area) {
     drawBevel(dc, {area.left, area.top, area.right - 1, area.bottom - 1}, shadow, shadow);
 }
 
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The parent's brush for the control, with its text colour set on the device context.
 HBRUSH parentColours(HWND control, HDC dc) {
     return reinterpret_cast<HBRUSH>(SendMessageW(GetParent(control), WM_CTLCOLORSTATIC,
@@ -82,13 +76,13 @@ void paintFrame(HWND frame, HDC dc, double dpi) {
 }
 
 LRESULT CALLBACK classicFrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR dpi) {
+                                       UINT_PTR, DWORD_PTR scale) {
     switch (message) {
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT: {
         const PaintDC paint(frame);
-        paintFrame(frame, paint.get(), *reinterpret_cast<const double *>(dpi));
+        paintFrame(frame, paint.get(), reinterpret_cast<const WindowScale *>(scale)->dpi());
         return 0;
     }
     default:
@@ -206,8 +200,8 @@ void paintClassicButton(const DRAWITEMSTRUCT &item, double dpi) {
     }
 }
 
-void paintAsClassicFrame(HWND frame, const double &dpi) {
-    SetWindowSubclass(frame, classicFrameProcedure, 0, reinterpret_cast<DWORD_PTR>(&dpi));
+void paintAsClassicFrame(HWND frame, const WindowScale &scale) {
+    SetWindowSubclass(frame, classicFrameProcedure, 0, reinterpret_cast<DWORD_PTR>(&scale));
 }
 
 LRESULT paintOption(const NMCUSTOMDRAW &draw, double dpi) {

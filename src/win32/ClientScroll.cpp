@@ -14,26 +14,27 @@ constexpr int wheelSteps = 3;
 
 } // namespace
 
-ClientScroll::ClientScroll(HWND window, int dpi, std::function<void()> moved)
-    : window_(window), dpi_(dpi), moved_(std::move(moved)) {}
-
-int ClientScroll::scaled(int designPixels) const {
-    return atDotsPerInch(designPixels, dpi_ * zoom_);
-}
+ClientScroll::ClientScroll(HWND window, const WindowScale &scale, std::function<void()> moved)
+    : window_(window), scale_(scale), moved_(std::move(moved)) {}
 
 SIZE ClientScroll::contentSize() const {
     const ClientSize client = clientAreaSize();
-    return {scaled(client.width), scaled(client.height)};
+    return {scale_.toDevice(client.width), scale_.toDevice(client.height)};
 }
 
-void ClientScroll::setDpi(int dpi) {
-    origin_ = {MulDiv(origin_.x, dpi, dpi_), MulDiv(origin_.y, dpi, dpi_)};
-    dpi_ = dpi;
+POINT ClientScroll::shownFrom() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    const SIZE content = contentSize();
+    return {origin_.x - std::max(LONG(0), (client.right - content.cx) / 2),
+            origin_.y - std::max(LONG(0), (client.bottom - content.cy) / 2)};
 }
 
-void ClientScroll::setZoom(double factor) {
-    origin_ = {std::lround(origin_.x * factor / zoom_), std::lround(origin_.y * factor / zoom_)};
-    zoom_ = factor;
+void ClientScroll::rescaled(const WindowScale &before) {
+    const auto kept = [&](LONG position) {
+        return std::lround(position * scale_.dpi() / before.dpi());
+    };
+    origin_ = {kept(origin_.x), kept(origin_.y)};
 }
 
 RECT ClientScroll::windowForWholeClientArea() const {
@@ -42,7 +43,7 @@ RECT ClientScroll::windowForWholeClientArea() const {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
     AdjustWindowRectExForDpi(&frame, style & ~(WS_HSCROLL | WS_VSCROLL), FALSE, exStyle,
-                             static_cast<UINT>(dpi_));
+                             monitorDpi());
     RECT now;
     GetWindowRect(window_, &now);
     OffsetRect(&frame, now.left - frame.left, now.top - frame.top);
@@ -69,7 +70,7 @@ SIZE ClientScroll::clientSizeWithoutScrollBars() const {
     RECT client;
     GetClientRect(window_, &client);
     const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-    const UINT dpi = static_cast<UINT>(dpi_);
+    const UINT dpi = monitorDpi();
     return {client.right + ((style & WS_VSCROLL) ? GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) : 0),
             client.bottom + ((style & WS_HSCROLL) ? GetSystemMetricsForDpi(SM_CYHSCROLL, dpi) : 0)};
 }
@@ -82,7 +83,7 @@ void ClientScroll::update() {
     updating_ = true;
     const SIZE content = contentSize();
     SIZE shown = clientSizeWithoutScrollBars();
-    const UINT dpi = static_cast<UINT>(dpi_);
+    const UINT dpi = monitorDpi();
     bool horizontal = content.cx > shown.cx;
     const bool vertical =
         content.cy > shown.cy - (horizontal ? GetSystemMetricsForDpi(SM_CYHSCROLL, dpi) : 0);
@@ -137,10 +138,10 @@ void ClientScroll::scroll(int bar, UINT code, int position) {
     int by = 0;
     switch (code) {
     case SB_LINEUP:
-        by = -scaled(scrollStep);
+        by = -scale_.toDevice(scrollStep);
         break;
     case SB_LINEDOWN:
-        by = scaled(scrollStep);
+        by = scale_.toDevice(scrollStep);
         break;
     case SB_PAGEUP:
         by = -page;
@@ -168,7 +169,7 @@ void ClientScroll::scroll(int bar, UINT code, int position) {
 }
 
 void ClientScroll::wheel(int delta, bool sideways) {
-    const int step = -MulDiv(delta, scaled(wheelSteps * scrollStep), WHEEL_DELTA);
+    const int step = -MulDiv(delta, scale_.toDevice(wheelSteps * scrollStep), WHEEL_DELTA);
     if (sideways)
         scrollBy(step, 0);
     else

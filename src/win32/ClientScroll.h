@@ -1,5 +1,7 @@
 #pragma once
 
+#include "win32/WindowScale.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -7,18 +9,22 @@
 // The window's client area where it does not fit the screen: a small screen, or a high
 // resolution. The window is made no larger than the work area of its monitor; a scroll bar
 // appears along each side where the client area does not fit, and its arrows, page areas and
-// thumb, and the mouse wheel (with Shift, sideways), scroll the client area.
+// thumb, and the mouse wheel (with Shift, sideways), scroll the client area. The content is the
+// form at the window's scale; the window's frame and scroll bars are at its monitor's resolution.
 class ClientScroll {
 public:
     // moved: the client area now shows its content from origin() on.
-    ClientScroll(HWND window, int dpi, std::function<void()> moved);
+    ClientScroll(HWND window, const WindowScale &scale, std::function<void()> moved);
 
-    // Where the content shows from, in device pixels.
+    // Where the content is scrolled to, in device pixels.
     POINT origin() const { return origin_; }
+    // Where the client area shows the content from: scrolled where the content is larger,
+    // centred where it is smaller.
+    POINT shownFrom() const;
 
-    // A new resolution, or zoom: the content is as large as the design at both.
-    void setDpi(int dpi);
-    void setZoom(double factor);
+    // The window's scale is new: the content shows from the same place in it as at the scale
+    // before.
+    void rescaled(const WindowScale &before);
     SIZE contentSize() const;
 
     // The window that holds the whole client area, where it stands now.
@@ -34,13 +40,12 @@ public:
     void wheel(int delta, bool sideways);
 
 private:
-    int scaled(int designPixels) const;
+    UINT monitorDpi() const { return static_cast<UINT>(scale_.monitorDpi); }
     SIZE clientSizeWithoutScrollBars() const;
     void scrollBy(int dx, int dy);
 
     HWND window_;
-    int dpi_;
-    double zoom_ = 1;
+    const WindowScale &scale_;
     std::function<void()> moved_;
     POINT origin_{};
     bool updating_ = false;

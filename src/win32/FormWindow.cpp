@@ -11,9 +11,9 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -22,27 +22,6 @@ constexpr wchar_t iconName[] = L"IDI_ICON1";
 constexpr wchar_t programName[] = L"Kymora";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
-
-// What a scroll code of the speed bar asks of it; a drag in progress asks nothing, its end asks
-// for the thumb's place.
-std::optional<SpeedBarMove> speedBarMoveOf(UINT code) {
-    switch (code) {
-    case SB_LINELEFT:
-    case SB_PAGELEFT:
-        return SpeedBarMove::stepDown;
-    case SB_LINERIGHT:
-    case SB_PAGERIGHT:
-        return SpeedBarMove::stepUp;
-    case SB_LEFT:
-        return SpeedBarMove::toMinimum;
-    case SB_RIGHT:
-        return SpeedBarMove::toMaximum;
-    case SB_THUMBPOSITION:
-        return SpeedBarMove::thumbTo;
-    default:
-        return std::nullopt;
-    }
-}
 
 } // namespace
 
@@ -68,7 +47,7 @@ FormWindow::FormWindow(HINSTANCE instance)
 }
 
 void FormWindow::show(int how) {
-    ShowWindow(window_, zoom_.fillsWindow ? SW_SHOWMAXIMIZED : how);
+    ShowWindow(window_, zoom_->zoom().fillsWindow ? SW_SHOWMAXIMIZED : how);
     UpdateWindow(window_);
     SetFocus((*controls_)["cmdStart"]);
 }
@@ -115,18 +94,19 @@ LRESULT FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 // The controls hand their messages to the form, which holds them during a run; the window scrolls
 // its client area where it does not fit the screen.
 BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
-    dpi_ = static_cast<int>(GetDpiForWindow(window));
-    fonts_ = std::make_unique<ControlFonts>(double(dpi_));
-    surface_ = std::make_unique<GdiSurface>(window, double(dpi_), *fonts_);
+    zoom_ = std::make_unique<WindowZoom>(window,
+                                         [this](const WindowScale &before) { rescale(before); });
+    fonts_ = std::make_unique<ControlFonts>(scale().dpi());
+    surface_ = std::make_unique<GdiSurface>(window, scale().dpi(), *fonts_);
     pacer_ = std::make_unique<WindowPacer>(window, [this] { surface_->invalidateChanged(); });
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, *pacer_);
-    controls_ = std::make_unique<NativeControls>(window, instance_);
+    controls_ = std::make_unique<NativeControls>(window, instance_, scale());
     for (const NativeControls::Control &control : controls_->all())
         if (control.window)
             holdMessagesDuringRuns(control.window, *form_);
     createPictureDescription();
-    scroll_ = std::make_unique<ClientScroll>(window, dpi_, [this] { showScrolled(); });
+    scroll_ = std::make_unique<ClientScroll>(window, scale(), [this] { showScrolled(); });
     layOutControls();
     scroll_->fitWindow(scroll_->windowForWholeClientArea());
     form_->Form_Load();
@@ -142,11 +122,11 @@ void FormWindow::createPictureDescription() {
 }
 
 void FormWindow::layOutControls() {
-    controls_->layOut(scaledDpi(), shownFrom(), *fonts_);
+    controls_->layOut(scroll_->shownFrom(), *fonts_);
 }
 
 void FormWindow::showScrolled() {
-    surface_->scrollTo(shownFrom());
+    surface_->scrollTo(scroll_->shownFrom());
     layOutControls();
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -186,13 +166,40 @@ void FormWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys) {
 
 // Maximised, the form fills the window; a larger window shows it centred.
 void FormWindow::OnSize(HWND, UINT state, int, int) {
-    if (state == SIZE_MINIMIZED)
-        return;
-    zoom_.fillsWindow = state == SIZE_MAXIMIZED;
-    if (applyZoom())
+    if (state == SIZE_MINIMIZED || zoom_->followSize(state == SIZE_MAXIMIZED))
         return;
     scroll_->update();
     showScrolled();
+}
+
+// A new zoom of the window's own size makes the window that size, as far as the screen allows.
+void FormWindow::setZoom(const Zoom &zoom) {
+    const int percentBefore = zoom_->zoom().percent;
+    zoom_->set(zoom);
+    if (zoom.percent != percentBefore && !zoom.fullScreen && !zoom.fillsWindow)
+        scroll_->fitWindow(scroll_->windowForWholeClientArea());
+}
+
+bool FormWindow::handleZoomKey(const MSG &message) {
+    const std::optional<Zoom> zoom = zoom_->askedBy(message);
+    if (zoom)
+        setZoom(*zoom);
+    return zoom.has_value();
+}
+
+// The fonts, the picture and the controls at the window's new scale.
+void FormWindow::rescale(const WindowScale &before) {
+    auto fonts = std::make_unique<ControlFonts>(scale().dpi());
+    surface_->changeResolution(scale().dpi(), *fonts);
+    std::swap(fonts_, fonts);
+    scroll_->rescaled(before);
+    scroll_->update();
+    showScrolled();
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT &suggested) {
+    zoom_->setMonitorDpi(dpi);
+    scroll_->fitWindow(suggested);
 }
 
 void FormWindow::OnPaint(HWND window) {
@@ -216,14 +223,14 @@ HBRUSH FormWindow::OnCtlColor(HWND, HDC dc, HWND control, int) {
 // The push buttons, owner-drawn, and the option buttons, custom-drawn, are painted at the
 // controls' resolution, which the platform's own painting would not follow.
 void FormWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT *item) {
-    paintClassicButton(*item, controls_->dpi());
+    paintClassicButton(*item, scale().dpi());
 }
 
 LRESULT FormWindow::OnNotify(HWND, int, NMHDR *header) {
     const NativeControls::Control *control = controls_->of(header->hwndFrom);
     if (header->code != NM_CUSTOMDRAW || !control || control->design->kind != ControlKind::option)
         return 0;
-    return paintOption(*reinterpret_cast<const NMCUSTOMDRAW *>(header), controls_->dpi());
+    return paintOption(*reinterpret_cast<const NMCUSTOMDRAW *>(header), scale().dpi());
 }
 
 // The focus comes back to the control that had it when the window is activated again.
@@ -245,29 +252,15 @@ void FormWindow::OnDestroy(HWND) {
 }
 
 std::string FormWindow::text(SettingField field) const {
-    HWND edit = (*controls_)[fieldName(field)];
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return toUtf8(text);
+    return toUtf8(windowText((*controls_)[fieldName(field)]));
 }
 
 void FormWindow::setText(SettingField field, std::string_view text) {
     SetWindowTextW((*controls_)[fieldName(field)], toWide(text).c_str());
 }
 
-// The option is checked and the others of its frame cleared; it alone of them is a tab stop.
 void FormWindow::check(Option option) {
-    const std::string_view frame = findControl(optionName(option))->container;
-    for (const NativeControls::Control &entry : controls_->all()) {
-        if (entry.design->kind != ControlKind::option || entry.design->container != frame)
-            continue;
-        const bool selected = entry.design->name == optionName(option);
-        Button_SetCheck(entry.window, selected ? BST_CHECKED : BST_UNCHECKED);
-        const LONG_PTR style = GetWindowLongPtrW(entry.window, GWL_STYLE);
-        SetWindowLongPtrW(entry.window, GWL_STYLE,
-                          selected ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
-    }
+    controls_->check(optionName(option));
 }
 
 int FormWindow::scrollBarValue() const {

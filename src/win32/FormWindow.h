@@ -9,6 +9,7 @@
 #include "win32/GdiSurface.h"
 #include "win32/NativeControls.h"
 #include "win32/WindowPacer.h"
+#include "win32/WindowZoom.h"
 
 #include <windows.h>
 
@@ -17,8 +18,8 @@
 
 // The program's one window on Windows: the persistent picture, with the window's 28 controls
 // built from the design on it as the platform's own controls. It hands the controls' events to
-// the form and shows what the form does. Where the client area does not fit the screen, the
-// window scrolls it.
+// the form and shows what the form does, at the scale its zoom gives. Where the client area does
+// not fit the screen, the window scrolls it.
 class FormWindow : private FormView {
 public:
     static bool registerClass(HINSTANCE instance);
@@ -73,22 +74,15 @@ private:
     void OnDpiChanged(int dpi, const RECT &suggested);
 
     void createPictureDescription();
-    // Whether the form was scaled anew, and so laid out.
-    bool applyZoom();
-    void rescale();
-    void showFullScreen(bool fullScreen);
-    POINT shownFrom() const;
-    double scaledDpi() const { return dpi_ * factor_; }
+    const WindowScale &scale() const { return zoom_->scale(); }
+    void rescale(const WindowScale &before);
     void layOutControls();
     void showScrolled();
     void clickFocusedButton();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
-    int dpi_ = designDotsPerInch;
-    Zoom zoom_;
-    double factor_ = 1;
-    WINDOWPLACEMENT placementBeforeFullScreen_{};
+    std::unique_ptr<WindowZoom> zoom_;
     std::unique_ptr<ControlFonts> fonts_;
     std::unique_ptr<GdiSurface> surface_;
     std::unique_ptr<WindowPacer> pacer_;

@@ -37,7 +37,8 @@ NativeControl nativeControl(ControlKind kind) {
     return {nullptr, 0};
 }
 
-HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance, const double &dpi) {
+HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance,
+            const WindowScale &scale) {
     const NativeControl native = nativeControl(design.kind);
     if (!native.windowClass)
         return nullptr;
@@ -47,20 +48,40 @@ HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance, const 
         WS_CHILD | WS_CLIPSIBLINGS | native.style | visible, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design))), instance, nullptr);
     if (design.kind == ControlKind::frame)
-        paintAsClassicFrame(created, dpi);
+        paintAsClassicFrame(created, scale);
     if (design.kind == ControlKind::scrollBar) {
         SetScrollRange(created, SB_CTL, speedMinimum, speedMaximum, FALSE);
         SetScrollPos(created, SB_CTL, speedMinimum, FALSE);
-        scaleScrollBar(created, dpi);
+        scaleScrollBar(created, scale);
     }
     return created;
 }
 
 } // namespace
 
-NativeControls::NativeControls(HWND parent, HINSTANCE instance) {
+std::optional<SpeedBarMove> speedBarMoveOf(UINT code) {
+    switch (code) {
+    case SB_LINELEFT:
+    case SB_PAGELEFT:
+        return SpeedBarMove::stepDown;
+    case SB_LINERIGHT:
+    case SB_PAGERIGHT:
+        return SpeedBarMove::stepUp;
+    case SB_LEFT:
+        return SpeedBarMove::toMinimum;
+    case SB_RIGHT:
+        return SpeedBarMove::toMaximum;
+    case SB_THUMBPOSITION:
+        return SpeedBarMove::thumbTo;
+    default:
+        return std::nullopt;
+    }
+}
+
+NativeControls::NativeControls(HWND parent, HINSTANCE instance, const WindowScale &scale)
+    : scale_(scale) {
     for (const ControlDesign &design : windowControls())
-        controls_.push_back({&design, create(design, parent, instance, dpi_)});
+        controls_.push_back({&design, create(design, parent, instance, scale)});
     orderForTabbing();
 }
 
@@ -76,6 +97,19 @@ const NativeControls::Control *NativeControls::of(HWND window) const {
         if (entry.window && entry.window == window)
             return &entry;
     return nullptr;
+}
+
+void NativeControls::check(std::string_view option) const {
+    const std::string_view frame = findControl(option)->container;
+    for (const Control &entry : controls_) {
+        if (entry.design->kind != ControlKind::option || entry.design->container != frame)
+            continue;
+        const bool selected = entry.design->name == option;
+        Button_SetCheck(entry.window, selected ? BST_CHECKED : BST_UNCHECKED);
+        const LONG_PTR style = GetWindowLongPtrW(entry.window, GWL_STYLE);
+        SetWindowLongPtrW(entry.window, GWL_STYLE,
+                          selected ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+    }
 }
 
 // Tab and the arrow keys follow the order of the controls among their siblings: the controls
@@ -108,15 +142,14 @@ void NativeControls::orderForTabbing() const {
 }
 
 // Option buttons are the window's own children, placed within their frame.
-void NativeControls::layOut(double dpi, POINT origin, const ControlFonts &fonts) {
-    dpi_ = dpi;
-    const auto scaled = [dpi](int designPixels) { return atDotsPerInch(designPixels, dpi); };
+void NativeControls::layOut(POINT origin, const ControlFonts &fonts) const {
     for (const Control &entry : controls_) {
         if (!entry.window)
             continue;
         const PixelRect place = placeInClientArea(*entry.design);
-        MoveWindow(entry.window, scaled(place.left) - origin.x, scaled(place.top) - origin.y,
-                   scaled(place.width), scaled(place.height), TRUE);
+        MoveWindow(entry.window, scale_.toDevice(place.left) - origin.x,
+                   scale_.toDevice(place.top) - origin.y, scale_.toDevice(place.width),
+                   scale_.toDevice(place.height), TRUE);
         SetWindowFont(entry.window, fonts.get(entry.design->font), TRUE);
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "design/WindowDesign.h"
+#include "form/SpeedBar.h"
+#include "win32/WindowScale.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -13,7 +16,7 @@ class ControlFonts;
 // edit fields, group boxes, radio buttons and owner-drawn push buttons. The captions have no
 // window; they are painted on the picture. Each control's id is its place in the design, and
 // Tab and the arrow keys visit them in the order of their tab indexes. The controls are laid
-// out and drawn at one resolution: the monitor's times the zoom.
+// out and drawn at the window's scale.
 class NativeControls {
 public:
     struct Control {
@@ -21,7 +24,7 @@ public:
         HWND window; // null for a caption
     };
 
-    NativeControls(HWND parent, HINSTANCE instance);
+    NativeControls(HWND parent, HINSTANCE instance, const WindowScale &scale);
     NativeControls(const NativeControls &) = delete;
     NativeControls &operator=(const NativeControls &) = delete;
 
@@ -29,15 +32,21 @@ public:
     // The control of that design name, or of that window; null when there is none.
     HWND operator[](std::string_view name) const;
     const Control *of(HWND window) const;
+    // Checks the option of that name and clears the others of its frame: it alone of them is a
+    // tab stop.
+    void check(std::string_view option) const;
 
-    // Places and sizes every control at this resolution and scroll position, with its font, and
-    // draws it at that resolution from then on.
-    void layOut(double dpi, POINT origin, const ControlFonts &fonts);
-    double dpi() const { return dpi_; }
+    // Places and sizes every control at the window's scale and this scroll position, with its
+    // font.
+    void layOut(POINT origin, const ControlFonts &fonts) const;
 
 private:
     void orderForTabbing() const;
 
-    double dpi_ = designDotsPerInch;
+    const WindowScale &scale_;
     std::vector<Control> controls_;
 };
+
+// What a scroll code of the speed bar asks of it; a drag in progress asks nothing, its end asks
+// for the thumb's place.
+std::optional<SpeedBarMove> speedBarMoveOf(UINT code);

@@ -26,7 +26,7 @@ constexpr DWORD notPatternCopy = 0x000F0001;
 
 struct Bar {
     HWND window;
-    const double *dpi;
+    const WindowScale *scale;
     ScrollBarPointer mouse;
 };
 
@@ -36,7 +36,7 @@ Layout layoutOf(const Bar &bar) {
     GetClientRect(bar.window, &client);
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_POS, 0, 0, 0, 0, 0};
     GetScrollInfo(bar.window, SB_CTL, &info);
-    const auto dpi = static_cast<UINT>(std::lround(*bar.dpi));
+    const auto dpi = static_cast<UINT>(std::lround(bar.scale->dpi()));
     Layout layout{client.right, client.bottom, GetSystemMetricsForDpi(SM_CXHSCROLL, dpi), 0,
                   info.nMin,    info.nMax};
     layout.thumbLeft = bar.mouse.held == Part::thumb ? layout.clampedLeft(bar.mouse.dragLeft)
@@ -102,7 +102,7 @@ void paint(const Bar &bar, HDC dc) {
     const auto track = reinterpret_cast<HBRUSH>(
         SendMessageW(GetParent(bar.window), WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(bar.window)));
-    const ThemeAtDpi theme(bar.window, L"ScrollBar", *bar.dpi);
+    const ThemeAtDpi theme(bar.window, L"ScrollBar", bar.scale->dpi());
     if (theme)
         drawStyled(layout, bar.mouse, dc, theme.get(), track);
     else
@@ -298,6 +298,7 @@ LRESULT CALLBACK scaledProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-void scaleScrollBar(HWND bar, const double &dpi) {
-    SetWindowSubclass(bar, scaledProcedure, 0, reinterpret_cast<DWORD_PTR>(new Bar{bar, &dpi, {}}));
+void scaleScrollBar(HWND bar, const WindowScale &scale) {
+    SetWindowSubclass(bar, scaledProcedure, 0,
+                      reinterpret_cast<DWORD_PTR>(new Bar{bar, &scale, {}}));
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "win32/WindowScale.h"
+
 #include <windows.h>
 
-// Makes a horizontal scroll bar control draw itself, and take the mouse, at the resolution dpi
-// holds then: its arrows and thumb grow with the zoom, as its height does, which the platform's
-// scroll bar, whose arrows keep the monitor's size, does not do. Its range, position, keyboard
+// Makes a horizontal scroll bar control draw itself, and take the mouse, at the scale as it is
+// then: its arrows and thumb grow with the zoom, as its height does, which the platform's scroll
+// bar, whose arrows keep the monitor's size, does not do. Its range, position, keyboard
 // and accessible object stay the platform's; it sends its parent the same WM_HSCROLL codes.
-void scaleScrollBar(HWND bar, const double &dpi);
+void scaleScrollBar(HWND bar, const WindowScale &scale);

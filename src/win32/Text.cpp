@@ -1,7 +1,5 @@
 #include "win32/Text.h"
 
-#include <windows.h>
-
 std::wstring toWide(std::string_view utf8) {
     if (utf8.empty())
         return {};
@@ -21,4 +19,11 @@ std::string toUtf8(std::wstring_view wide) {
     std::string utf8(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
     return utf8;
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }

@@ -1,10 +1,7 @@
-#include "win32/FormWindow.h"
+#include "win32/WindowZoom.h"
 
-#include <algorithm>
 #include <map>
-#include <optional>
-
-// The zoom: the keys, full screen, a new resolution, and the form scaled and placed at them.
+#include <utility>
 
 namespace {
 
@@ -24,88 +21,54 @@ std::optional<ZoomKey> zoomKeyOf(WPARAM key) {
 
 } // namespace
 
-void FormWindow::setZoom(const Zoom &zoom) {
-    const Zoom before = zoom_;
-    zoom_ = zoom;
-    if (zoom.fullScreen != before.fullScreen)
-        showFullScreen(zoom.fullScreen);
-    applyZoom();
-    if (zoom.percent != before.percent && !zoom.fullScreen && !zoom.fillsWindow)
-        scroll_->fitWindow(scroll_->windowForWholeClientArea());
-}
+WindowZoom::WindowZoom(HWND window, Rescaled rescaled)
+    : window_(window),
+      rescaled_(std::move(rescaled)), scale_{static_cast<int>(GetDpiForWindow(window))} {}
 
-bool FormWindow::handleZoomKey(const MSG &message) {
+std::optional<Zoom> WindowZoom::askedBy(const MSG &message) const {
     if (message.message != WM_KEYDOWN ||
         (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
-        return false;
+        return std::nullopt;
     const std::optional<ZoomKey> key = zoomKeyOf(message.wParam);
     if (!key || (key == ZoomKey::leaveFullScreen && !zoom_.fullScreen))
-        return false;
-    setZoom(zoomAfter(zoom_, *key));
-    return true;
+        return std::nullopt;
+    return zoomAfter(zoom_, *key);
 }
 
-// Full screen is the monitor the window is on, without a frame; leaving it gives the window back
-// its place and frame.
-void FormWindow::showFullScreen(bool fullScreen) {
-    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-    if (fullScreen) {
-        GetWindowPlacement(window_, &placementBeforeFullScreen_);
-        placementBeforeFullScreen_.length = sizeof(placementBeforeFullScreen_);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof(monitor);
-        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
-        SetWindowLongPtrW(window_, GWL_STYLE, (style & ~LONG_PTR(WS_OVERLAPPEDWINDOW)) | WS_POPUP);
-        const RECT &screen = monitor.rcMonitor;
-        SetWindowPos(window_, HWND_TOP, screen.left, screen.top, screen.right - screen.left,
-                     screen.bottom - screen.top, SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
-    } else {
-        SetWindowLongPtrW(window_, GWL_STYLE, (style & ~LONG_PTR(WS_POPUP)) | WS_OVERLAPPEDWINDOW);
-        SetWindowPlacement(window_, &placementBeforeFullScreen_);
-        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
-    }
+// Entering and leaving full screen resize the window, which the window follows meanwhile.
+void WindowZoom::set(const Zoom &zoom) {
+    const bool wasFullScreen = std::exchange(zoom_, zoom).fullScreen;
+    if (zoom.fullScreen && !wasFullScreen)
+        fullScreen_.enter(window_);
+    else if (!zoom.fullScreen && wasFullScreen)
+        fullScreen_.leave(window_);
+    scaleToWindow();
+}
+
+// Maximised, the form fills the window.
+bool WindowZoom::followSize(bool maximised) {
+    zoom_.fillsWindow = maximised;
+    return scaleToWindow();
+}
+
+void WindowZoom::setMonitorDpi(int dpi) {
+    rescale({dpi, scale_.zoom});
 }
 
 // The form at the zoom's factor: where it fills the window, the largest that fits it whole.
-bool FormWindow::applyZoom() {
+bool WindowZoom::scaleToWindow() {
     RECT client;
     GetClientRect(window_, &client);
-    const double perDesignPixel = double(dpi_) / designDotsPerInch;
+    const double perDesignPixel = double(scale_.monitorDpi) / designDotsPerInch;
     const double factor =
         zoomFactor(zoom_, client.right / perDesignPixel, client.bottom / perDesignPixel);
-    if (factor <= 0 || factor == factor_)
+    if (factor <= 0 || factor == scale_.zoom)
         return false;
-    factor_ = factor;
-    rescale();
+    rescale({scale_.monitorDpi, factor});
     return true;
 }
 
-// The fonts, the picture and the controls at the resolution times the zoom.
-void FormWindow::rescale() {
-    auto fonts = std::make_unique<ControlFonts>(scaledDpi());
-    surface_->changeResolution(scaledDpi(), *fonts);
-    std::swap(fonts_, fonts);
-    scroll_->setZoom(factor_);
-    scroll_->update();
-    showScrolled();
-}
-
-// Where the client area shows the form from: scrolled where it is larger, centred where it is
-// smaller.
-POINT FormWindow::shownFrom() const {
-    RECT client;
-    GetClientRect(window_, &client);
-    const SIZE content = scroll_->contentSize();
-    const POINT scrolled = scroll_->origin();
-    return {scrolled.x - std::max(LONG(0), (client.right - content.cx) / 2),
-            scrolled.y - std::max(LONG(0), (client.bottom - content.cy) / 2)};
-}
-
-// On a monitor of another resolution the zoom stays: both multiply.
-void FormWindow::OnDpiChanged(int dpi, const RECT &suggested) {
-    scroll_->setDpi(dpi);
-    dpi_ = dpi;
-    rescale();
-    scroll_->fitWindow(suggested);
+void WindowZoom::rescale(const WindowScale &scale) {
+    const WindowScale before = std::exchange(scale_, scale);
+    rescaled_(before);
 }
