@@ -53,6 +53,8 @@ void WindowZoom::set(const Zoom &zoom) {
     if (state != window_.windowState()) {
         if (zoom.fullScreen)
             geometryBeforeFullScreen_ = window_.geometry();
+        else if (window_.isFullScreen() && windowSystemPlacesFullScreen())
+            sizeToGiveBack_ = geometryBeforeFullScreen_.size();
         window_.setWindowState(state);
         placeAsWindowManagerWould();
     }
@@ -75,6 +77,7 @@ bool WindowZoom::eventFilter(QObject *watched, QEvent *event) {
         followWindowState();
         break;
     case QEvent::Resize:
+        giveBackSizeBeforeFullScreen();
         scaleToWindow();
         break;
     case QEvent::Show:
@@ -121,4 +124,15 @@ void WindowZoom::placeAsWindowManagerWould() {
     else if (!window_.isFullScreen() && !window_.isMaximized() &&
              geometryBeforeFullScreen_.isValid() && window_.geometry() != geometryBeforeFullScreen_)
         window_.setGeometry(std::exchange(geometryBeforeFullScreen_, QRect()));
+}
+
+// Where the window system places a window that leaves full screen, the window takes the size it
+// had before it, should the window system give it another: Qt's Wayland client sizes it from the
+// window's content before its frame is back, a frame's width and title bar too small.
+void WindowZoom::giveBackSizeBeforeFullScreen() {
+    if (!sizeToGiveBack_.isValid() || window_.isFullScreen() || window_.isMaximized())
+        return;
+    const QSize size = std::exchange(sizeToGiveBack_, QSize());
+    if (window_.size() != size)
+        window_.resize(size);
 }

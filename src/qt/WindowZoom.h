@@ -30,10 +30,13 @@ private:
     void scaleToWindow();
     void followWindowState();
     void placeAsWindowManagerWould();
+    void giveBackSizeBeforeFullScreen();
 
     QWidget &window_;
     QScrollArea &scrollArea_;
     PictureSurface &surface_;
     Zoom zoom_;
     QRect geometryBeforeFullScreen_;
+    // The size to take again once the window system has ended full screen, if it gives another.
+    QSize sizeToGiveBack_;
 };
