@@ -159,6 +159,9 @@ std::string decimalNumber(double value) {
     const long long tenths = std::llround(std::abs(value) * 10);
     // TRANSLATORS: the decimal separator of numbers such as 165.1.
     const std::string_view separator = translate("number", ".");
-    return (value < 0 && tenths != 0 ? "-" : "") + std::to_string(tenths / 10) +
-           std::string(separator) + std::to_string(tenths % 10);
+    std::string text = value < 0 && tenths != 0 ? "-" : "";
+    text += std::to_string(tenths / 10);
+    text += separator;
+    text += std::to_string(tenths % 10);
+    return text;
 }
