@@ -1,10 +1,10 @@
 #include "win32/ScaledScrollBar.h"
 
+#include "win32/ScrollBarDrawing.h"
 #include "win32/ScrollBarLayout.h"
 #include "win32/ThemeAtDpi.h"
 
 #include <commctrl.h>
-#include <vssym32.h>
 #include <windowsx.h>
 
 #include <cmath>
@@ -20,9 +20,6 @@ constexpr UINT_PTR repeatTimer = 1;
 
 using Part = ScrollBarPart;
 using Layout = ScrollBarLayout;
-
-// A held part of the track, in the classic look: its brush's colours inverted.
-constexpr DWORD notPatternCopy = 0x000F0001;
 
 struct Bar {
     HWND window;
@@ -44,56 +41,6 @@ Layout layoutOf(const Bar &bar) {
     return layout;
 }
 
-void drawStyled(const Layout &layout, const ScrollBarPointer &mouse, HDC dc, HTHEME theme,
-                HBRUSH track) {
-    const auto draw = [&](int part, int firstState, Part which) {
-        const RECT area = layout.rectOf(which);
-        const int state = firstState + static_cast<int>(mouse.lookOf(layout, which));
-        if (area.right > area.left)
-            DrawThemeBackground(theme, dc, part, state, &area, nullptr);
-        return state;
-    };
-    draw(SBP_ARROWBTN, ABS_LEFTNORMAL, Part::leftArrow);
-    draw(SBP_ARROWBTN, ABS_RIGHTNORMAL, Part::rightArrow);
-    const RECT left = layout.rectOf(Part::leftTrack);
-    FillRect(dc, &left, track);
-    const int thumb = draw(SBP_THUMBBTNHORZ, SCRBS_NORMAL, Part::thumb);
-    SIZE gripper{};
-    MARGINS margins{};
-    RECT area = layout.rectOf(Part::thumb);
-    if (SUCCEEDED(
-            GetThemePartSize(theme, dc, SBP_GRIPPERHORZ, thumb, nullptr, TS_DRAW, &gripper)) &&
-        SUCCEEDED(GetThemeMargins(theme, dc, SBP_THUMBBTNHORZ, thumb, TMT_CONTENTMARGINS, &area,
-                                  &margins)) &&
-        gripper.cx <= layout.arrow - margins.cxLeftWidth - margins.cxRightWidth)
-        draw(SBP_GRIPPERHORZ, SCRBS_NORMAL, Part::thumb);
-    const RECT right = layout.rectOf(Part::rightTrack);
-    if (right.right > right.left)
-        FillRect(dc, &right, track);
-}
-
-void drawClassic(const Layout &layout, const ScrollBarPointer &mouse, HDC dc, HBRUSH track) {
-    const auto pressed = [&](Part part) {
-        return mouse.lookOf(layout, part) == ScrollBarLook::pressed;
-    };
-    const auto arrow = [&](Part part, UINT glyph) {
-        RECT area = layout.rectOf(part);
-        DrawFrameControl(dc, &area, DFC_SCROLL,
-                         glyph | (pressed(part) ? DFCS_PUSHED | DFCS_FLAT : 0));
-    };
-    arrow(Part::leftArrow, DFCS_SCROLLLEFT);
-    arrow(Part::rightArrow, DFCS_SCROLLRIGHT);
-    const HGDIOBJ before = SelectObject(dc, track);
-    for (Part part : {Part::leftTrack, Part::rightTrack}) {
-        const RECT area = layout.rectOf(part);
-        PatBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
-               pressed(part) ? notPatternCopy : PATCOPY);
-    }
-    SelectObject(dc, before);
-    RECT thumb = layout.rectOf(Part::thumb);
-    DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-}
-
 // The parts in the desktop's visual style where the bar has one, else in the classic look; the
 // track in the parent's colours, as the platform's bar has it. A focused bar's caret, its thumb
 // blinking, follows the thumb.
@@ -103,10 +50,7 @@ void paint(const Bar &bar, HDC dc) {
         SendMessageW(GetParent(bar.window), WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(bar.window)));
     const ThemeAtDpi theme(bar.window, L"ScrollBar", bar.scale->dpi());
-    if (theme)
-        drawStyled(layout, bar.mouse, dc, theme.get(), track);
-    else
-        drawClassic(layout, bar.mouse, dc, track);
+    drawScrollBar(layout, bar.mouse, dc, theme.get(), track);
     if (GetFocus() == bar.window)
         SetCaretPos(layout.thumbLeft + 1, 1);
 }
