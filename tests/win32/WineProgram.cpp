@@ -164,10 +164,12 @@ QImage WineProgram::waitUntilStill(int timeoutMs) const {
     return last;
 }
 
-bool WineProgram::waitUntilChangedFrom(const QImage &before, int timeoutMs) const {
+bool WineProgram::waitUntilChangedFrom(const QImage &before, const QRect &area,
+                                       int timeoutMs) const {
+    const QRect watched = area.isNull() ? before.rect() : area;
     QElapsedTimer timer;
     timer.start();
-    while (grab() == before) {
+    while (grab().copy(watched) == before.copy(watched)) {
         if (timer.elapsed() >= timeoutMs)
             return false;
         QTest::qWait(intervalMs);

@@ -37,7 +37,8 @@ public:
     // Waits until the client area has not changed for half a second: a run is over.
     QImage waitUntilStill(int timeoutMs = 30000) const;
     // Waits until the client area is no longer that picture: a run has begun. Whether it did.
-    bool waitUntilChangedFrom(const QImage &before, int timeoutMs = 10000) const;
+    bool waitUntilChangedFrom(const QImage &before, const QRect &area = {},
+                              int timeoutMs = 10000) const;
     // Does what changes the client area, a click on Start, and waits until it has changed and is
     // still again: a run has begun and is over. The picture before it where nothing changed.
     QImage waitUntilStillAfter(const std::function<void()> &change);
