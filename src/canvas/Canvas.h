@@ -35,6 +35,13 @@ public:
     virtual void setCaptionTop(Caption caption, float top) = 0;
     virtual void showCaption(Caption caption) = 0;
 
+    // The picture's strips, for a held run that steps through them: the drawings that follow
+    // are the next strip's; and the picture as it stood after that many strips of the run, from
+    // the picture's record (as many as were drawn: all of it). A surface without a record of
+    // its picture ignores both.
+    virtual void beginStrip() {}
+    virtual void showStrips(int strips) { static_cast<void>(strips); }
+
 protected:
     Canvas() = default;
     Canvas(const Canvas &) = default;

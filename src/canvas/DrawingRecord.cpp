@@ -78,7 +78,15 @@ Drawing Drawing::ofCaption(const PenState &pen, Caption id, const PixelRect &are
 }
 
 void DrawingRecord::add(const Drawing &drawing) {
-    if (beginsBand(drawing))
+    if (beginsBand(drawing)) {
         std::erase_if(drawings_, liesInTheDrawingArea);
+        stripBegins_.clear();
+    }
     drawings_.push_back(drawing);
+}
+
+std::size_t DrawingRecord::drawingsAfterStrips(int strips) const {
+    if (strips < 0 || std::size_t(strips) >= stripBegins_.size())
+        return drawings_.size();
+    return stripBegins_[std::size_t(strips)];
 }

@@ -32,11 +32,21 @@ private:
 // picture anew: at another resolution, or after it has lost it. A run's background band
 // begins with a thin line in the window's background colour along the drawing area's bottom
 // row and covers the whole drawing area: what lies wholly inside it is forgotten then.
+//
+// It also keeps where each strip of the run begins, so that the picture can be drawn as it
+// stood after fewer of them.
 class DrawingRecord {
 public:
     void add(const Drawing &drawing);
     const std::vector<Drawing> &drawings() const { return drawings_; }
 
+    // The drawings that follow are the next strip's.
+    void beginStrip() { stripBegins_.push_back(drawings_.size()); }
+    // How many of the drawings the picture shows after so many strips: all of them after as
+    // many strips as were begun, or more.
+    std::size_t drawingsAfterStrips(int strips) const;
+
 private:
     std::vector<Drawing> drawings_;
+    std::vector<std::size_t> stripBegins_; // of the run the picture shows
 };

@@ -29,10 +29,20 @@ std::int64_t stepsOfPause(double count) {
 }
 
 void PauseTimeline::wait(std::int64_t steps) {
-    const RunPacer::Clock::time_point end = lastEnd_ + steps * pauseStep;
+    RunPacer::Clock::time_point end = lastEnd_ + steps * pauseStep;
     const RunPacer::Clock::time_point drawn = pacer_.now();
-    pacer_.showAndWaitUntil(end);
+    for (;;) {
+        const bool held = hold_ && hold_->isHeld();
+        pacer_.showAndWaitUntil(held ? RunPacer::Clock::time_point::max() : end);
+        const std::optional<HoldCommand> command = pacer_.takeCommand();
+        if (command && hold_)
+            end += hold_->apply(*command, pacer_.now());
+        else if (!command && !held)
+            break;
+    }
     lastEnd_ = std::max(end, drawn);
+    if (hold_)
+        hold_->pauseEnded(pacer_.now());
 }
 
 std::int64_t pause(const Settings &settings, PauseTimeline &timeline) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/RunHold.h"
 #include "demo/RunPacer.h"
 
 #include <chrono>
@@ -15,15 +16,23 @@ inline constexpr std::chrono::nanoseconds pauseStep{100};
 // The pauses of one run on one timeline, from the run's start: each pause ends its own length
 // after the previous one ended, so that the time spent drawing comes out of the pauses instead
 // of adding to them. A pause whose end has passed while the run drew ends at once.
+//
+// A hold stops the timeline: the time a run is held is added to what is left of it.
 class PauseTimeline {
 public:
-    explicit PauseTimeline(RunPacer &pacer) : pacer_(pacer), lastEnd_(pacer.now()) {}
+    // Without a hold, the run cannot be held: hold commands are dropped.
+    explicit PauseTimeline(RunPacer &pacer, RunHold *hold = nullptr)
+        : pacer_(pacer), hold_(hold), lastEnd_(pacer.now()) {}
 
-    // Shows what was drawn and waits until the end of a pause of this many steps.
+    // Shows what was drawn and waits until the end of a pause of this many steps, and as long
+    // as the run is held meanwhile.
     void wait(std::int64_t steps);
+
+    RunHold *hold() { return hold_; }
 
 private:
     RunPacer &pacer_;
+    RunHold *hold_;
     RunPacer::Clock::time_point lastEnd_;
 };
 

@@ -58,6 +58,8 @@ void animateStrip(Canvas &canvas, const Settings &settings, PauseTimeline &timel
                   SceneGeometry &scene, double k) {
     pause(settings, timeline);
     const StripPath path = pathOfStrip(scene, k);
+    if (RunHold *hold = timeline.hold())
+        hold->stripBegins();
     drawRays(canvas, scene, path.pointX);
     canvas.setDrawWidth(markPenWidth);
     drawPhotonVector(canvas, scene, path);
@@ -67,7 +69,16 @@ void animateStrip(Canvas &canvas, const Settings &settings, PauseTimeline &timel
     drawGraphDot(canvas, scene, path);
     canvas.setDrawWidth(thinPenWidth);
     addChainLink(canvas, scene, path);
+    if (RunHold *hold = timeline.hold())
+        hold->stripDrawn({path.pathValue, path.phaseAngle});
     pause(settings, timeline);
+}
+
+int stripsOfRun(double first, double end, double step) {
+    int strips = 0;
+    for (double k = first; k <= end; k += step)
+        ++strips;
+    return strips;
 }
 
 } // namespace
@@ -94,6 +105,9 @@ void animateStrips(Canvas &canvas, const Settings &settings, PauseTimeline &time
     if (!(step > 0))
         return;
     // k counts half strips: it stands for strip (k + 1) / 2, from the first strip on.
-    for (double k = 2 * scene.firstStrip - 1; k <= end; k += step)
+    const double first = 2 * scene.firstStrip - 1;
+    if (RunHold *hold = timeline.hold())
+        hold->expectStrips(stripsOfRun(first, end, step));
+    for (double k = first; k <= end; k += step)
         animateStrip(canvas, settings, timeline, scene, k);
 }

@@ -1,7 +1,9 @@
 #include "form/CommandLine.h"
 
 #include "ProgramInfo.h"
+#include "form/Keys.h"
 #include "form/Language.h"
+#include "form/TextColumns.h"
 #include "form/Translation.h"
 
 #include <getopt.h>
@@ -46,13 +48,6 @@ std::string programName(const std::vector<std::string> &arguments) {
     return path.substr(path.find_last_of("/\\") + 1);
 }
 
-// The characters of a text in UTF-8, as a terminal gives each a column: the bytes that start one.
-std::size_t columnsOf(std::string_view text) {
-    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 std::string helpText(const std::string &program) {
     // TRANSLATORS: what a setting of --help is given, as in "--detector <value>".
     const std::string value = " " + std::string(translate("help", "<value>"));
@@ -63,18 +58,10 @@ std::string helpText(const std::string &program) {
     for (const OutsideSetting &setting : outsideSettings())
         lines.emplace_back("--" + std::string(setting.name) + (setting.takesNoValue ? "" : value),
                            helpOf(setting));
-    std::size_t width = 0;
-    for (const auto &line : lines)
-        width = std::max(width, columnsOf(line.first));
-
-    std::string text = filledIn(translate("help", "Usage: %s [options]"), {program}) + "\n" +
-                       std::string(translate("help", description)) + "\n\n" +
-                       std::string(translate("help", "Options:")) + "\n";
-    for (auto &[option, meaning] : lines) {
-        option.append(width - columnsOf(option), ' ');
-        text += "  " + option + "  " + meaning + "\n";
-    }
-    return text;
+    return filledIn(translate("help", "Usage: %s [options]"), {program}) + "\n" +
+           std::string(translate("help", description)) + "\n\n" +
+           std::string(translate("help", "Options:")) + "\n" + inTwoColumns(lines, "  ") + "\n" +
+           std::string(translate("help", "Keys:")) + "\n" + keysInWords("  ");
 }
 
 CommandLine answered(std::string text) {

@@ -24,8 +24,15 @@ public:
     // Moves the scroll bar to the value; its change is the form's to handle.
     virtual void setScrollBarValue(int value) = 0;
 
-    // Tells assistive technology, in words, what the run that has just ended showed.
+    // Tells assistive technology, in words, what the run that has just ended showed, or that a
+    // run is held, stepped or goes on. An empty text clears what was told, so that the same
+    // words are told again next time.
     virtual void announce(std::string_view description) = 0;
+
+    // Shows a notice over the window, above the picture and no part of it, until it is hidden:
+    // a held run's, in words the back row can read.
+    virtual void showNotice(std::string_view text) = 0;
+    virtual void hideNotice() = 0;
 
     // Shows the error to the user and returns when the user has seen it. No input reaches the
     // form meanwhile.

@@ -25,11 +25,23 @@ protected:
     virtual void drawCircle(const Drawing &circle) = 0;
     virtual void drawCaption(const Drawing &caption) = 0;
 
-    // Draws again everything the picture still shows; the pen stays as it was.
+    void beginStrip() final { drawn_.beginStrip(); }
+    // The picture is drawn anew from the record, as it stood after that many strips.
+    void showStrips(int strips) final {
+        shown_ = drawn_.drawingsAfterStrips(strips);
+        drawAnew();
+    }
+
+    // Clears the picture and draws again everything it shows (drawAgain).
+    virtual void drawAnew() = 0;
+
+    // Draws again everything the picture still shows, or as much of it as a held run shows;
+    // the pen stays as it was.
     void drawAgain() {
         const PenState pen = pen_;
-        for (const Drawing &drawing : drawn_.drawings())
-            draw(drawing);
+        const std::vector<Drawing> &drawings = drawn_.drawings();
+        for (std::size_t i = 0; i < drawings.size() && i < shown_; ++i)
+            draw(drawings[i]);
         pen_ = pen;
     }
 
@@ -47,8 +59,12 @@ private:
 
     void record(const Drawing &drawing) {
         drawn_.add(drawing);
+        shown_ = everything;
         draw(drawing);
     }
 
+    static constexpr std::size_t everything = std::size_t(-1);
+
     DrawingRecord drawn_;
+    std::size_t shown_ = everything; // how many of the record's drawings the picture shows
 };

@@ -58,7 +58,16 @@ void frmKymora::apply(const OutsideSetup &setup) {
 }
 
 void frmKymora::requestClose() {
+    hold(HoldCommand::letGo);
     whenIdle([this] { unload(normalExitCode); });
+}
+
+bool frmKymora::hold(HoldCommand command) {
+    const bool steps = command == HoldCommand::stepForward || command == HoldCommand::stepBack;
+    if (!running_ || ended_ || (steps && !holdNotice_.isHeld()))
+        return false;
+    pacer_->command(command);
+    return true;
 }
 
 void frmKymora::whenIdle(std::function<void()> action) {
@@ -117,9 +126,11 @@ void frmKymora::cmdStart_Click() {
     if (running_ || ended_)
         return;
     running_ = true;
+    holdNotice_.runBegins();
+    view_.announce({});
     RunResult result;
     try {
-        result = runDemonstration(*canvas_, view_, *pacer_);
+        result = runDemonstration(*canvas_, view_, *pacer_, &holdNotice_);
     } catch (const RuntimeError &error) {
         running_ = false;
         endWithError(error);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "demo/RunPacer.h"
 #include "form/FormView.h"
+#include "form/HoldNotice.h"
 #include "form/SpeedBar.h"
 
 #include <deque>
@@ -19,8 +21,9 @@ class RunPacer;
 //
 // A run never yields to an event: everything handed to the form during a run (clicks, scroll
 // bar changes, close requests, whatever sent them) is done, in the order it came, when the run
-// is over. After the program has ended, by Exit, a close request or an error, nothing more is
-// done.
+// is over. The hold commands alone act during a run; a close request lets go of a held run,
+// which then finishes at its pace. After the program has ended, by Exit, a close request or an
+// error, nothing more is done.
 class frmKymora {
 public:
     frmKymora(FormView &view, Canvas &canvas, RunPacer &pacer);
@@ -38,6 +41,10 @@ public:
     void requestClose();
     // Anything else that acts on a control: done now, or after the run in progress.
     void whenIdle(std::function<void()> action);
+    // A hold key, or a click or tap on the picture, during a run: acts on the run at once (the
+    // step keys, while it is held). Returns whether the run took it; otherwise the key does what
+    // it does anyway, after the run.
+    bool hold(HoldCommand command);
 
     // Applies a set-up chosen from outside, after loading, as a person would: each option is
     // clicked, in order, and the speed bar moved.
@@ -77,6 +84,7 @@ private:
     void doWhatWaited();
 
     FormView &view_;
+    HoldNotice holdNotice_{view_};
     Canvas *canvas_;
     RunPacer *pacer_;
     std::map<std::string_view, Option> selectedInFrame_; // by the frame's design name

@@ -209,3 +209,7 @@ void FormWindow::closeEvent(QCloseEvent *event) {
         form_->requestClose();
     event->setAccepted(unloading_);
 }
+
+void FormWindow::showNotice(std::string_view) {}
+
+void FormWindow::hideNotice() {}

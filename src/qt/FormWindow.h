@@ -45,6 +45,8 @@ private:
     int scrollBarValue() const override;
     void setScrollBarValue(int value) override;
     void announce(std::string_view description) override;
+    void showNotice(std::string_view text) override;
+    void hideNotice() override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 

@@ -76,7 +76,7 @@ void PictureSurface::setZoom(double factor) {
     zoom_ = factor;
     const QSize pictureSize = picture_.deviceIndependentSize().toSize();
     setMinimumSize(zoomed(QRect(QPoint(0, 0), pictureSize)).size());
-    drawAnewAtDevicePixelRatio();
+    drawAnew();
 }
 
 QRect PictureSurface::zoomed(const QRect &area) const {
@@ -164,7 +164,7 @@ void PictureSurface::markChanged(const QRect &area) {
 
 void PictureSurface::paintEvent(QPaintEvent *event) {
     if (pictureRatio() != picture_.devicePixelRatio())
-        drawAnewAtDevicePixelRatio();
+        drawAnew();
     QPainter painter(this);
     const QRect area = event->rect();
     const qreal ratio = devicePixelRatioF();
@@ -175,7 +175,7 @@ void PictureSurface::paintEvent(QPaintEvent *event) {
 
 // On a screen of another pixel ratio, or at another zoom, the picture is made anew at it, and
 // everything it showed is drawn again, so that it stays crisp instead of being stretched.
-void PictureSurface::drawAnewAtDevicePixelRatio() {
+void PictureSurface::drawAnew() {
     picture_ = blankPicture(picture_.deviceIndependentSize().toSize(), pictureRatio(),
                             logicalDpiX(), logicalDpiY());
     captions_.remeasure();

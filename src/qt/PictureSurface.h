@@ -43,9 +43,9 @@ private:
     void drawLine(const Drawing &line) override;
     void drawCircle(const Drawing &circle) override;
     void drawCaption(const Drawing &caption) override;
+    void drawAnew() override;
 
     qreal pictureRatio() const { return devicePixelRatioF() * zoom_; }
-    void drawAnewAtDevicePixelRatio();
     void growPicture(QSize size);
     void markChanged(const QRect &area);
     const QImage &captionImage(const CaptionState &caption, QSize size);

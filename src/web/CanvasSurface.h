@@ -17,7 +17,7 @@ public:
     CaptionBoard &captions() override { return captions_; }
 
     // Draws the picture anew on the page's new canvas.
-    void drawAnew();
+    void drawAnew() override;
 
 private:
     // Takes the canvas's scale and paints it all in the background colour.

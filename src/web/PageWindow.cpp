@@ -81,3 +81,7 @@ void PageWindow::reportError(const RuntimeError &error) {
 void PageWindow::unload(int) {
     page::endProgram();
 }
+
+void PageWindow::showNotice(std::string_view) {}
+
+void PageWindow::hideNotice() {}

@@ -286,3 +286,7 @@ void FormWindow::unload(int exitCode) {
     exitCode_ = exitCode;
     DestroyWindow(window_);
 }
+
+void FormWindow::showNotice(std::string_view) {}
+
+void FormWindow::hideNotice() {}

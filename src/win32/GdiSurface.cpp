@@ -81,6 +81,10 @@ void GdiSurface::changeResolution(double dpi, const ControlFonts &fonts) {
     fonts_ = &fonts;
     captions_.remeasure();
     createPicture(pictureSize());
+    drawAnew();
+}
+
+void GdiSurface::drawAnew() {
     const RECT all{0, 0, size_.cx, size_.cy};
     fillWithBackground(dc_.get(), all);
     drawAgain();

@@ -42,6 +42,7 @@ private:
     void drawLine(const Drawing &line) override;
     void drawCircle(const Drawing &circle) override;
     void drawCaption(const Drawing &caption) override;
+    void drawAnew() override;
 
     int wrappedTextHeight(const CaptionState &caption) override;
 

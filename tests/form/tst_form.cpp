@@ -4,6 +4,7 @@
 #include "demo/RuntimeError.h"
 #include "form/CaptionBoard.h"
 #include "form/CommandLine.h"
+#include "form/Keys.h"
 #include "form/Translation.h"
 #include "form/frmKymora.h"
 
@@ -41,8 +42,11 @@ public:
     }
     void announce(std::string_view description) override {
         announced = description;
-        note("announce");
+        if (!description.empty())
+            note("announce");
     }
+    void showNotice(std::string_view text) override { note("notice " + std::string(text)); }
+    void hideNotice() override { note("no notice"); }
     void reportError(const RuntimeError &error) override {
         note("error " + std::to_string(error.number()));
         if (whileReporting)
@@ -73,12 +77,13 @@ public:
     void showAndWaitUntil(Clock::time_point deadline) override {
         nested = nested || waiting_;
         waiting_ = true;
-        if (int(waits.size()) + 1 == actAt && atPause) {
+        if (int(waits.size()) + 1 == actAt && atPause && !acted_) {
+            acted_ = true;
             atPause();
-            logDuringRun = view_.log;
+            logDuringRun = changes(view_.log);
         }
         const int wait = int(waits.size()) + 1;
-        if (wait > actAt && wait <= waitsOfARun && view_.log != logDuringRun)
+        if (wait > actAt && wait <= waitsOfARun && changes(view_.log) != logDuringRun)
             logDuringRun = "changed during the run: " + view_.log;
         VirtualPacer::showAndWaitUntil(deadline);
         waiting_ = false;
@@ -86,8 +91,22 @@ public:
     void resumeInput() override { view_.note("resume"); }
 
 private:
+    // What the form did to the window, without what it told: a held run's notice and words.
+    static std::string changes(const std::string &log) {
+        std::string kept;
+        for (std::size_t at = 0; at < log.size();) {
+            const std::size_t end = std::min(log.find("; ", at), log.size());
+            const std::string entry = log.substr(at, end - at);
+            if (!entry.starts_with("notice") && entry != "no notice" && entry != "announce")
+                kept += entry + ";";
+            at = end + 2;
+        }
+        return kept;
+    }
+
     FakeView &view_;
     bool waiting_ = false;
+    bool acted_ = false;
 };
 
 struct Fixture {
@@ -209,7 +228,7 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
     const struct {
         const char *line; // after the program's name
         int exitCode;     // -1: the window opens
-        const char *said; // on standard output or standard error
+        std::string said; // on standard output or standard error
         const char *log;  // what applying the set-up does after loading
     } rows[] = {
         {"--detector=near --mirror=ordinary --frequency 1 --speed=5", -1, "",
@@ -247,7 +266,8 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          "  --lang <value>       Chooses the language: en, cs, de, es, fr, pl or uk.\n"
          "  --zoom <value>       Chooses the zoom in percent, or fit to fill the window: fit or "
          "100 to 300.\n"
-         "  --fullscreen         Opens the window full screen.\n",
+         "  --fullscreen         Opens the window full screen.\n\nKeys:\n" +
+             keysInWords("  "),
          ""},
         {"--lang=pt", 2, "kymora: bad value \"pt\" for lang: use en, cs, de, es, fr, pl or uk\n",
          ""},
@@ -363,6 +383,13 @@ TEST_CASE("what comes during a run waits for its end, in order") {
         {"cmdStart", 2, "announce; resume; announce; resume"},
         {"cmdStart cndKonec", 2, "announce; resume; announce; resume; unload 0"},
         {"cmdStart_Click", 1, "announce; resume"}, // the handler straight from code
+        // A click while held waits all the same; a close lets go of the held run.
+        {"hold opNe hold", 1,
+         "notice Held at strip 1 of 10 · → step · ← back · P go on; announce; no notice; "
+         "announce; announce; resume; check opNe; nDifrakce=1"},
+        {"hold close", 1,
+         "notice Held at strip 1 of 10 · → step · ← back · P go on; announce; no notice; "
+         "announce; announce; resume; unload 0"},
     };
     for (const auto &row : rows) {
         CAPTURE(row.events);
@@ -376,6 +403,8 @@ TEST_CASE("what comes during a run waits for its end, in order") {
                     f.form.requestClose();
                 else if (event == "cmdStart_Click")
                     f.form.cmdStart_Click();
+                else if (event == "hold")
+                    f.form.hold(HoldCommand::holdOrGoOn);
                 else
                     f.form.click(event);
             }

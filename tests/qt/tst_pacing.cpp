@@ -96,6 +96,7 @@ private slots:
     void aRunLastsItsPauses_data();
     void aRunLastsItsPauses();
     void inputDuringARunIsHandledInOrderAfterIt();
+    void closeRequestDuringARunClosesAfterIt_data();
     void closeRequestDuringARunClosesAfterIt();
     void noRunStartsInsideAnother();
 #ifdef KYMORA_TEST_X11
@@ -186,9 +187,23 @@ void tst_Pacing::inputDuringARunIsHandledInOrderAfterIt() {
                           QStringLiteral("release HScroll1"), QStringLiteral("release cndKonec")}));
 }
 
-// Closing the window from its title bar during a run ends the program when the run is over,
-// with exit code 0.
+void tst_Pacing::closeRequestDuringARunClosesAfterIt_data() {
+    QTest::addColumn<bool>("overX");
+    QTest::addColumn<bool>("keyFirst");
+    QTest::newRow("from the title bar") << false << false;
+#ifdef KYMORA_TEST_X11
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTest::newRow("a window manager's, over X") << true << false;
+        QTest::newRow("a window manager's, over X, after a key") << true << true;
+    }
+#endif
+}
+
+// Closing the window during a run ends the program when the run is over, with exit code 0:
+// from its title bar, or on a real X server as a window manager asks, after a key or not.
 void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
+    QFETCH(bool, overX);
+    QFETCH(bool, keyFirst);
     FormWindow window;
     const Controls ui(window);
     WatchedPacer pacer(window);
@@ -196,7 +211,18 @@ void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
     showAndActivate(window);
     bool closedDuringRun = false;
     pacer.actAt = 2;
-    pacer.atPause = [&] { queueClose(&window); };
+    pacer.atPause = [&] {
+        if (!overX)
+            return queueClose(&window);
+#ifdef KYMORA_TEST_X11
+        XClient client;
+        const quint32 windowId = quint32(window.winId());
+        constexpr std::uint8_t keyA = 38; // the A key on a PC keyboard
+        if (keyFirst)
+            client.pressKey(windowId, keyA);
+        client.requestClose(windowId);
+#endif
+    };
     pacer.atEveryLaterPause = [&] { closedDuringRun = closedDuringRun || !window.isVisible(); };
 
     QTimer::singleShot(0, ui.cmdStart, [&] { QTest::mouseClick(ui.cmdStart, Qt::LeftButton); });

@@ -35,6 +35,8 @@ public:
     }
     void setCaptionTop(Caption caption, float top) override { target_.setCaptionTop(caption, top); }
     void showCaption(Caption caption) override { target_.showCaption(caption); }
+    void beginStrip() override { target_.beginStrip(); }
+    void showStrips(int strips) override { target_.showStrips(strips); }
 
 private:
     Canvas &target_;

@@ -4,6 +4,7 @@
 #include "demo/RunPacer.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 // A pacer on a virtual clock: a wait ends at once, with the clock moved on to its deadline.
@@ -20,6 +21,11 @@ public:
     Clock::time_point now() const override { return now_; }
 
     void showAndWaitUntil(Clock::time_point deadline) override {
+        if (hasCommand())
+            return;
+        // Held, with no hand to let it go: a real window would wait for ever.
+        if (deadline == Clock::time_point::max())
+            throw std::logic_error("the run waits for ever");
         const Clock::duration length = std::max(deadline - now_, Clock::duration::zero());
         waits.push_back({now_, length});
         if (log_)

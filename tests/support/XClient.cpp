@@ -70,6 +70,20 @@ void XClient::requestClose(std::uint32_t window) {
     std::free(xcb_request_check(connection_, sent));
 }
 
+void XClient::pressKey(std::uint32_t window, std::uint8_t keycode) {
+    for (const std::uint8_t type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
+        xcb_key_press_event_t key{};
+        key.response_type = type;
+        key.detail = keycode;
+        key.root = rootOf(connection_);
+        key.event = window;
+        key.same_screen = 1;
+        const xcb_void_cookie_t sent = xcb_send_event_checked(
+            connection_, 0, window, XCB_EVENT_MASK_KEY_PRESS, reinterpret_cast<const char *>(&key));
+        std::free(xcb_request_check(connection_, sent));
+    }
+}
+
 XClient::Result XClient::probe(std::uint32_t window) {
     Result result;
     const xcb_window_t root = rootOf(connection_);

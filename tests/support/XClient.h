@@ -32,6 +32,9 @@ public:
     // Asks the window to close, as a window manager does when its close button is clicked, and
     // returns once the X server has handled the request.
     void requestClose(std::uint32_t window);
+    // Presses and lets go of the key with this key code in the window, as the X server would
+    // send them (a window manager's own keyboard may be no more than this), likewise awaited.
+    void pressKey(std::uint32_t window, std::uint8_t keycode);
 
 private:
     Result probe(std::uint32_t window);
