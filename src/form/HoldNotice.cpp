@@ -43,6 +43,13 @@ std::string holdNoticeText(const HoldState &state) {
     return heldAt(state) + " · " + std::string(translate("hold", "→ step · ← back · P go on"));
 }
 
+HoldButtonNames holdButtonNames() {
+    // TRANSLATORS: the buttons under a held run's notice on a touch screen: one strip back, one
+    // strip forward, and let the run go on.
+    return {translate("hold", "Step back"), translate("hold", "Step forward"),
+            translate("hold", "Go on")};
+}
+
 std::string holdWords(const HoldState &state) {
     switch (state.change) {
     case HoldState::Change::held:

@@ -3,6 +3,7 @@
 #include "demo/RunHold.h"
 
 #include <string>
+#include <string_view>
 
 class FormView;
 
@@ -22,6 +23,15 @@ private:
     FormView &view_;
     bool held_ = false;
 };
+
+// The names of the buttons that a finger holds a run with, which do what ←, → and P do, in the
+// language spoken.
+struct HoldButtonNames {
+    std::string_view stepBack;
+    std::string_view stepForward;
+    std::string_view goOn;
+};
+HoldButtonNames holdButtonNames();
 
 // "Held at strip 7 of 10 · → step · ← back · P go on", in the language spoken.
 std::string holdNoticeText(const HoldState &state);

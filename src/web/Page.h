@@ -28,6 +28,9 @@ struct Words {
     std::string_view ended;       // the name of the notice at the program's end
     std::string_view endedNotice; // its text
     std::string_view again;       // its button, which starts the program again
+    std::string_view stepBack;    // the buttons a finger holds a run with
+    std::string_view stepForward;
+    std::string_view goOn;
 };
 
 // A font of the design, as CSS names it (PageDesign.h makes these from the design).
@@ -64,6 +67,28 @@ struct SpeedBarMoves {
     int thumbTo;
 };
 
+// The numbers of HoldKeyName, by which the page hands a hold key to kymora_hold_key, and of
+// HoldCommand, by which it hands a click on the picture or a hold button to kymora_hold.
+struct HoldKeys {
+    int p;
+    int pause;
+    int right;
+    int pageDown;
+    int left;
+    int pageUp;
+};
+
+struct HoldCommands {
+    int holdOrGoOn;
+    int stepForward;
+    int stepBack;
+};
+
+struct HoldNumbers {
+    HoldKeys keys;
+    HoldCommands commands;
+};
+
 struct SpeedBar {
     int minimum;
     int maximum;
@@ -71,10 +96,11 @@ struct SpeedBar {
 };
 
 template <> struct Named<Words> {
-    static constexpr std::tuple fields{PAGE_FIELD(Words, language), PAGE_FIELD(Words, picture),
-                                       PAGE_FIELD(Words, speedBar), PAGE_FIELD(Words, captions),
-                                       PAGE_FIELD(Words, ended),    PAGE_FIELD(Words, endedNotice),
-                                       PAGE_FIELD(Words, again)};
+    static constexpr std::tuple fields{
+        PAGE_FIELD(Words, language), PAGE_FIELD(Words, picture),     PAGE_FIELD(Words, speedBar),
+        PAGE_FIELD(Words, captions), PAGE_FIELD(Words, ended),       PAGE_FIELD(Words, endedNotice),
+        PAGE_FIELD(Words, again),    PAGE_FIELD(Words, stepBack),    PAGE_FIELD(Words, stepForward),
+        PAGE_FIELD(Words, goOn)};
 };
 template <> struct Named<ClientSize> {
     static constexpr std::tuple fields{PAGE_FIELD(ClientSize, width),
@@ -98,6 +124,20 @@ template <> struct Named<SpeedBarMoves> {
         PAGE_FIELD(SpeedBarMoves, toMinimum), PAGE_FIELD(SpeedBarMoves, toMaximum),
         PAGE_FIELD(SpeedBarMoves, thumbTo)};
 };
+template <> struct Named<HoldKeys> {
+    static constexpr std::tuple fields{PAGE_FIELD(HoldKeys, p),     PAGE_FIELD(HoldKeys, pause),
+                                       PAGE_FIELD(HoldKeys, right), PAGE_FIELD(HoldKeys, pageDown),
+                                       PAGE_FIELD(HoldKeys, left),  PAGE_FIELD(HoldKeys, pageUp)};
+};
+template <> struct Named<HoldCommands> {
+    static constexpr std::tuple fields{PAGE_FIELD(HoldCommands, holdOrGoOn),
+                                       PAGE_FIELD(HoldCommands, stepForward),
+                                       PAGE_FIELD(HoldCommands, stepBack)};
+};
+template <> struct Named<HoldNumbers> {
+    static constexpr std::tuple fields{PAGE_FIELD(HoldNumbers, keys),
+                                       PAGE_FIELD(HoldNumbers, commands)};
+};
 template <> struct Named<SpeedBar> {
     static constexpr std::tuple fields{PAGE_FIELD(SpeedBar, minimum), PAGE_FIELD(SpeedBar, maximum),
                                        PAGE_FIELD(SpeedBar, moves)};
@@ -114,6 +154,9 @@ inline constexpr Call<void(std::string_view)> setTitle{"Notices.setTitle"};
 inline constexpr Call<void(const Font &)> addFont{"Controls.addFont"};
 inline constexpr Call<void(const Control &)> addControl{"Controls.add"};
 inline constexpr Call<void(const SpeedBar &)> finishControls{"Controls.finish"};
+
+// The numbers of the hold keys and commands, for the page's keys, picture and hold buttons.
+inline constexpr Call<void(const HoldNumbers &)> setHoldNumbers{"Hold.setNumbers"};
 
 // The controls, by their index in the design.
 inline constexpr Call<std::string(int)> fieldText{"Controls.fieldText"};
@@ -150,9 +193,16 @@ inline constexpr Call<void(int, std::string_view)> showCaption{"Notices.showCapt
 
 // A pause: the page shows what was drawn, and input to the controls waits for the run's end.
 inline constexpr Call<void()> holdInput{"HeldInput.hold"};
+// Hands the browser its thread for that many milliseconds, or until wakePacer.
+inline constexpr WaitingCall<void(double)> sleep{"HeldInput.sleep"};
+// Ends the sleep in progress, if any: a hold command has come.
+inline constexpr Call<void()> wakePacer{"HeldInput.wake"};
 // The run is over: the page takes the input it held, in order.
 inline constexpr Call<void()> resumeInput{"HeldInput.resume"};
-// Tells assistive technology what the run showed.
+// A held run's notice over the picture, in words the back row can read, and its end.
+inline constexpr Call<void(std::string_view)> showNotice{"Hold.showNotice"};
+inline constexpr Call<void()> hideNotice{"Hold.hideNotice"};
+// Tells assistive technology what the run showed; an empty text empties the live region.
 inline constexpr Call<void(std::string_view)> announce{"Notices.announce"};
 
 // Shows the error (a title and a message) in a dialog and returns when the user has closed it.

@@ -1,5 +1,6 @@
 #include "web/PageDesign.h"
 
+#include "form/Keys.h"
 #include "form/SpeedBar.h"
 #include "form/Translation.h"
 
@@ -23,8 +24,8 @@ std::string_view kindName(ControlKind kind) {
     return {};
 }
 
-int numberOf(SpeedBarMove move) {
-    return static_cast<int>(move);
+template <typename Enumeration> int numberOf(Enumeration value) {
+    return static_cast<int>(value);
 }
 
 } // namespace
@@ -58,4 +59,16 @@ page::SpeedBar speedBarForPage() {
                       .toMinimum = numberOf(SpeedBarMove::toMinimum),
                       .toMaximum = numberOf(SpeedBarMove::toMaximum),
                       .thumbTo = numberOf(SpeedBarMove::thumbTo)}};
+}
+
+page::HoldNumbers holdNumbersForPage() {
+    return {.keys = {.p = numberOf(HoldKeyName::p),
+                     .pause = numberOf(HoldKeyName::pause),
+                     .right = numberOf(HoldKeyName::right),
+                     .pageDown = numberOf(HoldKeyName::pageDown),
+                     .left = numberOf(HoldKeyName::left),
+                     .pageUp = numberOf(HoldKeyName::pageUp)},
+            .commands = {.holdOrGoOn = numberOf(HoldCommand::holdOrGoOn),
+                         .stepForward = numberOf(HoldCommand::stepForward),
+                         .stepBack = numberOf(HoldCommand::stepBack)}};
 }

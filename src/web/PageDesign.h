@@ -7,3 +7,4 @@
 page::Font fontForPage(const FontDesign &font);
 page::Control controlForPage(const ControlDesign &control);
 page::SpeedBar speedBarForPage();
+page::HoldNumbers holdNumbersForPage();

@@ -29,6 +29,7 @@ PageWindow::Controls::Controls() {
     for (const ControlDesign &design : windowControls())
         page::addControl(controlForPage(design));
     page::finishControls(speedBarForPage());
+    page::setHoldNumbers(holdNumbersForPage());
 }
 
 void PageWindow::load(const OutsideSetup &setup) {
@@ -47,6 +48,14 @@ void PageWindow::speedBarMoved(SpeedBarMove move, int thumbAt) {
 
 void PageWindow::canvasMadeAnew() {
     surface_.drawAnew();
+}
+
+bool PageWindow::holdKeyPressed(HoldKeyName key) {
+    return form_.hold(holdCommandOf(key));
+}
+
+bool PageWindow::hold(HoldCommand command) {
+    return form_.hold(command);
 }
 
 std::string PageWindow::text(SettingField field) const {
@@ -82,6 +91,10 @@ void PageWindow::unload(int) {
     page::endProgram();
 }
 
-void PageWindow::showNotice(std::string_view) {}
+void PageWindow::showNotice(std::string_view text) {
+    page::showNotice(text);
+}
 
-void PageWindow::hideNotice() {}
+void PageWindow::hideNotice() {
+    page::hideNotice();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/FormView.h"
+#include "form/Keys.h"
 #include "form/OutsideSetup.h"
 #include "form/frmKymora.h"
 #include "web/CanvasSurface.h"
@@ -24,6 +25,11 @@ public:
     void clicked(int control);
     void speedBarMoved(SpeedBarMove move, int thumbAt);
     void canvasMadeAnew();
+    // A hold key, or a click or tap on the picture or a hold button, during a run: whether the
+    // run took it. The form only queues it: nothing here sleeps, for the page calls these while
+    // the run sleeps.
+    bool holdKeyPressed(HoldKeyName key);
+    bool hold(HoldCommand command);
 
 private:
     // What the form asks of the window.

@@ -1,6 +1,8 @@
 // Kymora in the browser: the page's scripts (page/*.js) make the window's controls from the
 // design the program hands it and hands their events back through these functions.
 
+#include "form/HoldNotice.h"
+#include "form/Keys.h"
 #include "form/Language.h"
 #include "form/Translation.h"
 #include "form/Zoom.h"
@@ -43,6 +45,17 @@ EMSCRIPTEN_KEEPALIVE void kymora_speed_bar_moved(int move, int thumbAt) {
     window->speedBarMoved(static_cast<SpeedBarMove>(move), thumbAt);
 }
 
+// A hold key (a HoldKeyName), pressed during a run: whether the run took it, or the key does
+// what it does anyway. The page calls it while the run sleeps.
+EMSCRIPTEN_KEEPALIVE int kymora_hold_key(int key) {
+    return window->holdKeyPressed(static_cast<HoldKeyName>(key));
+}
+
+// A click or tap on the picture, or a hold button (a HoldCommand): whether the run took it.
+EMSCRIPTEN_KEEPALIVE int kymora_hold(int command) {
+    return window->hold(static_cast<HoldCommand>(command));
+}
+
 // The page has made its canvas anew.
 EMSCRIPTEN_KEEPALIVE void kymora_canvas_made_anew() {
     window->canvasMadeAnew();
@@ -66,6 +79,7 @@ int main() {
     speak(chooseLanguage(setup.language(), page::userLanguages()));
     if (address.isWrong())
         page::refuseAddressSettings(address.refusal());
+    const HoldButtonNames holdButtons = holdButtonNames();
     page::setWords({.language = spokenLanguage(),
                     .picture = pictureName(),
                     .speedBar = speedBarName(),
@@ -75,7 +89,10 @@ int main() {
                     .captions = translate("page", "Captions on the picture"),
                     .ended = translate("page", "Kymora has ended"),
                     .endedNotice = translate("page", "Kymora has ended."),
-                    .again = translate("page", "Start again")});
+                    .again = translate("page", "Start again"),
+                    .stepBack = holdButtons.stepBack,
+                    .stepForward = holdButtons.stepForward,
+                    .goOn = holdButtons.goOn});
     // The browser has its own full screen (F11): ?fullscreen fills its window.
     askedZoom = setup.zoom();
     static PageWindow page;

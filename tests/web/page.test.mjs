@@ -140,6 +140,83 @@ check('a slow run lasts its pauses, and clicks made during it act only after it,
     assert.ok(await option(page, 'Ordinary').isChecked() && await option(page, 'Far').isChecked());
 });
 
+// The picture's pixels, in one number; and the held run's notice, once it names the strip.
+const pixels = (page) => page.evaluate(() => {
+    const canvas = document.getElementById('picture');
+    const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    let hash = 2166136261;
+    for (const byte of data)
+        hash = Math.imul(hash ^ byte, 16777619) >>> 0;
+    return hash;
+});
+const heldAt = async (page, strip) => {
+    await page.waitForFunction((strip) => !document.getElementById('notice').hidden &&
+        new RegExp(`strip ${strip ?? '\\d+'} of`).test(
+            document.getElementById('notice-text').textContent), strip);
+    return Number(/strip (\d+) of/.exec(await page.textContent('#notice-text'))[1]);
+};
+const ended = (page) => page.waitForFunction(() =>
+    document.getElementById('summary').textContent.startsWith('Mirror'), null, { timeout: 20000 });
+
+check('P holds a slow run: nothing is drawn while held, → draws one strip and ← takes it back, clicks wait, and P lets it go on as long as it had left', async (t) => {
+    const page = await open(browser, {}, '?speed=20');
+    const started = Date.now();
+    await page.getByRole('button', { name: 'Start' }).click();
+    await page.waitForTimeout(1000);
+    await page.keyboard.press('p');
+    const strip = await heldAt(page);
+    const held = Date.now();
+    const before = await pixels(page);
+    await option(page, 'Near').click();
+    await page.waitForTimeout(300);
+    assert.equal(await pixels(page), before);
+    assert.deepEqual([await fields(page), await option(page, 'Near').isChecked()], ['0 20 2 2', false]);
+    await page.keyboard.press('ArrowRight');
+    await heldAt(page, strip + 1);
+    const stepped = await pixels(page);
+    await page.waitForTimeout(300);
+    assert.ok(stepped !== before && await pixels(page) === stepped);
+    await page.keyboard.press('ArrowLeft');
+    assert.equal(await heldAt(page, strip), strip);
+    assert.equal(await pixels(page), before);
+    await page.waitForTimeout(300);
+    const goesOn = Date.now();
+    await page.keyboard.press('p');
+    await page.locator('#notice').waitFor({ state: 'hidden' });
+    await ended(page);
+    // 20 pauses of 200 ms and the time held, less the step's play (its pause's rest, its strip
+    // and the pause after, 400 ms at most) and 100 ms to spare: held and goesOn are taken late and
+    // early.
+    const lasted = Date.now() - started;
+    t.diagnostic(`${lasted} ms, held ${goesOn - held} ms`);
+    assert.ok(lasted >= 4000 + (goesOn - held) - 500, `${lasted} ms, held ${goesOn - held} ms`);
+    assert.ok(await unmatchedShare(page, 'far-grating-2') < 0.0005);
+    await page.waitForFunction(() => document.getElementById('nPoloha').value === '170');
+    assert.equal(await fields(page), '170 20 2 2');
+});
+
+check('under a finger a tap on the picture holds a run, and its buttons step it and let it go on', async () => {
+    const page = await open(browser, phone, '?speed=20');
+    await page.getByRole('button', { name: 'Start' }).tap();
+    await page.waitForTimeout(1000);
+    await page.locator('#picture').tap();
+    const strip = await heldAt(page);
+    const buttons = ['Step back', 'Step forward', 'Go on'].map((name) =>
+        page.getByRole('button', { name, exact: true }));
+    for (const button of buttons) {
+        const box = await button.boundingBox();
+        assert.ok(box.width >= 44 && box.height >= 44, JSON.stringify(box));
+    }
+    assert.deepEqual(await axeViolations(page), []);
+    await buttons[1].tap();
+    await heldAt(page, strip + 1);
+    await buttons[0].tap();
+    await heldAt(page, strip);
+    await buttons[2].tap();
+    await ended(page);
+    assert.ok(!await buttons[2].isVisible());
+});
+
 check('Exit ends the program, with a way to start again', async () => {
     const page = await open(browser);
     await page.getByRole('button', { name: 'Exit' }).click();
@@ -259,6 +336,16 @@ check('after a run a live region says what it showed, lit or dark', async () => 
     assert.equal(summary, 'Mirror: Grating. Frequency: 2. Detector position: Near. ' +
                           'The detector is lit. The resultant is 83.1 long.');
     assert.equal(await page.getByRole('status').textContent(), summary);
+    // A run empties it as it begins, so that the same words at its end are told again.
+    await page.evaluate(() => {
+        const region = document.getElementById('summary');
+        window.told = [];
+        new MutationObserver(() => told.push(region.textContent))
+            .observe(region, { childList: true, characterData: true, subtree: true });
+    });
+    await start();
+    await page.waitForFunction(() => told.length === 2);
+    assert.deepEqual(await page.evaluate(() => told), ['', summary]);
     await option(page, '1').click();
     assert.equal(await run(page, start), 'Mirror: Grating. Frequency: 1. Detector position: ' +
                                          'Near. The detector is dark. The resultant is 20.8 long.');

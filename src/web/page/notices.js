@@ -22,10 +22,11 @@ var Notices = (function () {
             }
         },
 
-        // The live region, and the picture's label.
+        // The live region, and the picture's label; emptied as a run begins, so that the same
+        // words at its end are spoken again, while the picture keeps its name.
         announce(description) {
             byId('summary').textContent = description;
-            Picture.describe(description);
+            Picture.describe(description || PageDom.words.picture);
         },
 
         // Resolves once the user has closed the dialog.

@@ -1,6 +1,7 @@
 // The touch layout, which a narrow screen under a finger takes: the same controls flow in their
 // tab order above the picture, each at least 44 x 44 pixels, and the picture fills the width
-// (shell.html's rules under body.touch).
+// (shell.html's rules under body.touch). A tap on the picture holds a run, and a held run's
+// notice below it has buttons that step it back and forward and let it go on (hold.js).
 var Touch = (function () {
     'use strict';
 
