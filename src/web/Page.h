@@ -28,6 +28,8 @@ struct Words {
     std::string_view ended;       // the name of the notice at the program's end
     std::string_view endedNotice; // its text
     std::string_view again;       // its button, which starts the program again
+    std::string_view keysTitle;   // the keys dialog's title
+    std::string_view keys;        // its text: the keys, one to a line, in two columns
     std::string_view stepBack;    // the buttons a finger holds a run with
     std::string_view stepForward;
     std::string_view goOn;
@@ -99,8 +101,8 @@ template <> struct Named<Words> {
     static constexpr std::tuple fields{
         PAGE_FIELD(Words, language), PAGE_FIELD(Words, picture),     PAGE_FIELD(Words, speedBar),
         PAGE_FIELD(Words, captions), PAGE_FIELD(Words, ended),       PAGE_FIELD(Words, endedNotice),
-        PAGE_FIELD(Words, again),    PAGE_FIELD(Words, stepBack),    PAGE_FIELD(Words, stepForward),
-        PAGE_FIELD(Words, goOn)};
+        PAGE_FIELD(Words, again),    PAGE_FIELD(Words, keysTitle),   PAGE_FIELD(Words, keys),
+        PAGE_FIELD(Words, stepBack), PAGE_FIELD(Words, stepForward), PAGE_FIELD(Words, goOn)};
 };
 template <> struct Named<ClientSize> {
     static constexpr std::tuple fields{PAGE_FIELD(ClientSize, width),

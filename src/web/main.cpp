@@ -80,6 +80,7 @@ int main() {
     if (address.isWrong())
         page::refuseAddressSettings(address.refusal());
     const HoldButtonNames holdButtons = holdButtonNames();
+    const std::string keys = keysInWords();
     page::setWords({.language = spokenLanguage(),
                     .picture = pictureName(),
                     .speedBar = speedBarName(),
@@ -90,6 +91,8 @@ int main() {
                     .ended = translate("page", "Kymora has ended"),
                     .endedNotice = translate("page", "Kymora has ended."),
                     .again = translate("page", "Start again"),
+                    .keysTitle = keysTitle(),
+                    .keys = keys,
                     .stepBack = holdButtons.stepBack,
                     .stepForward = holdButtons.stepForward,
                     .goOn = holdButtons.goOn});

@@ -158,7 +158,7 @@ const heldAt = async (page, strip) => {
 const ended = (page) => page.waitForFunction(() =>
     document.getElementById('summary').textContent.startsWith('Mirror'), null, { timeout: 20000 });
 
-check('P holds a slow run: nothing is drawn while held, → draws one strip and ← takes it back, clicks wait, and P lets it go on as long as it had left', async (t) => {
+check('P holds a slow run: nothing is drawn while held, → draws one strip and ← takes it back, clicks and ? wait, and P lets it go on as long as it had left', async (t) => {
     const page = await open(browser, {}, '?speed=20');
     const started = Date.now();
     await page.getByRole('button', { name: 'Start' }).click();
@@ -168,6 +168,7 @@ check('P holds a slow run: nothing is drawn while held, → draws one strip and 
     const held = Date.now();
     const before = await pixels(page);
     await option(page, 'Near').click();
+    await page.keyboard.press('?');
     await page.waitForTimeout(300);
     assert.equal(await pixels(page), before);
     assert.deepEqual([await fields(page), await option(page, 'Near').isChecked()], ['0 20 2 2', false]);
@@ -191,7 +192,7 @@ check('P holds a slow run: nothing is drawn while held, → draws one strip and 
     t.diagnostic(`${lasted} ms, held ${goesOn - held} ms`);
     assert.ok(lasted >= 4000 + (goesOn - held) - 500, `${lasted} ms, held ${goesOn - held} ms`);
     assert.ok(await unmatchedShare(page, 'far-grating-2') < 0.0005);
-    await page.waitForFunction(() => document.getElementById('nPoloha').value === '170');
+    await page.getByRole('dialog', { name: 'Keys' }).waitFor();
     assert.equal(await fields(page), '170 20 2 2');
 });
 
@@ -215,6 +216,18 @@ check('under a finger a tap on the picture holds a run, and its buttons step it 
     await buttons[2].tap();
     await ended(page);
     assert.ok(!await buttons[2].isVisible());
+});
+
+check('? and F1 show the keys; Enter and Esc close them', async () => {
+    const page = await open(browser);
+    const dialog = page.getByRole('dialog', { name: 'Keys' });
+    for (const [opens, closes] of [['?', 'Enter'], ['F1', 'Escape']]) {
+        await page.keyboard.press(opens);
+        await dialog.waitFor();
+        assert.match(await dialog.textContent(), /\nF1 +Shows these keys\n/);
+        await page.keyboard.press(closes);
+        await dialog.waitFor({ state: 'hidden' });
+    }
 });
 
 check('Exit ends the program, with a way to start again', async () => {

@@ -17,6 +17,8 @@ var PageDom = (function () {
             ended.setAttribute('aria-label', given.ended);
             ended.querySelector('p').textContent = given.endedNotice;
             document.getElementById('again').textContent = given.again;
+            document.getElementById('keys-title').textContent = given.keysTitle;
+            document.getElementById('keys-text').textContent = given.keys;
         },
         byId: (id) => document.getElementById(id),
         hex: (colour) => '#' + colour.toString(16).padStart(6, '0'),
