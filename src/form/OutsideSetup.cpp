@@ -112,6 +112,27 @@ std::string helpOf(const OutsideSetting &setting) {
                     {translate("help", setting.meaning), valuesOf(setting.name)});
 }
 
+std::string setupQuery(const Settings &settings, std::string_view language, const Zoom &zoom) {
+    std::string query;
+    const auto add = [&query](std::string_view name, std::string_view value) {
+        query += (query.empty() ? "" : "&") + std::string(name) + "=" + std::string(value);
+    };
+    for (const OptionSetting &setting : optionSettings)
+        for (const OptionValue &choice : setting.values) {
+            const FixedWrite write = writeOf(choice.option);
+            if (settings.text(write.field) == write.text)
+                add(setting.setting.name, choice.value);
+        }
+    const std::string speed = settings.text(SettingField::nSpomaleni);
+    if (const std::optional<int> value = wholeNumber(speed);
+        value && *value >= speedMinimum && *value <= speedMaximum)
+        add(speedName, speed);
+    add(languageName, language);
+    const bool fits = zoom.fillsWindow || zoom.fullScreen;
+    add(zoomName, fits ? std::string(fitValue) : std::to_string(zoom.percent));
+    return query;
+}
+
 std::string OutsideSetup::choose(std::string_view name, std::string_view value) {
     std::string wrong = take(name, value);
     if (!wrong.empty() && !firstWrong_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/Settings.h"
 #include "form/Options.h"
 #include "form/Zoom.h"
 
@@ -25,6 +26,12 @@ std::span<const OutsideSetting> outsideSettings();
 // The setting's line in a program's help, in the language spoken: "Chooses the detector's
 // position: near or far."
 std::string helpOf(const OutsideSetting &setting);
+
+// The set-up that opens a window as this one stands, as the page's address gives it
+// ("detector=near&mirror=ordinary&frequency=1&speed=5&lang=cs&zoom=fit"): the options and the
+// speed its settings fields hold, the language spoken and the zoom. A field whose text no setting
+// gives is left out.
+std::string setupQuery(const Settings &settings, std::string_view language, const Zoom &zoom);
 
 class OutsideSetup {
 public:

@@ -170,6 +170,9 @@ inline constexpr Call<void(int)> setSpeedBarValue{"SpeedBar.setValue"};
 // The settings given in the page's address (?detector=near), each name followed by its value, in
 // order.
 inline constexpr Call<std::vector<std::string>()> addressSettings{"Notices.addressSettings"};
+// The address given the settings as they stand now (setupQuery), in place of the page's entry in
+// the history.
+inline constexpr Call<void(std::string_view)> followSetup{"Notices.followSetup"};
 // Says what is wrong with them, in the console.
 inline constexpr Call<void(std::string_view)> refuseAddressSettings{
     "Notices.refuseAddressSettings"};

@@ -33,8 +33,10 @@ PageWindow::Controls::Controls() {
 }
 
 void PageWindow::load(const OutsideSetup &setup) {
+    zoom_ = setup.zoom();
     form_.Form_Load();
     form_.apply(setup);
+    loaded_ = true;
 }
 
 void PageWindow::clicked(int control) {
@@ -58,12 +60,19 @@ bool PageWindow::hold(HoldCommand command) {
     return form_.hold(command);
 }
 
+void PageWindow::followSettings() {
+    if (loaded_)
+        page::followSetup(setupQuery(*this, spokenLanguage(), zoom_));
+}
+
 std::string PageWindow::text(SettingField field) const {
     return page::fieldText(indexOf(fieldName(field)));
 }
 
+// Every setting the options and the speed bar choose is written here.
 void PageWindow::setText(SettingField field, std::string_view text) {
     page::setFieldText(indexOf(fieldName(field)), text);
+    followSettings();
 }
 
 void PageWindow::check(Option option) {

@@ -18,7 +18,8 @@ public:
     PageWindow(const PageWindow &) = delete;
     PageWindow &operator=(const PageWindow &) = delete;
 
-    // Loads the form, then applies the set-up chosen in the page's address.
+    // Loads the form, then applies the set-up chosen in the page's address; from then on the
+    // address follows the settings.
     void load(const OutsideSetup &setup);
 
     // Events of the page.
@@ -44,6 +45,9 @@ private:
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 
+    // The page's address, given the settings as they stand.
+    void followSettings();
+
     // The page's title, client area, fonts and controls, made from the design before anything
     // is drawn.
     struct Controls {
@@ -54,4 +58,6 @@ private:
     CanvasSurface surface_;
     PagePacer pacer_;
     frmKymora form_;
+    Zoom zoom_;
+    bool loaded_ = false;
 };

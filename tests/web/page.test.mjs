@@ -230,6 +230,21 @@ check('? and F1 show the keys; Enter and Esc close them', async () => {
     }
 });
 
+check('the address follows the settings, in place of the page\'s entry in the history', async () => {
+    for (const [query, change, address] of [
+        ['', (page) => option(page, 'Near').click(),
+         '?detector=near&mirror=grating&frequency=2&speed=1&lang=en&zoom=100'],
+        ['?speed=5&lang=cs&zoom=fit', (page) => page.locator('#HScroll1').press('End'),
+         '?detector=far&mirror=grating&frequency=2&speed=20&lang=cs&zoom=fit']]) {
+        const page = await open(browser, {}, query);
+        const entries = await page.evaluate(() => history.length);
+        assert.equal(await page.evaluate(() => location.search), query);
+        await change(page);
+        assert.deepEqual(await page.evaluate(() => [location.search, history.length]),
+                         [address, entries]);
+    }
+});
+
 check('Exit ends the program, with a way to start again', async () => {
     const page = await open(browser);
     await page.getByRole('button', { name: 'Exit' }).click();

@@ -1,6 +1,6 @@
 // What the page says beyond its window: what a run showed, for screen readers; an error, in a
 // dialog; the program's end, with a way to start it again; and a wrong set-up in its address,
-// in the console. Also the set-up the address gives, and the browser's languages.
+// in the console. Also the set-up the address gives, and follows, and the browser's languages.
 var Notices = (function () {
     'use strict';
 
@@ -50,6 +50,11 @@ var Notices = (function () {
 
         // The settings in the page's address, each name followed by its value, in order.
         addressSettings: () => [...new URLSearchParams(location.search)].flat(),
+        // The address that gives the settings as they stand: the page's entry in the history,
+        // replaced, so that Back leaves the page as before.
+        followSetup(query) {
+            history.replaceState(history.state, '', '?' + query + location.hash);
+        },
         refuseAddressSettings(why) {
             console.error('Kymora: ' + why);
         },
