@@ -33,6 +33,14 @@ std::wstring installedFace(const FontDesign &design) {
     return isInstalled(standIn) ? standIn : face;
 }
 
+} // namespace
+
+ControlFonts::ControlFonts(double dpi) {
+    for (int i = 0; i < fontCount; ++i)
+        fonts_[static_cast<std::size_t>(i)].reset(
+            createFont(fontDesign(static_cast<ControlFont>(i)), dpi));
+}
+
 HFONT createFont(const FontDesign &design, double dpi) {
     LOGFONTW font{};
     // A negative height asks for the character height, without internal leading: the point size.
@@ -45,12 +53,4 @@ HFONT createFont(const FontDesign &design, double dpi) {
         VARIABLE_PITCH | (design.family == FontFamily::serif ? FF_ROMAN : FF_SWISS);
     installedFace(design).copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
-}
-
-} // namespace
-
-ControlFonts::ControlFonts(double dpi) {
-    for (int i = 0; i < fontCount; ++i)
-        fonts_[static_cast<std::size_t>(i)].reset(
-            createFont(fontDesign(static_cast<ControlFont>(i)), dpi));
 }

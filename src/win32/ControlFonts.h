@@ -18,3 +18,6 @@ public:
 private:
     std::array<Font, fontCount> fonts_;
 };
+
+// A font of this design at this resolution (the resolution times the zoom), or its stand-in's.
+HFONT createFont(const FontDesign &design, double dpi);

@@ -1,11 +1,11 @@
 #include "win32/FormWindow.h"
 
 #include "ProgramInfo.h"
-#include "demo/RuntimeError.h"
 #include "form/Translation.h"
 #include "win32/ClassicLook.h"
 #include "win32/ControlIds.h"
 #include "win32/HeldMessages.h"
+#include "win32/KeysBox.h"
 #include "win32/SystemColours.h"
 #include "win32/Text.h"
 
@@ -19,7 +19,6 @@ namespace {
 
 constexpr wchar_t windowClassName[] = L"frmKymora";
 constexpr wchar_t iconName[] = L"IDI_ICON1";
-constexpr wchar_t programName[] = L"Kymora";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 
@@ -91,21 +90,27 @@ LRESULT FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-// The controls hand their messages to the form, which holds them during a run; the window scrolls
-// its client area where it does not fit the screen.
+// The controls hand their messages to the form, which holds them during a run, as it holds the
+// input the pacer takes from the queue; the window scrolls its client area where it does not fit
+// the screen.
 BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
     zoom_ = std::make_unique<WindowZoom>(window,
                                          [this](const WindowScale &before) { rescale(before); });
     fonts_ = std::make_unique<ControlFonts>(scale().dpi());
     surface_ = std::make_unique<GdiSurface>(window, scale().dpi(), *fonts_);
-    pacer_ = std::make_unique<WindowPacer>(window, [this] { surface_->invalidateChanged(); });
+    pacer_ = std::make_unique<WindowPacer>(
+        window, [this] { surface_->invalidateChanged(); },
+        [this](const MSG &input) { heldInput_->take(input); });
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, *pacer_);
     controls_ = std::make_unique<NativeControls>(window, instance_, scale());
     for (const NativeControls::Control &control : controls_->all())
         if (control.window)
             holdMessagesDuringRuns(control.window, *form_);
+    heldInput_ = std::make_unique<HeldInput>(window, *form_, *controls_,
+                                             [this](const MSG &input) { handle(input); });
     createPictureDescription();
+    notice_ = std::make_unique<NoticeWindow>(window, instance_);
     scroll_ = std::make_unique<ClientScroll>(window, scale(), [this] { showScrolled(); });
     layOutControls();
     scroll_->fitWindow(scroll_->windowForWholeClientArea());
@@ -123,6 +128,7 @@ void FormWindow::createPictureDescription() {
 
 void FormWindow::layOutControls() {
     controls_->layOut(scroll_->shownFrom(), *fonts_);
+    notice_->layOut(scale(), scroll_->shownFrom());
 }
 
 void FormWindow::showScrolled() {
@@ -180,11 +186,27 @@ void FormWindow::setZoom(const Zoom &zoom) {
         scroll_->fitWindow(scroll_->windowForWholeClientArea());
 }
 
+void FormWindow::handle(MSG message) {
+    if (handleZoomKey(message) || handleKeysKey(message) || IsDialogMessageW(window_, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 bool FormWindow::handleZoomKey(const MSG &message) {
     const std::optional<Zoom> zoom = zoom_->askedBy(message);
     if (zoom)
         setZoom(*zoom);
     return zoom.has_value();
+}
+
+// F1, wherever the focus is, shows the keys.
+bool FormWindow::handleKeysKey(const MSG &message) {
+    const bool isF1 = message.message == WM_KEYDOWN && message.wParam == VK_F1;
+    if (!isF1 || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+        return false;
+    showKeys(window_);
+    return true;
 }
 
 // The fonts, the picture and the controls at the window's new scale.
@@ -212,8 +234,11 @@ BOOL FormWindow::OnEraseBkgnd(HWND, HDC) {
     return TRUE;
 }
 
-// Every control shows the window's background; the text takes the control's designed colour.
+// Every control shows the window's background, the text in the control's designed colour; the
+// notice has its own.
 HBRUSH FormWindow::OnCtlColor(HWND, HDC dc, HWND control, int) {
+    if (HBRUSH notice = notice_->colour(control, dc))
+        return notice;
     const NativeControls::Control *entry = controls_->of(control);
     SetTextColor(dc, toColorRef(entry ? entry->design->textColour : colour::buttonText));
     SetBkColor(dc, toColorRef(windowBackground));
@@ -250,43 +275,3 @@ void FormWindow::OnClose(HWND) {
 void FormWindow::OnDestroy(HWND) {
     PostQuitMessage(exitCode_);
 }
-
-std::string FormWindow::text(SettingField field) const {
-    return toUtf8(windowText((*controls_)[fieldName(field)]));
-}
-
-void FormWindow::setText(SettingField field, std::string_view text) {
-    SetWindowTextW((*controls_)[fieldName(field)], toWide(text).c_str());
-}
-
-void FormWindow::check(Option option) {
-    controls_->check(optionName(option));
-}
-
-int FormWindow::scrollBarValue() const {
-    return GetScrollPos((*controls_)["HScroll1"], SB_CTL);
-}
-
-void FormWindow::setScrollBarValue(int value) {
-    SetScrollPos((*controls_)["HScroll1"], SB_CTL, value, TRUE);
-}
-
-// The picture's accessible object takes the description as its name, and screen readers are told.
-void FormWindow::announce(std::string_view description) {
-    SetWindowTextW(pictureDescription_, toWide(description).c_str());
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, pictureDescription_, OBJID_CLIENT, CHILDID_SELF);
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, pictureDescription_, OBJID_CLIENT, CHILDID_SELF);
-}
-
-void FormWindow::reportError(const RuntimeError &error) {
-    MessageBoxW(window_, toWide(errorMessage(error)).c_str(), programName, MB_OK | MB_ICONERROR);
-}
-
-void FormWindow::unload(int exitCode) {
-    exitCode_ = exitCode;
-    DestroyWindow(window_);
-}
-
-void FormWindow::showNotice(std::string_view) {}
-
-void FormWindow::hideNotice() {}

@@ -7,7 +7,9 @@
 #include "win32/ClientScroll.h"
 #include "win32/ControlFonts.h"
 #include "win32/GdiSurface.h"
+#include "win32/HeldInput.h"
 #include "win32/NativeControls.h"
+#include "win32/NoticeWindow.h"
 #include "win32/WindowPacer.h"
 #include "win32/WindowZoom.h"
 
@@ -34,13 +36,13 @@ public:
     // Shows the window with the focus on Start.
     void show(int how);
 
-    // Keyboard navigation as in a dialog: Tab, the arrow keys, Enter and Space.
-    bool isDialogMessage(MSG *message) { return IsDialogMessageW(window_, message) != 0; }
+    // A message from the queue, as the message loop hands it on: the zoom keys and F1, wherever
+    // the focus is; keyboard navigation as in a dialog (Tab, the arrow keys, Enter and Space);
+    // and the rest to its window. Input held during a run is handed on here after it.
+    void handle(MSG message);
 
     // Opens, or shows, the window at a zoom: of its own size, maximised, or full screen.
     void setZoom(const Zoom &zoom);
-    // The zoom keys, wherever the focus is: whether the message was one that acted.
-    bool handleZoomKey(const MSG &message);
 
 private:
     // What the form asks of the window.
@@ -81,6 +83,8 @@ private:
     void layOutControls();
     void showScrolled();
     void clickFocusedButton();
+    bool handleZoomKey(const MSG &message);
+    bool handleKeysKey(const MSG &message);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -90,6 +94,8 @@ private:
     std::unique_ptr<WindowPacer> pacer_;
     std::unique_ptr<frmKymora> form_;
     std::unique_ptr<NativeControls> controls_;
+    std::unique_ptr<HeldInput> heldInput_;
+    std::unique_ptr<NoticeWindow> notice_;
     std::unique_ptr<ClientScroll> scroll_;
     HWND pictureDescription_ = nullptr;
     Brush background_;

@@ -10,15 +10,16 @@ namespace {
 // CreateWaitableTimerExW's flag for a timer with the resolution of the performance counter.
 constexpr DWORD highResolutionTimer = 0x00000002;
 
-// Wakes the wait when a message other than input arrives.
-constexpr DWORD wakeForMessagesOtherThanInput =
-    QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_TIMER | QS_HOTKEY;
-// The same messages, as PeekMessage takes them: keyboard and mouse input stay in their queue.
-constexpr UINT removeMessagesOtherThanInput =
-    PM_REMOVE | PM_QS_PAINT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE;
+// Wakes the wait when any message is queued, or comes, but for the pointer's moves, which the
+// system keeps one of for whoever asks.
+constexpr DWORD wakeForMessages =
+    QS_KEY | QS_MOUSEBUTTON | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_TIMER | QS_HOTKEY;
 
 // How late a timer may wake.
 constexpr std::chrono::milliseconds timerLateness{1};
+// The longest the timer is set for: a held run waits for a command, however long, a timer at a
+// time.
+constexpr std::chrono::hours longestTimer{1};
 
 constexpr LONGLONG hundredNanosecondsPer(std::chrono::nanoseconds duration) {
     return duration.count() / 100;
@@ -32,8 +33,10 @@ HANDLE createTimer() {
 
 } // namespace
 
-WindowPacer::WindowPacer(HWND window, std::function<void()> showing)
-    : window_(window), showing_(std::move(showing)), timer_(createTimer()) {}
+WindowPacer::WindowPacer(HWND window, std::function<void()> showing,
+                         std::function<void(const MSG &)> input)
+    : window_(window), showing_(std::move(showing)), input_(std::move(input)),
+      timer_(createTimer()) {}
 
 WindowPacer::~WindowPacer() {
     CloseHandle(timer_);
@@ -43,41 +46,49 @@ WindowPacer::~WindowPacer() {
 // clock: a timer may wake a millisecond late (Wine's always round up to the next one), and the
 // lateness of the last pause would add to the run. A pause whose end has passed, and the run's
 // end, only paint: the messages that wait are handled at the next pause, or by the message
-// loop right after the run.
+// loop right after the run. A hold command ends the wait at once.
 void WindowPacer::showAndWaitUntil(Clock::time_point deadline) {
     showing_();
     UpdateWindow(window_);
-    while (deadline - now() > timerLateness) {
-        handleMessagesOtherThanInput();
+    while (waitsOn(deadline) && deadline - now() > timerLateness) {
+        handleMessages();
         const Clock::duration left = deadline - now();
-        if (left > timerLateness)
-            waitAtMost(left - timerLateness);
+        if (waitsOn(deadline) && left > timerLateness)
+            waitAtMost(std::min<Clock::duration>(left - timerLateness, longestTimer));
     }
-    while (now() < deadline)
+    while (waitsOn(deadline) && now() < deadline)
         YieldProcessor();
 }
 
+bool WindowPacer::waitsOn(Clock::time_point deadline) const {
+    return !hasCommand() && deadline > now();
+}
+
+// Messages already queued end the wait as well as those that come during it.
 void WindowPacer::waitAtMost(Clock::duration duration) {
     // A negative due time is relative, in units of 100 ns.
     LARGE_INTEGER due;
     due.QuadPart = -std::max<LONGLONG>(
         1, hundredNanosecondsPer(std::chrono::duration_cast<std::chrono::nanoseconds>(duration)));
     SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE);
-    MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, wakeForMessagesOtherThanInput, 0);
+    MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, wakeForMessages, MWMO_INPUTAVAILABLE);
     CancelWaitableTimer(timer_);
 }
 
-// Only while such a message waits is one asked for: an empty PeekMessage gives the processor
-// away under Wine, for as long as the system likes on a busy machine.
-void WindowPacer::handleMessagesOtherThanInput() {
+// Only while a message is queued is one asked for: an empty PeekMessage gives the processor
+// away under Wine, for as long as the system likes on a busy machine. What is queued now is
+// looked at, not what came since the last look, so that two messages that came together are
+// both handled. A hold command that a message gave ends the wait: what else is queued waits
+// for the next pause.
+void WindowPacer::handleMessages() {
     MSG message;
-    while (HIWORD(GetQueueStatus(wakeForMessagesOtherThanInput)) != 0 &&
-           PeekMessageW(&message, nullptr, 0, 0, removeMessagesOtherThanInput)) {
+    while (!hasCommand() && LOWORD(GetQueueStatus(wakeForMessages)) != 0 &&
+           PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             quitRequested_ = true;
             quitCode_ = static_cast<int>(message.wParam);
         } else if (isUserInput(message.message)) {
-            held_.push_back(message); // posted by another program: after the run
+            input_(message);
         } else {
             DispatchMessageW(&message);
         }
@@ -85,9 +96,6 @@ void WindowPacer::handleMessagesOtherThanInput() {
 }
 
 void WindowPacer::resumeInput() {
-    for (const MSG &message : held_)
-        PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
-    held_.clear();
     if (quitRequested_)
         PostQuitMessage(quitCode_);
     quitRequested_ = false;

@@ -2,8 +2,11 @@
 // tool would: which control has the focus, what the hidden settings fields hold, how its window
 // lies on the screen and scrolls; and clicks a control by message, as such a tool does.
 //
-//   kymora_probe focus | fields | caption CONTROL | geometry | click CONTROL | scroll-to-end |
-//                run-and-listen | set-text CONTROL TEXT | dpi DPI
+//   kymora_probe focus | fields | caption CONTROL | notice | geometry | click CONTROL |
+//                scroll-to-end | run-and-listen | set-text CONTROL TEXT | dpi DPI
+//
+// notice prints the held run's notice, as a screen reader reads it, and nothing while none is
+// shown.
 //
 // run-and-listen presses Start and prints the accessible name that the program's next name
 // change gives, as a screen reader hears it through a WinEvent hook.
@@ -52,6 +55,15 @@ std::string textOf(HWND window, const std::string &name) {
     SendMessageTimeoutW(controlNamed(window, name), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text),
                         SMTO_NORMAL, replyTimeoutMs, nullptr);
     return utf8(text);
+}
+
+void printNotice(HWND window) {
+    HWND notice = GetDlgItem(window, noticeId);
+    wchar_t text[256] = {};
+    if (notice && IsWindowVisible(notice))
+        SendMessageTimeoutW(notice, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                            replyTimeoutMs, nullptr);
+    std::printf("%s\n", utf8(text).c_str());
 }
 
 void printFields(HWND window) {
@@ -129,6 +141,8 @@ int wmain(int argc, wchar_t **argv) {
         printFields(window);
     else if (command == "caption" && argc == 3)
         std::printf("%s\n", textOf(window, utf8(argv[2])).c_str());
+    else if (command == "notice")
+        printNotice(window);
     else if (command == "geometry")
         printGeometry(window);
     else if (command == "set-text" && argc == 4)

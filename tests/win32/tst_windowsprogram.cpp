@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -157,6 +158,43 @@ QPoint onStrip12(const Expected &expected) {
     return QPoint(strip12Left + 18, int(expected.mirrorY));
 }
 
+// Each strip's graph dot and chain link, where a run with these settings draws them: its second
+// circle and its last line, between two of the run's pauses.
+struct StripMarks {
+    QPoint dot;
+    QPoint linkMiddle;
+};
+
+QList<StripMarks> stripMarks(const Combination &combination) {
+    RecordingCanvas canvas;
+    VirtualPacer pacer(&canvas);
+    FakeSettings settings = combination.settings();
+    runDemonstration(canvas, settings, pacer);
+    QList<StripMarks> strips;
+    QList<Operation> circles, lines;
+    for (const Operation &op : canvas.operations) {
+        if (op.kind == Kind::circle)
+            circles.append(op);
+        if (op.kind == Kind::line)
+            lines.append(op);
+        if (op.kind != Kind::pause)
+            continue;
+        if (circles.size() == 2)
+            strips.append(
+                {QPoint(int(circles[1].x1), int(circles[1].y1)),
+                 QLineF(lines.last().x1, lines.last().y1, lines.last().x2, lines.last().y2)
+                     .center()
+                     .toPoint()});
+        circles.clear();
+        lines.clear();
+    }
+    return strips;
+}
+
+int darkNear(const QImage &image, QPoint point) {
+    return countOf(image, QRect(point - QPoint(2, 2), QSize(5, 5)), isDark);
+}
+
 // How thick the dark line through a point is, along its column.
 int thicknessAt(const QImage &image, QPoint point) {
     int top = point.y();
@@ -247,6 +285,7 @@ const std::map<std::string_view, Fixture> fixtures = {
     {"keepsThePictureAfterAnUnmapAndMap", Fixture::sharedProgram},
     {"exitEndsWithZero", Fixture::sharedProgram},
     {"closingDuringARunClosesAfterIt", Fixture::ownProgram},
+    {"holdsARunAndStepsIt", Fixture::ownProgram},
     {"drawsScaledAt144Dpi", Fixture::ownProgram},
     {"scrollsTheWholeClientAreaIntoViewOnASmallScreen", Fixture::ownProgram},
     {"zoomsTheWholeForm", Fixture::ownProgram},
@@ -278,6 +317,7 @@ private slots:
     void exitEndsWithZero();
     void closingDuringARunClosesAfterIt_data();
     void closingDuringARunClosesAfterIt();
+    void holdsARunAndStepsIt();
     void drawsScaledAt144Dpi();
     void scrollsTheWholeClientAreaIntoViewOnASmallScreen();
     void zoomsTheWholeForm();
@@ -360,12 +400,14 @@ void tst_WindowsProgram::aClickReachesTheForm() {
     QCOMPARE(wine_->fields(), fieldsAfterLoad);
 }
 
-// The picture's accessible name, heard through a WinEvent hook when a run ends: lit, then dark.
+// The picture's accessible name, heard through a WinEvent hook when a run ends: lit, the same
+// words again at the next run's end, then dark.
 void tst_WindowsProgram::aScreenReaderHearsWhatARunShowed() {
     const QStringList runAndListen = {QStringLiteral("run-and-listen")};
-    QCOMPARE(wine_->ask(runAndListen),
-             QStringLiteral("Mirror: Grating. Frequency: 2. Detector position: Far. The detector "
-                            "is lit. The resultant is 165.1 long."));
+    const QString lit = QStringLiteral("Mirror: Grating. Frequency: 2. Detector position: Far. "
+                                       "The detector is lit. The resultant is 165.1 long.");
+    QCOMPARE(wine_->ask(runAndListen), lit);
+    QCOMPARE(wine_->ask(runAndListen), lit);
     wine_->click(optionMark("op1"));
     QCOMPARE(wine_->ask(runAndListen),
              QStringLiteral("Mirror: Grating. Frequency: 1. Detector position: Far. The detector "
@@ -626,17 +668,33 @@ void tst_WindowsProgram::exitEndsWithZero() {
 
 void tst_WindowsProgram::closingDuringARunClosesAfterIt_data() {
     QTest::addColumn<bool>("duringRun");
-    QTest::addColumn<bool>("byMessage"); // a BM_CLICK on Exit, else the window manager's close
-    QTest::newRow("close request, no run") << false << false;
-    QTest::newRow("close request during a run") << true << false;
-    QTest::newRow("BM_CLICK on Exit during a run") << true << true;
+    QTest::addColumn<bool>("byMessage");   // a BM_CLICK on Exit, else the window manager's close
+    QTest::addColumn<QString>("keyFirst"); // pressed once the run has begun, before the close
+    QTest::newRow("close request, no run") << false << false << QString();
+    QTest::newRow("close request during a run") << true << false << QString();
+    QTest::newRow("BM_CLICK on Exit during a run") << true << true << QString();
+    QTest::newRow("close request while held") << true << false << QStringLiteral("p");
+    QTest::newRow("F1, then a close request") << true << false << QStringLiteral("F1");
+}
+
+// The keys dialog, shown: its window, found by its title.
+bool keysShown() {
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                  QStringLiteral("--name"), QStringLiteral("^Keys$")});
+    search.waitForFinished(20000);
+    return !search.readAllStandardOutput().trimmed().isEmpty();
 }
 
 // On a busy machine, once a slow run has begun: the run goes on to its end, then the window
-// closes and the program ends with 0.
+// closes and the program ends with 0. A close lets go of a held run. A key pressed before the
+// close is done before it, after the run: F1 shows the keys, and the window closes once they
+// have been seen.
 void tst_WindowsProgram::closingDuringARunClosesAfterIt() {
     QFETCH(bool, duringRun);
     QFETCH(bool, byMessage);
+    QFETCH(QString, keyFirst);
     const QStringList slowest = {QStringLiteral("--speed=%1").arg(speedMaximum)};
     WineProgram wine(program, prefix, duringRun ? slowest : QStringList());
     QVERIFY(wine.hasWindow());
@@ -647,16 +705,79 @@ void tst_WindowsProgram::closingDuringARunClosesAfterIt() {
         wine.click(placeOf("cmdStart").center());
         QVERIFY(runHasBegun(wine, before));
     }
+    if (!keyFirst.isEmpty())
+        wine.pressKeys({keyFirst});
+    if (keyFirst == QLatin1String("p"))
+        QTRY_VERIFY(!wine.ask({QStringLiteral("notice")}).isEmpty());
     const BusyMachine busy;
     XClient client;
     if (byMessage)
         wine.ask({QStringLiteral("click"), QStringLiteral("cndKonec")});
     else
         client.requestClose(wine.xWindow());
+    if (keyFirst == QLatin1String("F1")) {
+        QTRY_VERIFY_WITH_TIMEOUT(keysShown(), 20000);
+        QVERIFY(wine.isRunning());
+        wine.pressKeys({QStringLiteral("Return")});
+    }
     QCOMPARE(wine.waitForExit(), 0);
     // Not before the run's twenty pauses of 200 ms.
     if (duringRun)
         QVERIFY2(timer.elapsed() >= 4000, qPrintable(QString::number(timer.elapsed())));
+}
+
+// The strip a held run's notice names, and the run's strips, in Czech: -1 while none is shown.
+std::pair<int, int> heldAt(const WineProgram &wine) {
+    static const QRegularExpression notice(
+        QStringLiteral("^Pozastaveno na pásku (\\d+) z (\\d+) · → krok · ← zpět · P pokračovat$"));
+    const QRegularExpressionMatch held = notice.match(wine.ask({QStringLiteral("notice")}));
+    return held.hasMatch() ? std::pair(held.captured(1).toInt(), held.captured(2).toInt())
+                           : std::pair(-1, 0);
+}
+
+// A slow run, held by P (in Czech, which the notice speaks): nothing is drawn while it is held;
+// → draws one strip more, its graph dot and chain link, and holds again; ← shows the picture as
+// it was before that strip, pixel for pixel; P lets the run go on at its pace, the time it was
+// held added, to the picture it always ends with, and the notice goes.
+void tst_WindowsProgram::holdsARunAndStepsIt() {
+    WineProgram wine(program, prefix,
+                     {QStringLiteral("--lang=cs"), QStringLiteral("--speed=%1").arg(speedMaximum)},
+                     {QStringLiteral("LANG=C"), QStringLiteral("LC_ALL="),
+                      QStringLiteral("LOCPATH=" KYMORA_TEST_LOCALES)});
+    QVERIFY(wine.hasWindow());
+    const QImage before = wine.grab();
+    wine.click(placeOf("cmdStart").center());
+    QVERIFY(runHasBegun(wine, before));
+    wine.pressKeys({QStringLiteral("p")});
+    QTRY_VERIFY(heldAt(wine).first >= 0);
+    const auto [strip, strips] = heldAt(wine);
+    QVERIFY2(strip + 1 < strips, qPrintable(QString::number(strip)));
+    const QImage held = wine.waitUntilStill();
+    QTest::qWait(300);
+    QCOMPARE(wine.grab(), held);
+
+    wine.pressKeys({QStringLiteral("Right")});
+    QTRY_COMPARE(heldAt(wine).first, strip + 1);
+    const QImage stepped = wine.waitUntilStill();
+    const QList<StripMarks> marks = stripMarks({"opDaleko", "opAno", "op2"});
+    QCOMPARE(marks.size(), strips);
+    const StripMarks &next = marks[strip];
+    QVERIFY(darkNear(stepped, next.dot) > darkNear(held, next.dot));
+    QVERIFY(darkNear(stepped, next.linkMiddle) > darkNear(held, next.linkMiddle));
+    QCOMPARE(darkNear(stepped, marks[strip + 1].dot), darkNear(held, marks[strip + 1].dot));
+
+    wine.pressKeys({QStringLiteral("Left")});
+    QTRY_COMPARE(wine.grab(), held);
+
+    QElapsedTimer timer;
+    timer.start();
+    wine.pressKeys({QStringLiteral("p")});
+    QTRY_COMPARE(wine.ask({QStringLiteral("notice")}), QString());
+    const QImage picture = wine.waitUntilStill();
+    // The strips after the one stepped to, each with its two pauses of 200 ms.
+    const qint64 least = (strips - strip - 1) * 2 * 200;
+    QVERIFY2(timer.elapsed() >= least, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(unmatchedShare(picture, referencePicture(false, true, true)) < 0.0005);
 }
 
 void tst_WindowsProgram::drawsScaledAt144Dpi() {
