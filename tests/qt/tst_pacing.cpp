@@ -1,6 +1,6 @@
 #include "FormControls.h"
-#include "PaintWatch.h"
 #include "QueuedInput.h"
+#include "WatchedPacer.h"
 #include "WindowActions.h"
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -23,39 +22,6 @@
 #endif
 
 namespace {
-
-// The window's own pacing, with something done at one of the run's pauses, and a note of
-// whether every drawing had been painted when a pause ended.
-class WatchedPacer : public WindowPacer {
-public:
-    explicit WatchedPacer(FormWindow &window) : watch_(*window.clientArea()) {
-        window.form().drawOn(watch_);
-    }
-
-    std::function<void()> atPause; // done at the pause numbered actAt
-    int actAt = 1;
-    std::function<void()> atEveryLaterPause;
-    int pauses = 0;
-    bool everyDrawingShown = true;
-    bool waitedInsideAWait = false; // a run started inside another
-
-    void showAndWaitUntil(Clock::time_point deadline) override {
-        waitedInsideAWait = waitedInsideAWait || waiting_;
-        const QScopedValueRollback<bool> waiting(waiting_, true);
-        ++pauses;
-        if (pauses == actAt && atPause)
-            atPause();
-        else if (pauses > actAt && atEveryLaterPause)
-            atEveryLaterPause();
-        WindowPacer::showAndWaitUntil(deadline);
-        if (!watch_.unpainted().isEmpty())
-            everyDrawingShown = false;
-    }
-
-private:
-    PaintWatch watch_;
-    bool waiting_ = false;
-};
 
 // The mouse releases and key presses that reach the window's controls, in order.
 class InputLog : public QObject {
@@ -190,20 +156,28 @@ void tst_Pacing::inputDuringARunIsHandledInOrderAfterIt() {
 void tst_Pacing::closeRequestDuringARunClosesAfterIt_data() {
     QTest::addColumn<bool>("overX");
     QTest::addColumn<bool>("keyFirst");
-    QTest::newRow("from the title bar") << false << false;
+    QTest::addColumn<bool>("held");
+    // The run's 21 waits, and one more for each hold command that ended one early: the close's
+    // letting go, and the hold's.
+    QTest::addColumn<int>("waits");
+    QTest::newRow("from the title bar") << false << false << false << 22;
+    QTest::newRow("from the title bar, while held") << false << false << true << 23;
 #ifdef KYMORA_TEST_X11
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        QTest::newRow("a window manager's, over X") << true << false;
-        QTest::newRow("a window manager's, over X, after a key") << true << true;
+        QTest::newRow("a window manager's, over X") << true << false << false << 22;
+        QTest::newRow("a window manager's, over X, after a key") << true << true << false << 22;
     }
 #endif
 }
 
 // Closing the window during a run ends the program when the run is over, with exit code 0:
-// from its title bar, or on a real X server as a window manager asks, after a key or not.
+// from its title bar, or on a real X server as a window manager asks, after a key or not; and
+// when the run is held, for it lets the run go on.
 void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
     QFETCH(bool, overX);
     QFETCH(bool, keyFirst);
+    QFETCH(bool, held);
+    QFETCH(int, waits);
     FormWindow window;
     const Controls ui(window);
     WatchedPacer pacer(window);
@@ -212,6 +186,10 @@ void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
     bool closedDuringRun = false;
     pacer.actAt = 2;
     pacer.atPause = [&] {
+        if (held) {
+            queueKey(&window, Qt::Key_P);
+            return QTimer::singleShot(300, &window, [&] { queueClose(&window); });
+        }
         if (!overX)
             return queueClose(&window);
 #ifdef KYMORA_TEST_X11
@@ -226,12 +204,16 @@ void tst_Pacing::closeRequestDuringARunClosesAfterIt() {
     pacer.atEveryLaterPause = [&] { closedDuringRun = closedDuringRun || !window.isVisible(); };
 
     QTimer::singleShot(0, ui.cmdStart, [&] { QTest::mouseClick(ui.cmdStart, Qt::LeftButton); });
-    // Should the close never come, the program's loop ends all the same, with another code.
-    QTimer::singleShot(30000, qApp, [] { QApplication::exit(99); });
+    // Should the close never come, or never let go of the run, the program's loop ends all the
+    // same, with another code.
+    QTimer::singleShot(30000, qApp, [&] {
+        window.form().hold(HoldCommand::letGo);
+        QApplication::exit(99);
+    });
     const int exitCode = QApplication::exec();
     QCOMPARE(exitCode, 0);
     QVERIFY(!closedDuringRun);
-    QCOMPARE(pacer.pauses, 21);
+    QCOMPARE(pacer.pauses, waits);
     QVERIFY(!window.isVisible());
 }
 

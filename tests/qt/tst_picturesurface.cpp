@@ -171,7 +171,7 @@ void tst_PictureSurface::showsWhatWasDrawnAtTheNextPauseInItsOwnArea() {
     PictureSurface surface(pictureSize);
     surface.show();
     QVERIFY(QTest::qWaitForWindowExposed(&surface));
-    WindowPacer::handleWindowSystemEvents();
+    WindowPacer().handleWindowSystemEvents();
     surface.setScaleMode(ScaleMode::pixels);
     PaintSpy spy(&surface);
 
@@ -179,7 +179,7 @@ void tst_PictureSurface::showsWhatWasDrawnAtTheNextPauseInItsOwnArea() {
     surface.line(5, 300, 795, 300, colour::black);
     surface.circle(400, 400, 10, colour::darkGrey);
     QVERIFY(spy.areas.isEmpty());
-    WindowPacer::handleWindowSystemEvents();
+    WindowPacer().handleWindowSystemEvents();
     QCOMPARE(spy.areas.size(), 1);
     QVERIFY(spy.region.contains(QRect(5, 300, 791, 1)));
     QVERIFY(spy.region.contains(QRect(390, 390, 21, 21)));
