@@ -4,7 +4,9 @@
 #include "demo/RuntimeError.h"
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"
+#include "qt/KeysDialog.h"
 #include "qt/NativeControls.h"
+#include "qt/PictureNotice.h"
 #include "qt/PictureSurface.h"
 #include "qt/SystemColours.h"
 #include "qt/Text.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,6 +64,7 @@ FormWindow::FormWindow(QWidget *parent) : QWidget(parent) {
     setUpWindow();
     createControls();
     applyTabOrder();
+    notice_ = new PictureNotice(*surface_);
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, pacer_);
     connectEvents();
@@ -210,6 +214,18 @@ void FormWindow::closeEvent(QCloseEvent *event) {
     event->setAccepted(unloading_);
 }
 
-void FormWindow::showNotice(std::string_view) {}
+// F1 shows the keys, after the run in progress like any key.
+void FormWindow::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_F1)
+        showKeys(this, surface_->zoom());
+    else
+        QWidget::keyPressEvent(event);
+}
 
-void FormWindow::hideNotice() {}
+void FormWindow::showNotice(std::string_view text) {
+    notice_->showText(text);
+}
+
+void FormWindow::hideNotice() {
+    notice_->hide();
+}

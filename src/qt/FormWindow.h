@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+class PictureNotice;
 class PictureSurface;
 class QScrollArea;
 class QScrollBar;
@@ -36,6 +37,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // What the form asks of the window.
@@ -60,6 +62,7 @@ private:
 
     QScrollArea *scrollArea_ = nullptr;
     PictureSurface *surface_ = nullptr;
+    PictureNotice *notice_ = nullptr;
     WindowPacer pacer_;
     std::unique_ptr<frmKymora> form_;
     std::vector<std::pair<int, QWidget *>> tabStops_;
