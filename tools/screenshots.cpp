@@ -12,10 +12,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -60,6 +63,40 @@ bool save(const QImage &image, const QDir &directory, const QString &name) {
     return true;
 }
 
+double secondsOfRun(FormWindow &window) {
+    QElapsedTimer clock;
+    clock.start();
+    window.form().cmdStart_Click();
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+// A run at the slowest speed held at its seventh strip, with its notice, and its timeline: held
+// for two seconds, it takes two seconds longer than a run never held.
+bool saveHeldRun(const QDir &directory) {
+    constexpr int stripsBeforeHold = 7;
+    constexpr int slowest = 20;
+    constexpr int pauseMilliseconds = 200;
+    constexpr int heldMilliseconds = 2000;
+    FormWindow window;
+    const Controls ui(window);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    ui.HScroll1->setValue(slowest);
+    const double unheld = secondsOfRun(window);
+    bool saved = false;
+    const int holdAt = (2 * stripsBeforeHold) * pauseMilliseconds + pauseMilliseconds / 2;
+    QTimer::singleShot(holdAt, &window, [&] { window.form().hold(HoldCommand::holdOrGoOn); });
+    QTimer::singleShot(holdAt + heldMilliseconds, &window, [&] {
+        saved = save(window.grab().toImage(), directory, QStringLiteral("kymora-held"));
+        window.form().hold(HoldCommand::holdOrGoOn);
+    });
+    const double held = secondsOfRun(window);
+    std::printf("Held for %.2f s: the run took %.2f s, %.2f s unheld\n", heldMilliseconds / 1000.0,
+                held, unheld);
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -81,6 +118,9 @@ int main(int argc, char *argv[]) {
         if (!save(window.grab().toImage(), directory, QStringLiteral("kymora-window")))
             return 1;
     }
+
+    if (!saveHeldRun(directory))
+        return 1;
 
     std::printf("\n| Picture | Chain length |\n|---|---|\n");
     for (const Combination &combination : combinations) {
