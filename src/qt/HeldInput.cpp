@@ -194,6 +194,10 @@ bool HeldInput::eventFilter(QObject *receiver, QEvent *event) {
 bool HeldInput::takenAsHold(FormWindow &window, QEvent &event) {
     std::optional<HoldCommand> command;
     if (event.type() == QEvent::KeyPress) {
+        // A key held down acts once: its repeats go with it.
+        const auto &pressed = static_cast<const QKeyEvent &>(event);
+        if (pressed.isAutoRepeat() && keysTaken_.contains(pressed.key()))
+            return true;
         if (const std::optional<HoldKeyName> key = holdKeyOf(static_cast<QKeyEvent &>(event)))
             command = holdCommandOf(*key);
     } else if (event.type() == QEvent::MouseButtonPress &&
@@ -212,8 +216,12 @@ bool HeldInput::takenAsHold(FormWindow &window, QEvent &event) {
 // The release of a key or a button that was taken as a hold, and the second press of a double
 // click on the picture.
 bool HeldInput::releaseOfTaken(const QEvent &event) {
-    if (event.type() == QEvent::KeyRelease)
-        return keysTaken_.erase(static_cast<const QKeyEvent &>(event).key()) > 0;
+    if (event.type() == QEvent::KeyRelease) {
+        const auto &released = static_cast<const QKeyEvent &>(event);
+        if (released.isAutoRepeat())
+            return keysTaken_.contains(released.key());
+        return keysTaken_.erase(released.key()) > 0;
+    }
     const bool leftButton = (event.type() == QEvent::MouseButtonRelease ||
                              event.type() == QEvent::MouseButtonDblClick) &&
                             static_cast<const QMouseEvent &>(event).button() == Qt::LeftButton;

@@ -15,12 +15,16 @@ var Hold = (function () {
                      { command: 'stepForward', name: 'stepForward' },
                      { command: 'holdOrGoOn', name: 'goOn' }];
     let numbers = null; // the program's, once it has handed them
+    const taken = new Set(); // the hold keys down whose press the run took
 
     function pressed(event) {
         const name = keyNames[event.key];
         if (!numbers || !name || event.ctrlKey || event.altKey || event.metaKey)
             return;
-        if (Module._kymora_hold_key(numbers.keys[name])) {
+        // A key held down acts once: its repeats go with it.
+        const repeatOfTaken = event.repeat && taken.has(name);
+        if (repeatOfTaken || Module._kymora_hold_key(numbers.keys[name])) {
+            taken.add(name);
             event.preventDefault();
             event.stopPropagation();
         }
@@ -43,6 +47,7 @@ var Hold = (function () {
 
     // Before the controls' own keys: a key the run takes is not theirs.
     window.addEventListener('keydown', pressed, true);
+    window.addEventListener('keyup', (event) => taken.delete(keyNames[event.key]), true);
     byId('picture').addEventListener('click', () => command('holdOrGoOn'));
 
     return {
