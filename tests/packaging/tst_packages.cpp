@@ -255,8 +255,8 @@ void tst_Packages::windowsZipHoldsTheProgramItsReadmeAndTheNotices() {
     QCOMPARE(version.value(QStringLiteral("OriginalFilename")), QStringLiteral("kymora.exe"));
 }
 
-// The page, under 250 KB, what installs it as an app from a web server, its README, the MIT
-// licence and the notices.
+// The page, under 320 KB (holding a run took it past 250 KB, to 300), what installs it as an
+// app from a web server, its README, the MIT licence and the notices.
 void tst_Packages::webZipHoldsThePageItsReadmeAndTheLicences() {
     QTemporaryDir extracted;
     QVERIFY(unzip(webZip, extracted.path()));
@@ -264,7 +264,7 @@ void tst_Packages::webZipHoldsThePageItsReadmeAndTheLicences() {
              (QStringList{"LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "kymora-192.png",
                           "kymora-512.png", "kymora-maskable.png", "kymora-sw.js", "kymora.html",
                           "kymora.webmanifest"}));
-    QVERIFY(QFileInfo(extracted.filePath(QStringLiteral("kymora.html"))).size() < 250 * 1024);
+    QVERIFY(QFileInfo(extracted.filePath(QStringLiteral("kymora.html"))).size() < 320 * 1024);
     QFile readme(extracted.filePath(QStringLiteral("README.txt")));
     QVERIFY(readme.open(QIODevice::ReadOnly));
     QVERIFY(readme.readAll().startsWith("Kymora 1.00 in the browser\r\n"));
