@@ -78,7 +78,7 @@ CommandLine refused(const std::string &why) {
     return commandLine;
 }
 
-// The name in an option that getopt_long did not take: "colour" in "--colour=red".
+// The name in an option that getopt_long did not take: "color" in "--color=red".
 std::string nameIn(std::string_view argument) {
     argument.remove_prefix(std::min(argument.find_first_not_of('-'), argument.size()));
     return std::string(argument.substr(0, argument.find('=')));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/Settings.h"
+#include "design/ColourProfiles.h"
 #include "form/Options.h"
 
 #include <string_view>
@@ -33,6 +34,10 @@ public:
     // a held run's, in words the back row can read.
     virtual void showNotice(std::string_view text) = 0;
     virtual void hideNotice() = 0;
+
+    // Shows the window, its controls and its picture in these colours from now on: the picture is
+    // drawn anew from what it shows, at once.
+    virtual void showColours(const ShownColours &colours) = 0;
 
     // Shows the error to the user and returns when the user has seen it. No input reaches the
     // form meanwhile.

@@ -17,6 +17,7 @@ constexpr KeyHelp keys[] = {
     {NC_("keys", "Ctrl+Plus, Ctrl+Minus, Ctrl+0"), NC_("keys", "Larger, smaller, actual size")},
     {NC_("keys", "F11"), NC_("keys", "Full screen, and back")},
     {NC_("keys", "Esc"), NC_("keys", "Leaves full screen")},
+    {NC_("keys", "C"), NC_("keys", "Projector colours, and back")},
     {NC_("keys", "P, Pause, a click on the picture"),
      NC_("keys", "During a run: holds it at its strip, and lets it go on")},
     {NC_("keys", "→, Page Down"), NC_("keys", "While held: one strip forward")},

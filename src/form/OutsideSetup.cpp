@@ -1,5 +1,6 @@
 #include "form/OutsideSetup.h"
 
+#include "design/ColourProfiles.h"
 #include "design/WindowDesign.h"
 #include "form/Language.h"
 #include "form/Translation.h"
@@ -14,6 +15,7 @@ constexpr std::string_view speedName = "speed";
 constexpr std::string_view languageName = "lang";
 constexpr std::string_view zoomName = "zoom";
 constexpr std::string_view fullScreenName = "fullscreen";
+constexpr std::string_view coloursName = "colours";
 // The zoom that fills the window with the form.
 constexpr std::string_view fitValue = "fit";
 
@@ -39,7 +41,7 @@ constexpr std::array<OptionSetting, 3> optionSettings = {{
      {{{"1", Option::op1}, {"2", Option::op2}}}},
 }};
 
-constexpr std::array<OutsideSetting, 7> allSettings = {{
+constexpr std::array<OutsideSetting, 8> allSettings = {{
     optionSettings[0].setting,
     optionSettings[1].setting,
     optionSettings[2].setting,
@@ -49,6 +51,8 @@ constexpr std::array<OutsideSetting, 7> allSettings = {{
     {zoomName, NC_("help", "the zoom in percent, or fit to fill the window")},
     // TRANSLATORS: the whole line of --fullscreen in --help.
     {fullScreenName, NC_("help", "Opens the window full screen."), true},
+    // TRANSLATORS: the colours the window and its picture are shown in.
+    {coloursName, NC_("help", "the colours")},
 }};
 
 // "a, b or c", or with another last word, in the language spoken.
@@ -79,6 +83,8 @@ std::string valuesOf(std::string_view name) {
         const std::string percent = range(zoomMinimum, zoomMaximum);
         return listed(std::array<std::string_view, 2>{fitValue, percent}, orLast);
     }
+    if (name == coloursName)
+        return listed(colourProfileNames(), orLast);
     return listed(spokenLanguages(), orLast);
 }
 
@@ -112,7 +118,8 @@ std::string helpOf(const OutsideSetting &setting) {
                     {translate("help", setting.meaning), valuesOf(setting.name)});
 }
 
-std::string setupQuery(const Settings &settings, std::string_view language, const Zoom &zoom) {
+std::string setupQuery(const Settings &settings, std::string_view language, const Zoom &zoom,
+                       std::optional<ColourProfile> colours) {
     std::string query;
     const auto add = [&query](std::string_view name, std::string_view value) {
         query += (query.empty() ? "" : "&") + std::string(name) + "=" + std::string(value);
@@ -130,6 +137,8 @@ std::string setupQuery(const Settings &settings, std::string_view language, cons
     add(languageName, language);
     const bool fits = zoom.fillsWindow || zoom.fullScreen;
     add(zoomName, fits ? std::string(fitValue) : std::to_string(zoom.percent));
+    if (colours)
+        add(coloursName, nameOf(*colours));
     return query;
 }
 
@@ -184,6 +193,13 @@ std::string OutsideSetup::take(std::string_view name, std::string_view value) {
         if (!value.empty())
             return filledIn(translate("refusal", "--%s takes no value"), {name});
         zoom_.fullScreen = true;
+        return {};
+    }
+    if (name == coloursName) {
+        const std::optional<ColourProfile> profile = colourProfileNamed(value);
+        if (!profile)
+            return badValue(name, value);
+        colours_ = profile;
         return {};
     }
     std::array<std::string_view, allSettings.size()> names;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/Settings.h"
+#include "design/ColourProfiles.h"
 #include "form/Options.h"
 #include "form/Zoom.h"
 
@@ -29,9 +30,10 @@ std::string helpOf(const OutsideSetting &setting);
 
 // The set-up that opens a window as this one stands, as the page's address gives it
 // ("detector=near&mirror=ordinary&frequency=1&speed=5&lang=cs&zoom=fit"): the options and the
-// speed its settings fields hold, the language spoken and the zoom. A field whose text no setting
-// gives is left out.
-std::string setupQuery(const Settings &settings, std::string_view language, const Zoom &zoom);
+// speed its settings fields hold, the language spoken, the zoom and the colours, where a profile
+// was chosen. A field whose text no setting gives is left out.
+std::string setupQuery(const Settings &settings, std::string_view language, const Zoom &zoom,
+                       std::optional<ColourProfile> colours = std::nullopt);
 
 class OutsideSetup {
 public:
@@ -52,12 +54,15 @@ public:
     std::string_view language() const { return language_; }
     // How large the window opens: the zoom, and whether it fills the window or the screen.
     const Zoom &zoom() const { return zoom_; }
+    // The colour profile asked for, if any.
+    std::optional<ColourProfile> colours() const { return colours_; }
 
 private:
     std::vector<Option> options_;
     std::optional<int> speed_;
     std::string_view language_;
     Zoom zoom_;
+    std::optional<ColourProfile> colours_;
     std::optional<std::pair<std::string, std::string>> firstWrong_; // name and value
 
     std::string take(std::string_view name, std::string_view value);

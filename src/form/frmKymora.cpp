@@ -50,7 +50,34 @@ void frmKymora::moveSpeedBar(SpeedBarMove move, int thumbAt) {
     });
 }
 
+void frmKymora::switchColours() {
+    whenIdle([this] {
+        colourChoice_.switchDesignAndProjector();
+        showChosenColours();
+    });
+}
+
+void frmKymora::systemColoursChanged(const SystemColours &colours, SystemContrast contrast) {
+    whenIdle([this, colours, contrast] {
+        colourChoice_.systemSays(colours, contrast);
+        showChosenColours();
+    });
+}
+
+void frmKymora::showChosenColours() {
+    const ShownColours shown = colourChoice_.shown();
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    view_.showColours(shown_);
+}
+
 void frmKymora::apply(const OutsideSetup &setup) {
+    if (setup.colours())
+        whenIdle([this, profile = *setup.colours()] {
+            colourChoice_.choose(profile);
+            showChosenColours();
+        });
     for (Option option : setup.options())
         click(optionName(option));
     if (setup.speed())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/RunPacer.h"
+#include "form/ColourChoice.h"
 #include "form/FormView.h"
 #include "form/HoldNotice.h"
 #include "form/SpeedBar.h"
@@ -46,6 +47,15 @@ public:
     // it does anyway, after the run.
     bool hold(HoldCommand command);
 
+    // The colours key: the design's colours or the projector's, shown once no run is in progress.
+    void switchColours();
+    // The system's colours, or what it says of contrast, as they are now: at the start, and each
+    // time they change.
+    void systemColoursChanged(const SystemColours &colours, SystemContrast contrast);
+    // The colours the window shows now, and the profile chosen, if any.
+    const ShownColours &colours() const { return shown_; }
+    std::optional<ColourProfile> chosenColours() const { return colourChoice_.chosen(); }
+
     // Applies a set-up chosen from outside, after loading, as a person would: each option is
     // clicked, in order, and the speed bar moved.
     void apply(const OutsideSetup &setup);
@@ -82,9 +92,12 @@ private:
     void endWithError(const RuntimeError &error);
     void unload(int exitCode);
     void doWhatWaited();
+    void showChosenColours();
 
     FormView &view_;
     HoldNotice holdNotice_{view_};
+    ColourChoice colourChoice_;
+    ShownColours shown_;
     Canvas *canvas_;
     RunPacer *pacer_;
     std::map<std::string_view, Option> selectedInFrame_; // by the frame's design name

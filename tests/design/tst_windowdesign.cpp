@@ -2,6 +2,7 @@
 
 #include "canvas/Caption.h"
 #include "canvas/DrawingArea.h"
+#include "design/ColourProfiles.h"
 
 #include <doctest/doctest.h>
 
@@ -126,4 +127,55 @@ TEST_CASE("places in the client area") {
     CHECK(clientAreaSize().height == DrawingArea::bottom + 5);
     CHECK(DrawingArea::width == 791);
     CHECK(DrawingArea::height == 500);
+}
+
+// Every pair of colours the projector shows, one on the other, against the ratio the
+// accessibility guidelines ask of it: 3 : 1 for a line, a dot or an outline that carries meaning,
+// 4.5 : 1 for text. High contrast shows the system's colours in the same places.
+TEST_CASE(
+    "the projector's colours stand out from what they lie on; high contrast is the system's") {
+    using namespace colour;
+    const ShownColours projector(ColourProfile::projector, {});
+    const struct {
+        const char *pair;
+        Colour shown, on;
+        double ratio;
+    } rows[] = {
+        {"lines on the background", projector.of(buttonText), projector.background(), 3},
+        {"outlines on the background", projector.of(darkGrey), projector.background(), 3},
+        {"dots on the lines", projector.of(darkGrey), projector.of(buttonText), 3},
+        {"the source's outline on its fill", projector.of(darkGrey), projector.of(titleBarText), 3},
+        {"the lit detector's outline on its fill", projector.of(darkGrey), projector.of(white), 3},
+        {"the resultant on the background", projector.of(green), projector.background(), 3},
+        {"the resultant on the chain's links", projector.of(green), projector.of(buttonText), 3},
+        {"captions on the picture", projector.of(buttonText), projector.background(), 4.5},
+        {"a frame's edge", projector.edgeShadow(), projector.background(), 3},
+        {"the focus", projector.focus(), projector.faceOf(*findControl("cmdStart")), 3},
+    };
+    for (const auto &row : rows) {
+        CAPTURE(row.pair);
+        CHECK(contrastRatio(row.shown, row.on) >= row.ratio);
+    }
+    for (const ControlDesign &control : windowControls()) {
+        CAPTURE(control.name);
+        CHECK(contrastRatio(projector.textOf(control), projector.faceOf(control)) >= 4.5);
+    }
+    CHECK(projector.of(green) != projector.of(buttonText)); // still green, not the links' colour
+    CHECK(greenOf(projector.of(green)) >
+          2 * (redOf(projector.of(green)) + blueOf(projector.of(green))));
+    CHECK(projector.of(white) != projector.of(lightGrey)); // lit, unlike the unlit detector
+
+    const SystemColours system{0x000000, 0xFFFFFF, 0xFFEB1A, 0x202020, 0x00FFFF, 0x00FF00};
+    const ShownColours high(ColourProfile::highContrast, system);
+    CHECK(high.background() == system.window);
+    CHECK(high.of(buttonText) == system.windowText);
+    CHECK(high.of(green) == system.highlight);
+    CHECK(high.textOf(*findControl("cmdStart")) == system.buttonText);
+    CHECK(high.faceOf(*findControl("cmdStart")) == system.buttonFace);
+    // The design's system colours are the system's: a title bar's text and a button's.
+    const ShownColours design(ColourProfile::design, system);
+    CHECK(design.of(titleBarText) == system.titleBarText);
+    CHECK(design.of(buttonText) == system.buttonText);
+    CHECK(design.of(lightGrey) == lightGrey);
+    CHECK(contrastRatio(black, white) == doctest::Approx(21));
 }

@@ -47,6 +47,9 @@ public:
     }
     void showNotice(std::string_view text) override { note("notice " + std::string(text)); }
     void hideNotice() override { note("no notice"); }
+    void showColours(const ShownColours &colours) override {
+        note("colours " + std::string(nameOf(colours.profile())));
+    }
     void reportError(const RuntimeError &error) override {
         note("error " + std::to_string(error.number()));
         if (whileReporting)
@@ -235,13 +238,13 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          "check opBlízko; nPoloha=170; check opNe; nDifrakce=1; check op1; nKmitocet=1; "
          "HScroll1=5; nSpomaleni=5"},
         {"--detector=far --mirror=grating", -1, "", ""},
-        {"--colour=red", 2,
-         "kymora: unknown setting \"colour\": the settings are detector, mirror, frequency, "
-         "speed, lang, zoom and fullscreen\n",
+        {"--color=red", 2,
+         "kymora: unknown setting \"color\": the settings are detector, mirror, frequency, "
+         "speed, lang, zoom, fullscreen and colours\n",
          ""},
         {"-x", 2,
          "kymora: unknown setting \"x\": the settings are detector, mirror, frequency, speed, "
-         "lang, zoom and fullscreen\n",
+         "lang, zoom, fullscreen and colours\n",
          ""},
         {"--detector=up", 2, "kymora: bad value \"up\" for detector: use near or far\n", ""},
         {"--speed=21", 2, "kymora: bad value \"21\" for speed: use 1 to 20\n", ""},
@@ -250,6 +253,9 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
         {"--help=all", 2, "kymora: --help takes no value\n", ""},
         {"--fullscreen=yes", 2, "kymora: --fullscreen takes no value\n", ""},
         {"--zoom=99", 2, "kymora: bad value \"99\" for zoom: use fit or 100 to 300\n", ""},
+        {"--colours=high-contrast --colours=projector", -1, "", "colours projector"},
+        {"--colours=projector --colours=grey", 2,
+         "kymora: bad value \"grey\" for colours: use design, projector or high-contrast\n", ""},
         {"near --speed=5", 2,
          "kymora: unexpected argument \"near\": the settings are given as --name=value (see "
          "--help)\n",
@@ -266,7 +272,9 @@ TEST_CASE("a set-up from the command line goes through the handlers; a wrong one
          "  --lang <value>       Chooses the language: en, cs, de, es, fr, pl or uk.\n"
          "  --zoom <value>       Chooses the zoom in percent, or fit to fill the window: fit or "
          "100 to 300.\n"
-         "  --fullscreen         Opens the window full screen.\n\nKeys:\n" +
+         "  --fullscreen         Opens the window full screen.\n"
+         "  --colours <value>    Chooses the colours: design, projector or high-contrast.\n"
+         "\nKeys:\n" +
              keysInWords("  "),
          ""},
         {"--lang=pt", 2, "kymora: bad value \"pt\" for lang: use en, cs, de, es, fr, pl or uk\n",
@@ -329,6 +337,43 @@ TEST_CASE("the language spoken") {
     speak("en");
 }
 
+// The colours shown: as the set-up chooses them, the key switches them and the system asks.
+TEST_CASE("the colours: chosen, switched by the key, and the system's") {
+    const struct {
+        const char *events; // C: the key; a set-up; hc, hc2: a contrast theme on; plain; more
+        const char *log;
+    } rows[] = {
+        {"C C", "colours projector; colours design"},
+        {"more", "colours projector"},
+        {"hc C hc2 plain", "colours high-contrast; colours projector; colours design"},
+        {"hc --colours=design C", "colours high-contrast; colours design; colours projector"},
+        {"--colours=projector hc", "colours projector; colours high-contrast"},
+        {"hc hc2", "colours high-contrast; colours high-contrast"}, // the theme's colours change
+        {"--colours=design plain more", ""},
+    };
+    const SystemColours theme{0x000000, 0xFFFFFF, 0xFFEB1A, 0x202020, 0x00FFFF, 0xFFFFFF};
+    SystemColours otherTheme = theme;
+    otherTheme.highlight = 0x00FF00;
+    for (const auto &row : rows) {
+        CAPTURE(row.events);
+        Fixture f;
+        for (const std::string &event : words(row.events)) {
+            if (event == "C")
+                f.form.switchColours();
+            else if (event.starts_with("--"))
+                f.form.apply(readCommandLine({"kymora", event}).setup);
+            else if (event == "more")
+                f.form.systemColoursChanged({}, {false, true});
+            else
+                f.form.systemColoursChanged(event == "hc2"  ? otherTheme
+                                            : event == "hc" ? theme
+                                                            : SystemColours{},
+                                            {event != "plain", false});
+        }
+        CHECK(f.view.log == std::string(row.log));
+    }
+}
+
 // The zoom the set-up opens with, the keys' steps, and the form's width on a 1920 x 1080 screen.
 TEST_CASE("the zoom: set up, stepped by the keys, and fitted") {
     const struct {
@@ -383,6 +428,7 @@ TEST_CASE("what comes during a run waits for its end, in order") {
         {"cmdStart", 2, "announce; resume; announce; resume"},
         {"cmdStart cndKonec", 2, "announce; resume; announce; resume; unload 0"},
         {"cmdStart_Click", 1, "announce; resume"}, // the handler straight from code
+        {"colours opNe", 1, "announce; resume; colours projector; check opNe; nDifrakce=1"},
         // A click while held waits all the same; a close lets go of the held run.
         {"hold opNe hold", 1,
          "notice Held at strip 1 of 10 · → step · ← back · P go on; announce; no notice; "
@@ -405,6 +451,8 @@ TEST_CASE("what comes during a run waits for its end, in order") {
                     f.form.cmdStart_Click();
                 else if (event == "hold")
                     f.form.hold(HoldCommand::holdOrGoOn);
+                else if (event == "colours")
+                    f.form.switchColours();
                 else
                     f.form.click(event);
             }
