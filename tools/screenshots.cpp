@@ -1,11 +1,13 @@
-// Saves the pictures shown in the README: the window after its first run, and the finished
+// Saves the pictures shown in the README: the window after its first run, a held run, a run in
+// the projector's colours and in high contrast with their contrast ratios, and the finished
 // picture of every combination of detector, mirror and frequency, each with the length of its
 // arrow chain from start to end. Drives the real window on the offscreen platform.
 //
 //   screenshots OUTPUT_DIRECTORY
 
+#include "ColourScreenshots.h"
 #include "FormControls.h"
-#include "ForwardingCanvas.h"
+#include "ResultantMeter.h"
 #include "qt/ApplicationInfo.h"
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
@@ -20,24 +22,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
-
-// Draws on the window's surface and notes how long the green resultant is.
-class ResultantMeter : public ForwardingCanvas {
-public:
-    using ForwardingCanvas::ForwardingCanvas;
-
-    double length = 0;
-
-    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override {
-        if (colour == colour::green)
-            length = std::hypot(double(x2) - x1, double(y2) - y1);
-        ForwardingCanvas::line(x1, y1, x2, y2, colour);
-    }
-};
 
 struct Combination {
     const char *file;
@@ -119,7 +106,7 @@ int main(int argc, char *argv[]) {
             return 1;
     }
 
-    if (!saveHeldRun(directory))
+    if (!saveHeldRun(directory) || !saveInColours(directory))
         return 1;
 
     std::printf("\n| Picture | Chain length |\n|---|---|\n");

@@ -59,6 +59,9 @@ public:
     // A control's face and the colour of its text.
     Colour faceOf(const ControlDesign &control) const;
     Colour textOf(const ControlDesign &control) const;
+    // Whether the option buttons' marks and the speed bar are drawn in the profile's colours,
+    // where the system's own would not stand out from them; the design shows the system's.
+    bool drawsOwnMarks() const { return profile_ != ColourProfile::design; }
     // The focus mark, and the lines of a frame or a button's edge: shadow and light.
     Colour focus() const;
     Colour edgeShadow() const;

@@ -33,9 +33,9 @@ QSize designedClientSize() {
     return QSize(size.width, size.height);
 }
 
-// The window's background, which every frame, option button and command button shares.
-QColor backgroundColour() {
-    return toQColor(windowBackground);
+// A key pressed alone, without Ctrl, Alt or Meta.
+bool isPlain(const QKeyEvent *event) {
+    return !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 // What a mouse action on the bar asks of it.
@@ -68,6 +68,8 @@ FormWindow::FormWindow(QWidget *parent) : QWidget(parent) {
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, pacer_);
     connectEvents();
+    followSystemColours();
+    qApp->installEventFilter(this);
     form_->Form_Load();
     control<QPushButton>("cmdStart")->setFocus();
 }
@@ -84,9 +86,7 @@ void FormWindow::setUpWindow() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, backgroundColour());
-    setPalette(windowPalette);
+    showColours(ShownColours());
 
     surface_ = new PictureSurface(designedClientSize());
     surface_->setObjectName(QStringLiteral("clientArea"));
@@ -214,12 +214,38 @@ void FormWindow::closeEvent(QCloseEvent *event) {
     event->setAccepted(unloading_);
 }
 
-// F1 shows the keys, after the run in progress like any key.
+// F1 shows the keys, and C switches the colours, after the run in progress like any key.
 void FormWindow::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_F1)
         showKeys(this, surface_->zoom());
+    else if (event->key() == Qt::Key_C && isPlain(event))
+        form_->switchColours();
     else
         QWidget::keyPressEvent(event);
+}
+
+// The system's colours are the application's palette: when it changes (the application hears
+// of it, not a window with colours of its own), the form hears of it. Qt tells no contrast
+// setting of the desktop.
+bool FormWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        followSystemColours();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::followSystemColours() {
+    form_->systemColoursChanged(systemColoursOf(QGuiApplication::palette()), {});
+}
+
+// The window's background, the controls and the picture, drawn anew, in the colours.
+void FormWindow::showColours(const ShownColours &colours) {
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, toQColor(colours.background()));
+    setPalette(windowPalette);
+    if (!surface_)
+        return;
+    surface_->showColours(colours);
+    showControls(surface_, {surface_->zoom(), colours});
 }
 
 void FormWindow::showNotice(std::string_view text) {

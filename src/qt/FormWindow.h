@@ -38,6 +38,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // What the form asks of the window.
@@ -49,7 +50,7 @@ private:
     void announce(std::string_view description) override;
     void showNotice(std::string_view text) override;
     void hideNotice() override;
-    void showColours(const ShownColours &) override {}
+    void showColours(const ShownColours &colours) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 
@@ -58,6 +59,7 @@ private:
     void applyTabOrder();
     void connectEvents();
     void connectSpeedBar(QScrollBar *bar);
+    void followSystemColours();
     // The window's control of that design name.
     template <typename Control> Control *control(std::string_view name) const;
 

@@ -2,17 +2,16 @@
 
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"
+#include "qt/ControlStyles.h"
 #include "qt/SystemColours.h"
 #include "qt/Text.h"
 #include "qt/Zoomed.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 
 #include <map>
 
@@ -31,62 +30,38 @@ QFont fontOf(const ControlDesign &design, double factor) {
     return font;
 }
 
-// The window's background, which every frame, option button and command button shares.
-QColor backgroundColour() {
-    return toQColor(windowBackground);
-}
-
-void giveColours(QWidget *control, const ControlDesign &design) {
+// A frame, an option button or a command button: its face and text, and the focus mark.
+void giveColours(QWidget *control, const ControlDesign &design, const ShownColours &colours) {
     QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, backgroundColour());
-    palette.setColor(QPalette::Button, backgroundColour());
-    palette.setColor(QPalette::WindowText, toQColor(design.textColour));
-    palette.setColor(QPalette::ButtonText, toQColor(design.textColour));
+    palette.setColor(QPalette::Window, toQColor(colours.background()));
+    palette.setColor(QPalette::Button, toQColor(colours.faceOf(design)));
+    palette.setColor(QPalette::WindowText, toQColor(colours.textOf(design)));
+    palette.setColor(QPalette::ButtonText, toQColor(colours.textOf(design)));
+    palette.setColor(QPalette::Highlight, toQColor(colours.focus()));
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
 
-// The classic frame the layout was made for: an etched line all round, with the caption on the
-// top line, breaking it; the line runs through the middle of the caption's first line of text.
-QString classicFrameStyle(const QFont &font, double factor) {
-    const auto at = [factor](int v) { return qRound(v * factor); };
-    const int lineAtMidCaption = QFontMetrics(font).height() / 2;
-    return QStringLiteral("QGroupBox { border: %1px groove #808080; margin-top: %2px; }"
-                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: "
-                          "top left; left: %3px; padding: 0px %4px; background-color: %5; }")
-        .arg(at(2))
-        .arg(lineAtMidCaption)
-        .arg(at(6))
-        .arg(at(2))
-        .arg(backgroundColour().name());
-}
-
-// A larger option button has a larger mark.
-QString optionStyle(const QWidget *option, double factor) {
-    const int mark = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
-    return factor == 1 ? QString()
-                       : QStringLiteral("QRadioButton { background-color: %1; }"
-                                        "QRadioButton::indicator { width: %2px; height: %2px; }")
-                             .arg(backgroundColour().name())
-                             .arg(qRound(mark * factor));
-}
-
-// Places a control larger by the factor, in its font larger by the same.
-void zoomControl(QWidget *control, const ControlDesign &design, double factor) {
-    control->setGeometry(geometryOf(design, factor));
+// Places a control larger by the look's factor, in its font larger by the same and its colours.
+void showControl(QWidget *control, const ControlDesign &design, const ControlLook &look) {
+    control->setGeometry(geometryOf(design, look.factor));
+    if (design.kind == ControlKind::scrollBar)
+        control->setStyleSheet(speedBarStyle(control, look));
     if (design.kind != ControlKind::frame && design.kind != ControlKind::option &&
         design.kind != ControlKind::command)
         return;
-    control->setFont(fontOf(design, factor));
+    control->setFont(fontOf(design, look.factor));
     if (design.kind == ControlKind::frame)
-        control->setStyleSheet(classicFrameStyle(control->font(), factor));
+        control->setStyleSheet(classicFrameStyle(control->font(), look));
     else if (design.kind == ControlKind::option)
-        control->setStyleSheet(optionStyle(control, factor));
+        control->setStyleSheet(optionStyle(control, look));
+    // After the style sheet, which gives back the palette it found when it is set anew.
+    giveColours(control, design, look.colours);
 }
 
 void place(QWidget *control, const ControlDesign &design) {
     control->setObjectName(toQString(design.name));
-    zoomControl(control, design, 1);
+    showControl(control, design, {});
     control->setVisible(design.visible);
 }
 
@@ -113,14 +88,12 @@ QGroupBox *makeFrame(QWidget *container, const ControlDesign &design) {
     auto *frame = new QGroupBox(toQString(captionOf(design)), container);
     place(frame, design);
     frame->setFocusPolicy(Qt::NoFocus);
-    giveColours(frame, design);
     return frame;
 }
 
 QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
     auto *option = new QRadioButton(toQString(captionOf(design)), frame);
     place(option, design);
-    giveColours(option, design);
     // Until it is selected, a button is no tab stop (see connectOption).
     option->setFocusPolicy(Qt::ClickFocus);
     return option;
@@ -129,7 +102,6 @@ QRadioButton *makeOption(QWidget *frame, const ControlDesign &design) {
 QPushButton *makeCommand(QWidget *container, const ControlDesign &design) {
     auto *button = new QPushButton(toQString(captionOf(design)), container);
     place(button, design);
-    giveColours(button, design);
     // Enter on the focused button presses it, as Space does.
     button->setAutoDefault(true);
     return button;
@@ -150,10 +122,10 @@ void SpeedBar::keyPressEvent(QKeyEvent *event) {
     moved(found->second);
 }
 
-void zoomControls(QWidget *surface, double factor) {
+void showControls(QWidget *surface, const ControlLook &look) {
     for (const ControlDesign &design : windowControls())
         if (auto *control = surface->findChild<QWidget *>(toQString(design.name)))
-            zoomControl(control, design, factor);
+            showControl(control, design, look);
 }
 
 // The control of a kind, made from its design in its container; captions have no window.

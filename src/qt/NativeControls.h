@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/ColourProfiles.h"
 #include "design/WindowDesign.h"
 #include "form/SpeedBar.h"
 
@@ -19,11 +20,17 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// How the controls are shown: larger by a factor, in a profile's colours.
+struct ControlLook {
+    double factor = 1;
+    ShownColours colours;
+};
+
 // A control of the design, made in its container as the Qt widget of its kind, named by its
 // design name, with its place, font and colours; a caption has no widget (it is painted on the
 // picture): nullptr.
 QWidget *makeControl(QWidget *container, const ControlDesign &design);
 
-// Places every control of the design below the widget larger by the factor, in its font larger
-// by the same; at 1, as designed.
-void zoomControls(QWidget *surface, double factor);
+// Places every control of the design below the widget larger by the look's factor, in its font
+// larger by the same (at 1, as designed), and colours it.
+void showControls(QWidget *surface, const ControlLook &look);

@@ -17,16 +17,6 @@ namespace {
 
 constexpr double metresPerInch = 0.0254;
 
-QImage blankPicture(QSize size, qreal devicePixelRatio, int dpiX, int dpiY) {
-    QImage picture(size * devicePixelRatio, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(devicePixelRatio);
-    // Text is laid out at the window's resolution, so captions look as they would on it.
-    picture.setDotsPerMeterX(qRound(dpiX / metresPerInch));
-    picture.setDotsPerMeterY(qRound(dpiY / metresPerInch));
-    picture.fill(toQColor(colour::lightGrey));
-    return picture;
-}
-
 // The smallest whole-pixel rectangle that holds what a pen of this width paints around area.
 QRect paintedBounds(const QRectF &area, int penWidth) {
     const qreal margin = penWidth / 2.0 + 1;
@@ -55,9 +45,9 @@ QRect toQRect(const PixelRect &area) {
     return QRect(area.left, area.top, area.width, area.height);
 }
 
-QPen penOf(const PenState &pen, Colour colour, qreal ratio) {
-    return QPen(toQColor(colour), deviceLineWidth(pen.drawWidth, ratio) / ratio, Qt::SolidLine,
-                Qt::RoundCap, Qt::RoundJoin);
+QPen penOf(const PenState &pen, const QColor &colour, qreal ratio) {
+    return QPen(colour, deviceLineWidth(pen.drawWidth, ratio) / ratio, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
 }
 
 } // namespace
@@ -66,8 +56,29 @@ PictureSurface::PictureSurface(QSize pictureSize, QWidget *parent) : QWidget(par
     makeCaptionsAccessible(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(pictureSize);
-    picture_ = blankPicture(pictureSize, devicePixelRatio(), logicalDpiX(), logicalDpiY());
+    picture_ = blankPicture(pictureSize, devicePixelRatio());
     captions_.paintShown();
+}
+
+QColor PictureSurface::shown(Colour designed) const {
+    return toQColor(colours_.of(designed));
+}
+
+// A picture of the background's colour, at the pixel ratio.
+QImage PictureSurface::blankPicture(QSize size, qreal devicePixelRatio) const {
+    QImage picture(size * devicePixelRatio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    // Text is laid out at the window's resolution, so captions look as they would on it.
+    picture.setDotsPerMeterX(qRound(logicalDpiX() / metresPerInch));
+    picture.setDotsPerMeterY(qRound(logicalDpiY() / metresPerInch));
+    picture.fill(toQColor(colours_.background()));
+    return picture;
+}
+
+void PictureSurface::showColours(const ShownColours &colours) {
+    colours_ = colours;
+    captionImages_ = {};
+    drawAnew();
 }
 
 void PictureSurface::setZoom(double factor) {
@@ -97,9 +108,9 @@ void PictureSurface::drawLine(const Drawing &d) {
                                  : std::nullopt;
         if (run) {
             painter.scale(1 / ratio, 1 / ratio); // in device pixels
-            painter.fillRect(toQRect(*run), toQColor(lineColour));
+            painter.fillRect(toQRect(*run), shown(lineColour));
         } else {
-            painter.setPen(penOf(d.pen, lineColour, ratio));
+            painter.setPen(penOf(d.pen, shown(lineColour), ratio));
             if (d.pen.drawWidth <= 1)
                 centreOnPixels(painter);
             painter.drawLine(from, to);
@@ -113,9 +124,9 @@ void PictureSurface::drawCircle(const Drawing &d) {
     const qreal r = pixelsOf(d.pen, d.x2);
     {
         QPainter painter(&picture_);
-        painter.setPen(penOf(d.pen, *d.colour, picture_.devicePixelRatio()));
+        painter.setPen(penOf(d.pen, shown(*d.colour), picture_.devicePixelRatio()));
         if (d.pen.fillStyle == FillStyle::solid)
-            painter.setBrush(toQColor(d.pen.fillColor));
+            painter.setBrush(shown(d.pen.fillColor));
         painter.drawEllipse(centre, r, r);
     }
     markChanged(
@@ -137,11 +148,10 @@ const QImage &PictureSurface::captionImage(const CaptionState &caption, QSize si
     if (!image.isNull() && image.deviceIndependentSize().toSize() == size &&
         image.devicePixelRatio() == picture_.devicePixelRatio())
         return image;
-    image = blankPicture(size, picture_.devicePixelRatio(), picture_.logicalDpiX(),
-                         picture_.logicalDpiY());
+    image = blankPicture(size, picture_.devicePixelRatio());
     QPainter painter(&image);
     painter.setFont(controlFont(caption.font));
-    painter.setPen(toQColor(caption.colour));
+    painter.setPen(shown(caption.colour));
     painter.drawText(QRect(QPoint(0, 0), size), captionTextFlags(caption), captionText(caption));
     return image;
 }
@@ -176,8 +186,7 @@ void PictureSurface::paintEvent(QPaintEvent *event) {
 // On a screen of another pixel ratio, or at another zoom, the picture is made anew at it, and
 // everything it showed is drawn again, so that it stays crisp instead of being stretched.
 void PictureSurface::drawAnew() {
-    picture_ = blankPicture(picture_.deviceIndependentSize().toSize(), pictureRatio(),
-                            logicalDpiX(), logicalDpiY());
+    picture_ = blankPicture(picture_.deviceIndependentSize().toSize(), pictureRatio());
     captions_.remeasure();
     drawAgain();
     update();
@@ -192,7 +201,7 @@ void PictureSurface::resizeEvent(QResizeEvent *) {
 
 // Keeps what is drawn and extends the picture with the background colour.
 void PictureSurface::growPicture(QSize size) {
-    QImage larger = blankPicture(size, pictureRatio(), logicalDpiX(), logicalDpiY());
+    QImage larger = blankPicture(size, pictureRatio());
     {
         QPainter painter(&larger);
         painter.drawImage(QPointF(0, 0), picture_);

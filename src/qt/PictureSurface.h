@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/ColourProfiles.h"
 #include "form/RecordedCanvas.h"
 
 #include <QImage>
@@ -33,6 +34,9 @@ public:
     // The area in the widget that a part of the picture shows.
     QRect zoomed(const QRect &area) const;
     CaptionBoard &captions() override { return captions_; }
+    // Paints in these colours from now on: the picture is drawn anew in them.
+    void showColours(const ShownColours &colours);
+    const ShownColours &colours() const { return colours_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -45,12 +49,15 @@ private:
     void drawCaption(const Drawing &caption) override;
     void drawAnew() override;
 
+    QColor shown(Colour designed) const;
+    QImage blankPicture(QSize size, qreal devicePixelRatio) const;
     qreal pictureRatio() const { return devicePixelRatioF() * zoom_; }
     void growPicture(QSize size);
     void markChanged(const QRect &area);
     const QImage &captionImage(const CaptionState &caption, QSize size);
 
     double zoom_ = 1;
+    ShownColours colours_;
     QImage picture_;
     CaptionBoard captions_{*this};
     std::array<QImage, captionCount> captionImages_;

@@ -1,31 +1,25 @@
 #include "qt/SystemColours.h"
 
-#include <QGuiApplication>
 #include <QPalette>
 
 namespace {
 
-// The system colours the run and the controls use, by index.
-enum SystemColourIndex {
-    titleBarText = 9,
-    buttonText = 18,
-};
-
-QColor systemColour(int index) {
-    switch (index) {
-    case titleBarText:
-        return Qt::white;
-    case buttonText:
-        return QGuiApplication::palette().color(QPalette::ButtonText);
-    default:
-        return Qt::black;
-    }
+Colour plainOf(const QColor &colour) {
+    return static_cast<Colour>(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
 }
 
 } // namespace
 
-QColor toQColor(Colour colour) {
-    if (colour::isSystemColour(colour))
-        return systemColour(colour::systemColourIndex(colour));
-    return QColor(colour::redOf(colour), colour::greenOf(colour), colour::blueOf(colour));
+QColor toQColor(Colour plain) {
+    return QColor(colour::redOf(plain), colour::greenOf(plain), colour::blueOf(plain));
+}
+
+SystemColours systemColoursOf(const QPalette &palette) {
+    SystemColours colours;
+    colours.window = plainOf(palette.color(QPalette::Base));
+    colours.windowText = plainOf(palette.color(QPalette::Text));
+    colours.highlight = plainOf(palette.color(QPalette::Highlight));
+    colours.buttonFace = plainOf(palette.color(QPalette::Button));
+    colours.buttonText = plainOf(palette.color(QPalette::ButtonText));
+    return colours;
 }

@@ -1,9 +1,14 @@
 #pragma once
 
-#include "canvas/Colour.h"
+#include "design/ColourProfiles.h"
 
 #include <QColor>
 
-// The colour to paint for a colour value: an &HBBGGRR value as it stands, or a system colour
-// looked up in the application's palette. Title-bar text has no palette role: it is white.
-QColor toQColor(Colour colour);
+class QPalette;
+
+// A plain &HBBGGRR colour, as Qt paints it.
+QColor toQColor(Colour plain);
+
+// The system's colours as the application's palette has them. An active title bar's text has no
+// palette role: it stays white.
+SystemColours systemColoursOf(const QPalette &palette);

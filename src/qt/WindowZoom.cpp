@@ -102,7 +102,7 @@ void WindowZoom::scaleToWindow() {
     scrollArea_.setVerticalScrollBarPolicy(scrolling);
     surface_.setZoom(factor);
     surface_.resize(surface_.minimumSize());
-    zoomControls(&surface_, factor);
+    showControls(&surface_, {factor, surface_.colours()});
 }
 
 // Maximised, or made full screen by the window manager, the form fills the window.

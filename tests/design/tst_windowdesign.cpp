@@ -153,7 +153,7 @@ TEST_CASE(
         {"the focus", projector.focus(), projector.faceOf(*findControl("cmdStart")), 3},
     };
     for (const auto &row : rows) {
-        CAPTURE(row.pair);
+        INFO(row.pair);
         CHECK(contrastRatio(row.shown, row.on) >= row.ratio);
     }
     for (const ControlDesign &control : windowControls()) {

@@ -1,0 +1,147 @@
+#include "FakeSettings.h"
+#include "RecordingCanvas.h"
+#include "VirtualPacer.h"
+#include "WindowActions.h"
+#include "demo/DemonstrationRun.h"
+#include "design/ColourProfiles.h"
+#include "form/CommandLine.h"
+#include "qt/FormWindow.h"
+#include "qt/PictureSurface.h"
+
+#include <QApplication>
+#include <QTest>
+
+// A finished run in each colour profile, measured on the window as it shows it: every line and
+// outline stands out from the background, the resultant from the background and the chain's
+// links, the captions' text more. High contrast is the system's: the application's palette.
+class tst_Colours : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QApplication::setPalette(QPalette()); }
+    void finishedRunInAProfile_data();
+    void finishedRunInAProfile();
+    void theKeySwitchesAndDrawsThePictureAnew();
+};
+
+namespace {
+
+// A contrast theme: white on black, its highlight a blue that stands out from both.
+QPalette contrastTheme(QColor highlight = QColor(0x20, 0x80, 0xE0)) {
+    QPalette theme;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        theme.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        theme.setColor(role, Qt::white);
+    theme.setColor(QPalette::Highlight, highlight);
+    return theme;
+}
+
+Colour plainOf(QRgb pixel) {
+    return static_cast<Colour>(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16));
+}
+
+// The finished picture's middle of the resultant, as the run draws it, in design pixels.
+QPointF resultantMiddle() {
+    VirtualPacer pacer;
+    FakeSettings settings("0", "0", "2", "2");
+    RecordingCanvas core;
+    runDemonstration(core, settings, pacer);
+    const RecordingCanvas::Operation r = core.ofKind(RecordingCanvas::Kind::line).back();
+    return QPointF((r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2);
+}
+
+// The window's client area as the screen shows it, and the factor it is zoomed by.
+struct Shown {
+    QImage image;
+    double factor;
+    QRgb at(QPointF designed) const { return image.pixel((designed * factor).toPoint()); }
+};
+
+Shown shownArea(FormWindow &window) {
+    PictureSurface &surface = *window.clientArea();
+    return {surface.grab().toImage().convertToFormat(QImage::Format_RGB32), surface.zoom()};
+}
+
+void openAndRun(FormWindow &window, const QString &line) {
+    std::vector<std::string> arguments = {"kymora"};
+    for (const QString &word : line.split(' ', Qt::SkipEmptyParts))
+        arguments.push_back(word.toStdString());
+    const CommandLine read = readCommandLine(arguments);
+    window.form().apply(read.setup);
+    window.setZoom(read.setup.zoom());
+    showAndActivate(window);
+    Controls(window).nSpomaleni->setText(QStringLiteral("0"));
+    window.form().cmdStart_Click();
+}
+
+// The contrast of the caption's most distinct pixel with the background.
+double captionContrast(const Shown &shown, const PixelRect &area, Colour background) {
+    double best = 1;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        for (int x = area.left; x < area.left + area.width; ++x)
+            best = std::max(best, contrastRatio(plainOf(shown.at(QPointF(x, y))), background));
+    return best;
+}
+
+const QPointF backgroundPoint(600, 450);
+const QPointF stripPoint(316, 350);
+const QPointF sourceOutline(45, 150);
+
+} // namespace
+
+void tst_Colours::finishedRunInAProfile_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("theme");        // a contrast theme before the window opens
+    QTest::addColumn<bool>("themeChanges"); // the theme's colours change after the run
+    QTest::newRow("projector") << "--colours=projector" << false << false;
+    QTest::newRow("projector at 150 %") << "--colours=projector --zoom=150" << false << false;
+    QTest::newRow("high contrast") << "--colours=high-contrast" << true << false;
+    QTest::newRow("the theme changes") << "--colours=high-contrast" << true << true;
+}
+
+void tst_Colours::finishedRunInAProfile() {
+    QFETCH(QString, line);
+    QFETCH(bool, theme);
+    QFETCH(bool, themeChanges);
+    if (theme)
+        QApplication::setPalette(contrastTheme());
+    FormWindow window;
+    openAndRun(window, line);
+    if (themeChanges)
+        QApplication::setPalette(contrastTheme(QColor(0x00, 0x90, 0x00)));
+    const Shown shown = shownArea(window);
+    const Colour background = plainOf(shown.at(backgroundPoint));
+    const Colour strip = plainOf(shown.at(stripPoint));
+    const Colour resultant = plainOf(shown.at(resultantMiddle()));
+    QVERIFY(contrastRatio(strip, background) >= 3);
+    QVERIFY(contrastRatio(plainOf(shown.at(sourceOutline)), background) >= 3);
+    QVERIFY(contrastRatio(resultant, background) >= 3);
+    QVERIFY(contrastRatio(resultant, strip) >= 3);
+    const PixelRect source = window.clientArea()->captions().area(Caption::labZdroj);
+    QVERIFY(captionContrast(shown, source, background) >= 4.5);
+    if (theme) {
+        const QPalette system = QApplication::palette();
+        QCOMPARE(QColor(shown.at(backgroundPoint)), system.color(QPalette::Base));
+        QCOMPARE(QColor(shown.at(stripPoint)), system.color(QPalette::Text));
+        QCOMPARE(QColor(shown.at(resultantMiddle())), system.color(QPalette::Highlight));
+    }
+}
+
+// C after a run shows at once the picture a run in the projector's colours paints, pixel for
+// pixel; C again gives back the design's.
+void tst_Colours::theKeySwitchesAndDrawsThePictureAnew() {
+    FormWindow inProjector;
+    openAndRun(inProjector, QStringLiteral("--colours=projector"));
+    FormWindow window;
+    openAndRun(window, QString());
+    const QImage design = window.clientArea()->picture();
+    QTest::keyClick(&window, Qt::Key_C);
+    QCOMPARE(window.clientArea()->picture(), inProjector.clientArea()->picture());
+    QTest::keyClick(&window, Qt::Key_C);
+    QCOMPARE(window.clientArea()->picture(), design);
+}
+
+QTEST_MAIN(tst_Colours)
+#include "tst_colours.moc"

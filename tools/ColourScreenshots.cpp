@@ -1,0 +1,90 @@
+#include "ColourScreenshots.h"
+
+#include "FormControls.h"
+#include "ResultantMeter.h"
+#include "design/ColourProfiles.h"
+#include "form/CommandLine.h"
+#include "qt/FormWindow.h"
+#include "qt/PictureSurface.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Where the picture shows the background, a strip of the mirror (drawn in the links' colour),
+// and the source's outline, in the design's pixels.
+const QPoint backgroundPoint(600, 450);
+const QPoint stripPoint(316, 350);
+const QPoint sourceOutline(45, 150);
+
+Colour plainOf(QRgb pixel) {
+    return static_cast<Colour>(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16));
+}
+
+// A contrast theme, as a pupil with low vision chooses one: white on black, yellow highlight.
+QPalette contrastTheme() {
+    QPalette theme;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        theme.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        theme.setColor(role, Qt::white);
+    theme.setColor(QPalette::Highlight, QColor(0x20, 0x80, 0xE0));
+    return theme;
+}
+
+// The best contrast with the background of any pixel of the caption.
+double captionContrast(const QImage &picture, const PixelRect &area, Colour background) {
+    double best = 1;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        for (int x = area.left; x < area.left + area.width; ++x)
+            best = std::max(best, contrastRatio(plainOf(picture.pixel(x, y)), background));
+    return best;
+}
+
+void printRatios(const char *profile, FormWindow &window, const ResultantMeter &meter) {
+    const QImage shown = window.clientArea()->grab().toImage();
+    const Colour background = plainOf(shown.pixel(backgroundPoint));
+    const Colour strip = plainOf(shown.pixel(stripPoint));
+    const Colour resultant = plainOf(shown.pixel(((meter.from + meter.to) / 2).toPoint()));
+    const Colour outline = plainOf(shown.pixel(sourceOutline));
+    const PixelRect caption = window.clientArea()->captions().area(Caption::labZdroj);
+    std::printf("| %s | %.1f | %.1f | %.1f | %.1f | %.1f |\n", profile,
+                contrastRatio(strip, background), contrastRatio(outline, background),
+                contrastRatio(resultant, background), contrastRatio(resultant, strip),
+                captionContrast(shown, caption, background));
+}
+
+bool saveRun(const QDir &directory, const char *profile, const QString &file) {
+    FormWindow window;
+    window.form().apply(readCommandLine({"kymora", std::string("--colours=") + profile}).setup);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    ResultantMeter meter(*window.clientArea());
+    window.form().drawOn(meter);
+    Controls(window).nSpomaleni->setText(QStringLiteral("0"));
+    window.form().cmdStart_Click();
+    printRatios(profile, window, meter);
+    const QString path = directory.filePath(file + QStringLiteral(".png"));
+    std::fprintf(stderr, "wrote %s\n", qPrintable(path));
+    return window.grab().toImage().save(path);
+}
+
+} // namespace
+
+bool saveInColours(const QDir &directory) {
+    std::printf("\n| Profile | Lines | Outlines | Resultant | Resultant on links | Caption "
+                "|\n|---|---|---|---|---|---|\n");
+    bool saved = saveRun(directory, "design", QStringLiteral("kymora-design"));
+    saved = saveRun(directory, "projector", QStringLiteral("kymora-projector")) && saved;
+    const QPalette system = QApplication::palette();
+    QApplication::setPalette(contrastTheme());
+    saved = saveRun(directory, "high-contrast", QStringLiteral("kymora-high-contrast")) && saved;
+    QApplication::setPalette(system);
+    return saved;
+}
