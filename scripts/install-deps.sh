@@ -50,6 +50,7 @@ test=(
     xauth
     strace
     xdotool
+    dbus-daemon
     openbox
     wine
     wine64

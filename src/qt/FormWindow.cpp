@@ -4,6 +4,7 @@
 #include "demo/RuntimeError.h"
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"
+#include "qt/DesktopContrast.h"
 #include "qt/KeysDialog.h"
 #include "qt/NativeControls.h"
 #include "qt/PictureNotice.h"
@@ -68,6 +69,7 @@ FormWindow::FormWindow(QWidget *parent) : QWidget(parent) {
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, pacer_);
     connectEvents();
+    desktopContrast_ = new DesktopContrast([this](SystemContrast) { followSystemColours(); }, this);
     followSystemColours();
     qApp->installEventFilter(this);
     form_->Form_Load();
@@ -225,8 +227,8 @@ void FormWindow::keyPressEvent(QKeyEvent *event) {
 }
 
 // The system's colours are the application's palette: when it changes (the application hears
-// of it, not a window with colours of its own), the form hears of it. Qt tells no contrast
-// setting of the desktop.
+// of it, not a window with colours of its own), the form hears of it, as it does when the
+// desktop's contrast setting changes.
 bool FormWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
         followSystemColours();
@@ -234,7 +236,8 @@ bool FormWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void FormWindow::followSystemColours() {
-    form_->systemColoursChanged(systemColoursOf(QGuiApplication::palette()), {});
+    form_->systemColoursChanged(systemColoursOf(QGuiApplication::palette()),
+                                desktopContrast_->contrast());
 }
 
 // The window's background, the controls and the picture, drawn anew, in the colours.

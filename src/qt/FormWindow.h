@@ -13,6 +13,7 @@
 
 class PictureNotice;
 class PictureSurface;
+class DesktopContrast;
 class QScrollArea;
 class QScrollBar;
 
@@ -66,6 +67,7 @@ private:
     QScrollArea *scrollArea_ = nullptr;
     PictureSurface *surface_ = nullptr;
     PictureNotice *notice_ = nullptr;
+    DesktopContrast *desktopContrast_ = nullptr;
     WindowPacer pacer_;
     std::unique_ptr<frmKymora> form_;
     std::vector<std::pair<int, QWidget *>> tabStops_;

@@ -9,6 +9,8 @@
 #include "qt/PictureSurface.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusVariant>
 #include <QTest>
 
 // A finished run in each colour profile, measured on the window as it shows it: every line and
@@ -22,6 +24,7 @@ private slots:
     void finishedRunInAProfile_data();
     void finishedRunInAProfile();
     void theKeySwitchesAndDrawsThePictureAnew();
+    void followsTheDesktopsContrast();
 };
 
 namespace {
@@ -89,6 +92,33 @@ const QPointF backgroundPoint(600, 450);
 const QPointF stripPoint(316, 350);
 const QPointF sourceOutline(45, 150);
 
+// The desktop's settings portal, as GNOME's tells its high contrast.
+class SettingsPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    bool highContrast = false;
+    void switchHighContrast(bool on) {
+        highContrast = on;
+        emit SettingChanged(gnomeInterface, gnomeKey, QDBusVariant(on));
+    }
+
+public slots:
+    QDBusVariant Read(const QString &nameSpace, const QString &key) {
+        if (nameSpace == gnomeInterface && key == gnomeKey)
+            return QDBusVariant(QVariant::fromValue(QDBusVariant(highContrast)));
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(0u)));
+    }
+
+signals:
+    void SettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value);
+
+private:
+    const QString gnomeInterface = QStringLiteral("org.gnome.desktop.a11y.interface");
+    const QString gnomeKey = QStringLiteral("high-contrast");
+};
+
 } // namespace
 
 void tst_Colours::finishedRunInAProfile_data() {
@@ -141,6 +171,29 @@ void tst_Colours::theKeySwitchesAndDrawsThePictureAnew() {
     QCOMPARE(window.clientArea()->picture(), inProjector.clientArea()->picture());
     QTest::keyClick(&window, Qt::Key_C);
     QCOMPARE(window.clientArea()->picture(), design);
+}
+
+// GNOME's high contrast, on at the start, then off and on again while the window is open.
+void tst_Colours::followsTheDesktopsContrast() {
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        QSKIP("needs a session bus of its own: tst_colours_portal runs it under dbus-run-session");
+    // The portal on a connection of its own, as another program.
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("portal"));
+    SettingsPortal portal;
+    portal.highContrast = true;
+    QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    QVERIFY(
+        bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
+                           QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+    FormWindow window;
+    openAndRun(window, QString());
+    QTRY_COMPARE(window.form().colours().profile(), ColourProfile::highContrast);
+    portal.switchHighContrast(false);
+    QTRY_COMPARE(window.form().colours().profile(), ColourProfile::design);
+    portal.switchHighContrast(true);
+    QTRY_COMPARE(window.form().colours().profile(), ColourProfile::highContrast);
+    QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
 }
 
 QTEST_MAIN(tst_Colours)
