@@ -1,5 +1,6 @@
 #include "ColourScreenshots.h"
 
+#include "ColourSampling.h"
 #include "FormControls.h"
 #include "ResultantMeter.h"
 #include "design/ColourProfiles.h"
@@ -21,31 +22,6 @@ const QPoint backgroundPoint(600, 450);
 const QPoint stripPoint(316, 350);
 const QPoint sourceOutline(45, 150);
 
-Colour plainOf(QRgb pixel) {
-    return static_cast<Colour>(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16));
-}
-
-// A contrast theme, as a pupil with low vision chooses one: white on black, yellow highlight.
-QPalette contrastTheme() {
-    QPalette theme;
-    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        theme.setColor(role, Qt::black);
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
-        theme.setColor(role, Qt::white);
-    theme.setColor(QPalette::Highlight, QColor(0x20, 0x80, 0xE0));
-    return theme;
-}
-
-// The best contrast with the background of any pixel of the caption.
-double captionContrast(const QImage &picture, const PixelRect &area, Colour background) {
-    double best = 1;
-    for (int y = area.top; y < area.top + area.height; ++y)
-        for (int x = area.left; x < area.left + area.width; ++x)
-            best = std::max(best, contrastRatio(plainOf(picture.pixel(x, y)), background));
-    return best;
-}
-
 void printRatios(const char *profile, FormWindow &window, const ResultantMeter &meter) {
     const QImage shown = window.clientArea()->grab().toImage();
     const Colour background = plainOf(shown.pixel(backgroundPoint));
@@ -56,7 +32,7 @@ void printRatios(const char *profile, FormWindow &window, const ResultantMeter &
     std::printf("| %s | %.1f | %.1f | %.1f | %.1f | %.1f |\n", profile,
                 contrastRatio(strip, background), contrastRatio(outline, background),
                 contrastRatio(resultant, background), contrastRatio(resultant, strip),
-                captionContrast(shown, caption, background));
+                textContrast(shown, caption, background));
 }
 
 bool saveRun(const QDir &directory, const char *profile, const QString &file) {

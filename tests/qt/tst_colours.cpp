@@ -1,3 +1,4 @@
+#include "ColourSampling.h"
 #include "FakeSettings.h"
 #include "RecordingCanvas.h"
 #include "VirtualPacer.h"
@@ -28,22 +29,6 @@ private slots:
 };
 
 namespace {
-
-// A contrast theme: white on black, its highlight a blue that stands out from both.
-QPalette contrastTheme(QColor highlight = QColor(0x20, 0x80, 0xE0)) {
-    QPalette theme;
-    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        theme.setColor(role, Qt::black);
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
-        theme.setColor(role, Qt::white);
-    theme.setColor(QPalette::Highlight, highlight);
-    return theme;
-}
-
-Colour plainOf(QRgb pixel) {
-    return static_cast<Colour>(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16));
-}
 
 // The finished picture's middle of the resultant, as the run draws it, in design pixels.
 QPointF resultantMiddle() {
@@ -77,15 +62,6 @@ void openAndRun(FormWindow &window, const QString &line) {
     showAndActivate(window);
     Controls(window).nSpomaleni->setText(QStringLiteral("0"));
     window.form().cmdStart_Click();
-}
-
-// The contrast of the caption's most distinct pixel with the background.
-double captionContrast(const Shown &shown, const PixelRect &area, Colour background) {
-    double best = 1;
-    for (int y = area.top; y < area.top + area.height; ++y)
-        for (int x = area.left; x < area.left + area.width; ++x)
-            best = std::max(best, contrastRatio(plainOf(shown.at(QPointF(x, y))), background));
-    return best;
 }
 
 const QPointF backgroundPoint(600, 450);
@@ -150,7 +126,7 @@ void tst_Colours::finishedRunInAProfile() {
     QVERIFY(contrastRatio(resultant, background) >= 3);
     QVERIFY(contrastRatio(resultant, strip) >= 3);
     const PixelRect source = window.clientArea()->captions().area(Caption::labZdroj);
-    QVERIFY(captionContrast(shown, source, background) >= 4.5);
+    QVERIFY(textContrast(shown.image, source, background, shown.factor) >= 4.5);
     if (theme) {
         const QPalette system = QApplication::palette();
         QCOMPARE(QColor(shown.at(backgroundPoint)), system.color(QPalette::Base));
