@@ -2,12 +2,8 @@
 
 namespace page {
 
-int colourOf(Colour colour) {
-    if (colour == colour::titleBarText)
-        return 0xFFFFFF;
-    if (colour::isSystemColour(colour))
-        return 0x000000;
-    return (colour::redOf(colour) << 16) | (colour::greenOf(colour) << 8) | colour::blueOf(colour);
+int colourOf(Colour plain) {
+    return (colour::redOf(plain) << 16) | (colour::greenOf(plain) << 8) | colour::blueOf(plain);
 }
 
 } // namespace page

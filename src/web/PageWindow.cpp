@@ -28,6 +28,7 @@ PageWindow::Controls::Controls() {
         page::addFont(fontForPage(fontDesign(static_cast<ControlFont>(i))));
     for (const ControlDesign &design : windowControls())
         page::addControl(controlForPage(design));
+    colourPage(ShownColours());
     page::finishControls(speedBarForPage());
     page::setHoldNumbers(holdNumbersForPage());
 }
@@ -62,7 +63,7 @@ bool PageWindow::hold(HoldCommand command) {
 
 void PageWindow::followSettings() {
     if (loaded_)
-        page::followSetup(setupQuery(*this, spokenLanguage(), zoom_));
+        page::followSetup(setupQuery(*this, spokenLanguage(), zoom_, form_.chosenColours()));
 }
 
 std::string PageWindow::text(SettingField field) const {
@@ -106,4 +107,11 @@ void PageWindow::showNotice(std::string_view text) {
 
 void PageWindow::hideNotice() {
     page::hideNotice();
+}
+
+// The picture at once, drawn anew; the address, where the colours were chosen.
+void PageWindow::showColours(const ShownColours &colours) {
+    colourPage(colours);
+    surface_.showColours(colours);
+    followSettings();
 }

@@ -42,7 +42,7 @@ private:
     void announce(std::string_view description) override;
     void showNotice(std::string_view text) override;
     void hideNotice() override;
-    void showColours(const ShownColours &) override {}
+    void showColours(const ShownColours &colours) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 
