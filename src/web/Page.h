@@ -15,8 +15,9 @@
 
 namespace page {
 
-// A plain colour (&HBBGGRR, as ShownColours gives it) as the page takes it.
+// A plain colour (&HBBGGRR, as ShownColours gives it) as the page takes it, and back.
 int colourOf(Colour plain);
+Colour plainColourOf(int pageColour);
 
 // The page's own words in the language spoken, and that language (<html lang>).
 struct Words {
@@ -175,6 +176,14 @@ inline constexpr Call<void(const SpeedBar &)> finishControls{"Controls.finish"};
 // design. Made before anything is drawn, in the design's colours, and again when they change.
 inline constexpr Call<void(const WindowColours &)> setColours{"Controls.setColours"};
 inline constexpr Call<void(int, int, int)> colourControl{"Controls.colour"};
+
+// What the browser says of the system's colours: whether it forces its colours (forced-colors:
+// active) and whether more contrast is asked for (prefers-contrast: more); a CSS system colour
+// by its name ("Canvas"). Once watched, each change of them calls kymora_system_colours_changed.
+inline constexpr Call<bool()> forcesColours{"SystemColours.forced"};
+inline constexpr Call<bool()> asksMoreContrast{"SystemColours.moreContrast"};
+inline constexpr Call<int(std::string_view)> systemColour{"SystemColours.colour"};
+inline constexpr Call<void()> watchSystemColours{"SystemColours.watch"};
 
 // The numbers of the hold keys and commands, for the page's keys, picture and hold buttons.
 inline constexpr Call<void(const HoldNumbers &)> setHoldNumbers{"Hold.setNumbers"};

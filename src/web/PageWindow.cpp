@@ -17,6 +17,17 @@ int indexOf(std::string_view name) {
     return controlIndex(*findControl(name));
 }
 
+// The CSS system colours, where the browser forces them; elsewhere the defaults, which show the
+// design's colours as the design has them, whatever the browser's own colours.
+SystemColours systemColoursOfPage(bool forced) {
+    SystemColours colours;
+    if (forced)
+        for (const SystemColourName &name : systemColourNames())
+            if (!name.css.empty())
+                colours.*name.colour = page::plainColourOf(page::systemColour(name.css));
+    return colours;
+}
+
 } // namespace
 
 PageWindow::PageWindow() : form_(*this, surface_, pacer_) {}
@@ -36,6 +47,8 @@ PageWindow::Controls::Controls() {
 void PageWindow::load(const OutsideSetup &setup) {
     zoom_ = setup.zoom();
     form_.Form_Load();
+    systemColoursChanged();
+    page::watchSystemColours();
     form_.apply(setup);
     loaded_ = true;
 }
@@ -51,6 +64,16 @@ void PageWindow::speedBarMoved(SpeedBarMove move, int thumbAt) {
 
 void PageWindow::canvasMadeAnew() {
     surface_.drawAnew();
+}
+
+void PageWindow::switchColours() {
+    form_.switchColours();
+}
+
+void PageWindow::systemColoursChanged() {
+    const bool forced = page::forcesColours();
+    form_.systemColoursChanged(systemColoursOfPage(forced),
+                               {.highContrast = forced, .moreContrast = page::asksMoreContrast()});
 }
 
 bool PageWindow::holdKeyPressed(HoldKeyName key) {
