@@ -27,9 +27,18 @@ void CanvasSurface::drawAnew() {
     drawAgain();
 }
 
+void CanvasSurface::showColours(const ShownColours &colours) {
+    colours_ = colours;
+    drawAnew();
+}
+
 void CanvasSurface::clear() {
     scale_ = page::pictureScale();
-    page::clearPicture(page::colourOf(windowBackground));
+    page::clearPicture(shown(windowBackground));
+}
+
+int CanvasSurface::shown(Colour designed) const {
+    return page::colourOf(colours_.of(designed));
 }
 
 int CanvasSurface::wrappedTextHeight(const CaptionState &caption) {
@@ -40,7 +49,7 @@ int CanvasSurface::wrappedTextHeight(const CaptionState &caption) {
 void CanvasSurface::drawLine(const Drawing &d) {
     const double x1 = pixelsOf(d.pen, d.x1), y1 = pixelsOf(d.pen, d.y1);
     const double x2 = pixelsOf(d.pen, d.x2), y2 = pixelsOf(d.pen, d.y2);
-    const int colour = page::colourOf(d.colour.value_or(d.pen.foreColor));
+    const int colour = shown(d.colour.value_or(d.pen.foreColor));
     const int width = d.pen.drawWidth;
     // A thin run of whole pixels is filled as such: the background band is 500 of them.
     const std::optional<PixelRect> run =
@@ -55,15 +64,15 @@ void CanvasSurface::drawLine(const Drawing &d) {
 void CanvasSurface::drawCircle(const Drawing &d) {
     page::strokeCircle(pixelsOf(d.pen, d.x1) * scale_, pixelsOf(d.pen, d.y1) * scale_,
                        pixelsOf(d.pen, d.x2) * scale_, deviceLineWidth(d.pen.drawWidth, scale_),
-                       page::colourOf(*d.colour), d.pen.fillStyle == FillStyle::solid,
-                       page::colourOf(d.pen.fillColor));
+                       shown(*d.colour), d.pen.fillStyle == FillStyle::solid,
+                       shown(d.pen.fillColor));
 }
 
 // Opaque in the background colour, its text wrapped within its width.
 void CanvasSurface::drawCaption(const Drawing &d) {
     const CaptionState &caption = captions_[d.caption];
-    page::fillPixels(deviceRect(d.area, scale_), page::colourOf(windowBackground));
-    page::paintText(caption.text, d.area, static_cast<int>(caption.font),
-                    page::colourOf(caption.colour), caption.alignment == TextAlignment::centred);
+    page::fillPixels(deviceRect(d.area, scale_), shown(windowBackground));
+    page::paintText(caption.text, d.area, static_cast<int>(caption.font), shown(caption.colour),
+                    caption.alignment == TextAlignment::centred);
     page::showCaption(static_cast<int>(caption.id), caption.text);
 }

@@ -15,9 +15,9 @@
 
 namespace page {
 
-// A colour as the page takes it. The system colours the program uses are those of the Linux
-// program: white title-bar text, black button text.
-int colourOf(Colour colour);
+// A plain colour (&HBBGGRR, as ShownColours gives it) as the page takes it, and back.
+int colourOf(Colour plain);
+Colour plainColourOf(int pageColour);
 
 // The page's own words in the language spoken, and that language (<html lang>).
 struct Words {
@@ -46,7 +46,7 @@ struct Font {
 
 // A control of the design: its index in the design, name, kind (ControlKind's name),
 // container (empty for the window), caption, place in the client area, font (the index of an
-// added Font), text colour, visibility and tab index.
+// added Font), visibility and tab index.
 struct Control {
     int index;
     std::string_view name;
@@ -55,7 +55,6 @@ struct Control {
     std::string_view caption;
     PixelRect place;
     ControlFont font;
-    int colour;
     bool visible;
     int tabIndex;
 };
@@ -91,6 +90,16 @@ struct HoldNumbers {
     HoldCommands commands;
 };
 
+// The window's colours, which its controls and dialogs share (ShownColours): its background and
+// text, the focus mark, and the shadow and light of a frame's or a button's edge.
+struct WindowColours {
+    int background;
+    int text;
+    int focus;
+    int edgeShadow;
+    int edgeLight;
+};
+
 struct SpeedBar {
     int minimum;
     int maximum;
@@ -117,8 +126,14 @@ template <> struct Named<Control> {
     static constexpr std::tuple fields{PAGE_FIELD(Control, index),   PAGE_FIELD(Control, name),
                                        PAGE_FIELD(Control, kind),    PAGE_FIELD(Control, container),
                                        PAGE_FIELD(Control, caption), PAGE_FIELD(Control, place),
-                                       PAGE_FIELD(Control, font),    PAGE_FIELD(Control, colour),
-                                       PAGE_FIELD(Control, visible), PAGE_FIELD(Control, tabIndex)};
+                                       PAGE_FIELD(Control, font),    PAGE_FIELD(Control, visible),
+                                       PAGE_FIELD(Control, tabIndex)};
+};
+template <> struct Named<WindowColours> {
+    static constexpr std::tuple fields{
+        PAGE_FIELD(WindowColours, background), PAGE_FIELD(WindowColours, text),
+        PAGE_FIELD(WindowColours, focus), PAGE_FIELD(WindowColours, edgeShadow),
+        PAGE_FIELD(WindowColours, edgeLight)};
 };
 template <> struct Named<SpeedBarMoves> {
     static constexpr std::tuple fields{
@@ -156,6 +171,19 @@ inline constexpr Call<void(std::string_view)> setTitle{"Notices.setTitle"};
 inline constexpr Call<void(const Font &)> addFont{"Controls.addFont"};
 inline constexpr Call<void(const Control &)> addControl{"Controls.add"};
 inline constexpr Call<void(const SpeedBar &)> finishControls{"Controls.finish"};
+
+// The colours the window shows, and each control's: its text and its face, by its index in the
+// design. Made before anything is drawn, in the design's colours, and again when they change.
+inline constexpr Call<void(const WindowColours &)> setColours{"Controls.setColours"};
+inline constexpr Call<void(int, int, int)> colourControl{"Controls.colour"};
+
+// What the browser says of the system's colours: whether it forces its colours (forced-colors:
+// active) and whether more contrast is asked for (prefers-contrast: more); a CSS system colour
+// by its name ("Canvas"). Once watched, each change of them calls kymora_system_colours_changed.
+inline constexpr Call<bool()> forcesColours{"SystemColours.forced"};
+inline constexpr Call<bool()> asksMoreContrast{"SystemColours.moreContrast"};
+inline constexpr Call<int(std::string_view)> systemColour{"SystemColours.colour"};
+inline constexpr Call<void()> watchSystemColours{"SystemColours.watch"};
 
 // The numbers of the hold keys and commands, for the page's keys, picture and hold buttons.
 inline constexpr Call<void(const HoldNumbers &)> setHoldNumbers{"Hold.setNumbers"};

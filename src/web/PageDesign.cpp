@@ -46,7 +46,6 @@ page::Control controlForPage(const ControlDesign &control) {
             .caption = captionOf(control),
             .place = placeInClientArea(control),
             .font = control.font,
-            .colour = page::colourOf(control.textColour),
             .visible = control.visible,
             .tabIndex = control.tabIndex};
 }
@@ -71,4 +70,15 @@ page::HoldNumbers holdNumbersForPage() {
             .commands = {.holdOrGoOn = numberOf(HoldCommand::holdOrGoOn),
                          .stepForward = numberOf(HoldCommand::stepForward),
                          .stepBack = numberOf(HoldCommand::stepBack)}};
+}
+
+void colourPage(const ShownColours &colours) {
+    page::setColours({.background = page::colourOf(colours.background()),
+                      .text = page::colourOf(colours.of(colour::buttonText)),
+                      .focus = page::colourOf(colours.focus()),
+                      .edgeShadow = page::colourOf(colours.edgeShadow()),
+                      .edgeLight = page::colourOf(colours.edgeLight())});
+    for (const ControlDesign &control : windowControls())
+        page::colourControl(controlIndex(control), page::colourOf(colours.textOf(control)),
+                            page::colourOf(colours.faceOf(control)));
 }

@@ -17,6 +17,17 @@ int indexOf(std::string_view name) {
     return controlIndex(*findControl(name));
 }
 
+// The CSS system colours, where the browser forces them; elsewhere the defaults, which show the
+// design's colours as the design has them, whatever the browser's own colours.
+SystemColours systemColoursOfPage(bool forced) {
+    SystemColours colours;
+    if (forced)
+        for (const SystemColourName &name : systemColourNames())
+            if (!name.css.empty())
+                colours.*name.colour = page::plainColourOf(page::systemColour(name.css));
+    return colours;
+}
+
 } // namespace
 
 PageWindow::PageWindow() : form_(*this, surface_, pacer_) {}
@@ -28,6 +39,7 @@ PageWindow::Controls::Controls() {
         page::addFont(fontForPage(fontDesign(static_cast<ControlFont>(i))));
     for (const ControlDesign &design : windowControls())
         page::addControl(controlForPage(design));
+    colourPage(ShownColours());
     page::finishControls(speedBarForPage());
     page::setHoldNumbers(holdNumbersForPage());
 }
@@ -35,6 +47,8 @@ PageWindow::Controls::Controls() {
 void PageWindow::load(const OutsideSetup &setup) {
     zoom_ = setup.zoom();
     form_.Form_Load();
+    systemColoursChanged();
+    page::watchSystemColours();
     form_.apply(setup);
     loaded_ = true;
 }
@@ -52,6 +66,16 @@ void PageWindow::canvasMadeAnew() {
     surface_.drawAnew();
 }
 
+void PageWindow::switchColours() {
+    form_.switchColours();
+}
+
+void PageWindow::systemColoursChanged() {
+    const bool forced = page::forcesColours();
+    form_.systemColoursChanged(systemColoursOfPage(forced),
+                               {.highContrast = forced, .moreContrast = page::asksMoreContrast()});
+}
+
 bool PageWindow::holdKeyPressed(HoldKeyName key) {
     return form_.hold(holdCommandOf(key));
 }
@@ -62,7 +86,7 @@ bool PageWindow::hold(HoldCommand command) {
 
 void PageWindow::followSettings() {
     if (loaded_)
-        page::followSetup(setupQuery(*this, spokenLanguage(), zoom_));
+        page::followSetup(setupQuery(*this, spokenLanguage(), zoom_, form_.chosenColours()));
 }
 
 std::string PageWindow::text(SettingField field) const {
@@ -106,4 +130,11 @@ void PageWindow::showNotice(std::string_view text) {
 
 void PageWindow::hideNotice() {
     page::hideNotice();
+}
+
+// The picture at once, drawn anew; the address, where the colours were chosen.
+void PageWindow::showColours(const ShownColours &colours) {
+    colourPage(colours);
+    surface_.showColours(colours);
+    followSettings();
 }

@@ -18,14 +18,19 @@ public:
     PageWindow(const PageWindow &) = delete;
     PageWindow &operator=(const PageWindow &) = delete;
 
-    // Loads the form, then applies the set-up chosen in the page's address; from then on the
-    // address follows the settings.
+    // Loads the form, takes the system's colours, then applies the set-up chosen in the page's
+    // address; from then on the address follows the settings, and the window the system's
+    // colours.
     void load(const OutsideSetup &setup);
 
     // Events of the page.
     void clicked(int control);
     void speedBarMoved(SpeedBarMove move, int thumbAt);
     void canvasMadeAnew();
+    // The colours key.
+    void switchColours();
+    // The system's colours, or what it says of contrast, as the browser gives them now.
+    void systemColoursChanged();
     // A hold key, or a click or tap on the picture or a hold button, during a run: whether the
     // run took it. The form only queues it: nothing here sleeps, for the page calls these while
     // the run sleeps.
@@ -42,7 +47,7 @@ private:
     void announce(std::string_view description) override;
     void showNotice(std::string_view text) override;
     void hideNotice() override;
-    void showColours(const ShownColours &) override {}
+    void showColours(const ShownColours &colours) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 

@@ -61,6 +61,16 @@ EMSCRIPTEN_KEEPALIVE void kymora_canvas_made_anew() {
     window->canvasMadeAnew();
 }
 
+// The browser's forced colours, its system colours or its contrast setting changed.
+EMSCRIPTEN_KEEPALIVE void kymora_system_colours_changed() {
+    window->systemColoursChanged();
+}
+
+// The colours key: the design's colours or the projector's.
+EMSCRIPTEN_KEEPALIVE void kymora_switch_colours() {
+    window->switchColours();
+}
+
 // The form's zoom in a window of that size, in CSS pixels; 0 where the address asked for none.
 EMSCRIPTEN_KEEPALIVE double kymora_zoom_factor(double width, double height) {
     if (askedZoom == Zoom())

@@ -71,9 +71,14 @@ check('a link chooses the set-up, as clicks would; a wrong one is said in the co
     assert.equal(await fields(page), '170 7 1 1');
     assert.ok(await option(page, 'Near').isChecked() && await option(page, '1').isChecked());
     assert.equal(await speedBar(page).getAttribute('aria-valuenow'), '7');
-    const wrong = await open(browser, {}, '?detector=near&speed=fast');
-    assert.equal(await fields(wrong), fieldsAfterLoad);
-    assert.deepEqual(wrong.errors, ['Kymora: bad value "fast" for speed: use 1 to 20']);
+    for (const [query, error] of [
+        ['?detector=near&speed=fast', 'bad value "fast" for speed: use 1 to 20'],
+        ['?detector=near&colours=grey',
+         'bad value "grey" for colours: use design, projector or high-contrast']]) {
+        const wrong = await open(browser, {}, query);
+        assert.equal(await fields(wrong), fieldsAfterLoad);
+        assert.deepEqual(wrong.errors, ['Kymora: ' + error]);
+    }
 });
 
 check('Czech through ?lang=cs and through the browser\'s language; ?lang=en brings English back', async () => {
@@ -225,6 +230,7 @@ check('? and F1 show the keys; Enter and Esc close them', async () => {
         await page.keyboard.press(opens);
         await dialog.waitFor();
         assert.match(await dialog.textContent(), /\nF1 +Shows these keys\n/);
+        assert.match(await dialog.textContent(), /\nC +Projector colours, and back(\n|$)/);
         await page.keyboard.press(closes);
         await dialog.waitFor({ state: 'hidden' });
     }
@@ -235,7 +241,9 @@ check('the address follows the settings, in place of the page\'s entry in the hi
         ['', (page) => option(page, 'Near').click(),
          '?detector=near&mirror=grating&frequency=2&speed=1&lang=en&zoom=100'],
         ['?speed=5&lang=cs&zoom=fit', (page) => page.locator('#HScroll1').press('End'),
-         '?detector=far&mirror=grating&frequency=2&speed=20&lang=cs&zoom=fit']]) {
+         '?detector=far&mirror=grating&frequency=2&speed=20&lang=cs&zoom=fit'],
+        ['?zoom=150', (page) => page.keyboard.press('c'),
+         '?detector=far&mirror=grating&frequency=2&speed=1&lang=en&zoom=150&colours=projector']]) {
         const page = await open(browser, {}, query);
         const entries = await page.evaluate(() => history.length);
         assert.equal(await page.evaluate(() => location.search), query);
@@ -290,10 +298,11 @@ check('at a device pixel ratio of 2 the picture is held at 1600 x 1170, a thin l
     assert.deepEqual(ends, [[192, 192, 0, 0], [0, 0, 0, 192]]);
 });
 
-check('axe finds nothing in the touch layout, and in the design\'s only its small option buttons', async () => {
-    for (const [options, allowed] of [[phone, []], [{ viewport: { width: 1280, height: 800 } },
-                                                     ['target-size']]]) {
-        const page = await open(browser, options);
+check('axe finds nothing in the touch layout, and in the design\'s only its small option buttons, in the projector\'s colours too', async () => {
+    const desktop = { viewport: { width: 1280, height: 800 } };
+    for (const [options, query, allowed] of [[phone, '', []], [desktop, '', ['target-size']],
+                                             [desktop, '?colours=projector', ['target-size']]]) {
+        const page = await open(browser, options, query);
         assert.deepEqual(await axeViolations(page), allowed);
         await run(page, () => page.getByRole('button', { name: 'Start' }).click());
         assert.deepEqual(await axeViolations(page), allowed);

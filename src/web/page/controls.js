@@ -101,7 +101,6 @@ var Controls = (function () {
             element.id = control.name;
             element.hidden = element.hidden || !design.visible;
             element.style.font = cssFont(design.font);
-            element.style.color = hex(design.colour);
             if (control.kind === 'frame')
                 element.querySelector('legend').style.font = cssFont(design.font);
             const parent = container ? byId(container) : byId('client');
@@ -125,6 +124,20 @@ var Controls = (function () {
             SpeedBar.setRange(speedBar.minimum, speedBar.maximum, speedBar.moves);
             byId('cmdStart').focus();
             performance.mark('kymora-window-shown');
+        },
+
+        // The window's colours (web/Page.h), which the page's rules take as custom properties
+        // (shell.html), and a control's text and face.
+        setColours(colours) {
+            for (const name of ['background', 'text', 'focus', 'edgeShadow', 'edgeLight'])
+                document.documentElement.style.setProperty('--' + name, hex(colours[name]));
+        },
+        colour(index, text, face) {
+            const element = controls[index].element;
+            if (!element)
+                return; // a caption, painted on the picture
+            element.style.color = hex(text);
+            element.style.setProperty('--face', hex(face));
         },
 
         fieldText: (index) => controls[index].element.value,
