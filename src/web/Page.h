@@ -91,13 +91,15 @@ struct HoldNumbers {
 };
 
 // The window's colours, which its controls and dialogs share (ShownColours): its background and
-// text, the focus mark, and the shadow and light of a frame's or a button's edge.
+// text, the focus mark, and the shadow and light of a frame's or a button's edge, which the
+// page takes where the profile draws its own marks (the design keeps the classic look).
 struct WindowColours {
     int background;
     int text;
     int focus;
     int edgeShadow;
     int edgeLight;
+    bool ownMarks;
 };
 
 struct SpeedBar {
@@ -132,8 +134,8 @@ template <> struct Named<Control> {
 template <> struct Named<WindowColours> {
     static constexpr std::tuple fields{
         PAGE_FIELD(WindowColours, background), PAGE_FIELD(WindowColours, text),
-        PAGE_FIELD(WindowColours, focus), PAGE_FIELD(WindowColours, edgeShadow),
-        PAGE_FIELD(WindowColours, edgeLight)};
+        PAGE_FIELD(WindowColours, focus),      PAGE_FIELD(WindowColours, edgeShadow),
+        PAGE_FIELD(WindowColours, edgeLight),  PAGE_FIELD(WindowColours, ownMarks)};
 };
 template <> struct Named<SpeedBarMoves> {
     static constexpr std::tuple fields{

@@ -77,7 +77,8 @@ void colourPage(const ShownColours &colours) {
                       .text = page::colourOf(colours.of(colour::buttonText)),
                       .focus = page::colourOf(colours.focus()),
                       .edgeShadow = page::colourOf(colours.edgeShadow()),
-                      .edgeLight = page::colourOf(colours.edgeLight())});
+                      .edgeLight = page::colourOf(colours.edgeLight()),
+                      .ownMarks = colours.drawsOwnMarks()});
     for (const ControlDesign &control : windowControls())
         page::colourControl(controlIndex(control), page::colourOf(colours.textOf(control)),
                             page::colourOf(colours.faceOf(control)));

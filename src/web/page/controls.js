@@ -131,6 +131,7 @@ var Controls = (function () {
         setColours(colours) {
             for (const name of ['background', 'text', 'focus', 'edgeShadow', 'edgeLight'])
                 document.documentElement.style.setProperty('--' + name, hex(colours[name]));
+            document.documentElement.classList.toggle('own-marks', colours.ownMarks);
         },
         colour(index, text, face) {
             const element = controls[index].element;
