@@ -309,10 +309,12 @@ constexpr Colour themeButtonText = 0x00FFFF;
 enum class Look { design, projector, highContrast };
 
 // The colours of a finished run's picture with the default settings, each sampled where it is
-// drawn: the background, the graph's axis (a line), a graph dot's outline, the resultant, a link
-// of the chain, a caption's text; and the Start button's face and text.
+// drawn: the background of the drawing area, below it and behind a caption; the graph's axis (a
+// line), a graph dot's outline, the resultant, a link of the chain, the caption's text; and the
+// Start button's face and text.
 struct Sampled {
-    Colour background, line, outline, resultant, link, caption, buttonFace, buttonText;
+    Colour background, below, behindCaption;
+    Colour line, outline, resultant, link, caption, buttonFace, buttonText;
 };
 
 Sampled sampled(const QImage &picture) {
@@ -323,14 +325,17 @@ Sampled sampled(const QImage &picture) {
         mostOf(picture, QRect(QPoint(DrawingArea::left, DrawingArea::top),
                               QPoint(DrawingArea::right, DrawingArea::bottom)));
     const auto [caption, place] = expected.captions.first();
+    const QRect captionArea(place, placeOf(captionName(caption)).size());
     const QRect start = placeOf("cmdStart");
     const Colour face = colourAt(picture, QPoint(start.left() + 3, start.center().y()));
     return {background,
+            mostOf(picture, QRect(0, DrawingArea::bottom + 1, picture.width(), picture.height())),
+            mostOf(picture, captionArea),
             inkNear(picture, QPoint(400, 515), background),
             inkNear(picture, strip.dot, background),
             inkNear(picture, expected.resultant.center().toPoint(), background),
             inkNear(picture, strip.linkMiddle, background),
-            strongestIn(picture, QRect(place, placeOf(captionName(caption)).size()), background),
+            strongestIn(picture, captionArea, background),
             face,
             strongestIn(picture, start.adjusted(6, 6, -6, -6), face)};
 }
@@ -349,7 +354,8 @@ void verifyShown(const QImage &picture, Look look) {
           ratio(s.resultant, s.link), s.caption, ratio(s.caption, s.background), s.buttonText,
           s.buttonFace, ratio(s.buttonText, s.buttonFace));
     if (look == Look::design) {
-        QCOMPARE(s.background, colour::lightGrey);
+        QCOMPARE(std::tuple(s.background, s.below, s.behindCaption),
+                 std::tuple(colour::lightGrey, colour::lightGrey, colour::lightGrey));
         QVERIFY(unmatchedShare(picture, referencePicture(false, true, true)) < 0.0005);
         return;
     }
@@ -362,12 +368,13 @@ void verifyShown(const QImage &picture, Look look) {
         QVERIFY(ratio(s.buttonText, s.buttonFace) >= 4.5);
         return;
     }
-    const Sampled theme{themeWindow, themeText, themeText,       themeHighlight,
-                        themeText,   themeText, themeButtonFace, themeButtonText};
-    QCOMPARE(std::tie(s.background, s.line, s.outline, s.resultant, s.link, s.caption, s.buttonFace,
-                      s.buttonText),
-             std::tie(theme.background, theme.line, theme.outline, theme.resultant, theme.link,
-                      theme.caption, theme.buttonFace, theme.buttonText));
+    const auto colours = [](const Sampled &c) {
+        return std::tie(c.background, c.below, c.behindCaption, c.line, c.outline, c.resultant,
+                        c.link, c.caption, c.buttonFace, c.buttonText);
+    };
+    const Sampled theme{themeWindow,    themeWindow, themeWindow, themeText,       themeText,
+                        themeHighlight, themeText,   themeText,   themeButtonFace, themeButtonText};
+    QCOMPARE(colours(s), colours(theme));
 }
 
 } // namespace
@@ -1034,7 +1041,8 @@ void tst_WindowsProgram::showsEachColourProfile_data() {
 
 // A finished run's picture in the colours of its profile; switched to another, by C or by a
 // contrast theme the running program follows, the same picture is drawn anew in its colours, and
-// switched back, the first picture comes back pixel for pixel.
+// switched back, the first picture comes back pixel for pixel. The theme turned off is followed
+// at once (WM_SETTINGCHANGE), its colours set back after (WM_SYSCOLORCHANGE).
 void tst_WindowsProgram::showsEachColourProfile() {
     QFETCH(QStringList, arguments);
     QFETCH(Look, first);
@@ -1043,22 +1051,35 @@ void tst_WindowsProgram::showsEachColourProfile() {
     WineProgram wine(program, prefix, arguments);
     QVERIFY(wine.hasWindow());
     const QStringList systemColours = wine.ask({QStringLiteral("colours")}).split(QLatin1Char(' '));
-    const auto switchColours = [&](bool on) {
-        if (!byTheme)
-            return wine.pressKeys({QStringLiteral("c")});
+    const auto highContrast = [&](bool on) {
         wine.ask(
             {QStringLiteral("high-contrast"), on ? QStringLiteral("on") : QStringLiteral("off")});
-        wine.ask(QStringList{QStringLiteral("colours")} + (on ? contrastTheme : systemColours));
+    };
+    const auto setColours = [&](const QStringList &colours) {
+        wine.ask(QStringList{QStringLiteral("colours")} + colours);
+    };
+    const std::function<void()> pressC = [&] { wine.pressKeys({QStringLiteral("c")}); };
+    const std::function<void()> themeOn = [&] {
+        highContrast(true);
+        setColours(contrastTheme);
     };
     const QImage before =
         wine.waitUntilStillAfter([&] { wine.click(placeOf("cmdStart").center()); });
     verifyShown(before, first);
     if (QTest::currentTestFailed())
         return;
-    verifyShown(wine.waitUntilStillAfter([&] { switchColours(true); }), then);
+    verifyShown(wine.waitUntilStillAfter(byTheme ? themeOn : pressC), then);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(wine.waitUntilStillAfter([&] { switchColours(false); }), before);
+    if (!byTheme) {
+        QCOMPARE(wine.waitUntilStillAfter(pressC), before);
+        return;
+    }
+    // The theme off, its colours still the system's until they are set back, as Wine leaves them:
+    // the design's colours again, the picture on the design's grey.
+    const QImage off = wine.waitUntilStillAfter([&] { highContrast(false); });
+    QCOMPARE(sampled(off).background, colour::lightGrey);
+    QCOMPARE(wine.waitUntilStillAfter([&] { setColours(systemColours); }), before);
 }
 
 QTEST_MAIN(tst_WindowsProgram)
