@@ -41,18 +41,13 @@ struct FrameLook {
     const ShownColours &colours;
 };
 
-void fill(HDC dc, const RECT &area, COLORREF colour) {
-    const Brush brush(CreateSolidBrush(colour));
-    FillRect(dc, &area, brush.get());
-}
-
 // A one-pixel line along the top and left of an area in one colour, and along its bottom and
 // right in another.
 void drawBevel(HDC dc, const RECT &area, COLORREF topLeft, COLORREF bottomRight) {
-    fill(dc, {area.left, area.top, area.right, area.top + 1}, topLeft);
-    fill(dc, {area.left, area.top, area.left + 1, area.bottom}, topLeft);
-    fill(dc, {area.left, area.bottom - 1, area.right, area.bottom}, bottomRight);
-    fill(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
+    fillWith(dc, {area.left, area.top, area.right, area.top + 1}, topLeft);
+    fillWith(dc, {area.left, area.top, area.left + 1, area.bottom}, topLeft);
+    fillWith(dc, {area.left, area.bottom - 1, area.right, area.bottom}, bottomRight);
+    fillWith(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
 }
 
 // A line cut into the surface: its shadow above and left of its light.

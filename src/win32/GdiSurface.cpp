@@ -27,11 +27,6 @@ RECT withPenMargin(RECT area, int penWidth) {
     return area;
 }
 
-void fill(HDC dc, const RECT &area, COLORREF colour) {
-    const Brush brush(CreateSolidBrush(colour));
-    FillRect(dc, &area, brush.get());
-}
-
 Pen createPen(int width, COLORREF colour) {
     if (width <= 1)
         return Pen(CreatePen(PS_SOLID, 1, colour));
@@ -94,7 +89,7 @@ COLORREF GdiSurface::shown(Colour designed) const {
 }
 
 void GdiSurface::fillWithBackground(HDC dc, const RECT &area) const {
-    fill(dc, area, toColorRef(colours_.background()));
+    fillWith(dc, area, toColorRef(colours_.background()));
 }
 
 void GdiSurface::drawAnew() {
@@ -157,7 +152,7 @@ std::optional<RECT> GdiSurface::pixelRun(const Drawing &line) const {
 
 void GdiSurface::drawLine(const Drawing &line) {
     if (const std::optional<RECT> run = pixelRun(line)) {
-        fill(dc_.get(), *run, shown(line.colour.value_or(line.pen.foreColor)));
+        fillWith(dc_.get(), *run, shown(line.colour.value_or(line.pen.foreColor)));
         markChanged(*run);
         return;
     }

@@ -64,11 +64,6 @@ void drawClassic(const Layout &layout, const ScrollBarPointer &mouse, HDC dc, HB
     DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
 }
 
-void fill(HDC dc, const RECT &area, COLORREF colour) {
-    const Brush brush(CreateSolidBrush(colour));
-    FillRect(dc, &area, brush.get());
-}
-
 // An arrow's triangle, centred in its box, pointing left or right.
 void drawArrow(HDC dc, const RECT &box, bool right, COLORREF colour) {
     const int reach = std::max(2, int(std::min(box.right - box.left, box.bottom - box.top)) / 4);
@@ -92,15 +87,15 @@ void drawFlatScrollBar(const Layout &layout, const ScrollBarPointer &mouse, HDC 
         return mouse.lookOf(layout, part) == ScrollBarLook::pressed;
     };
     for (Part part : {Part::leftTrack, Part::rightTrack})
-        fill(dc, layout.rectOf(part), pressed(part) ? colours.edge : colours.track);
+        fillWith(dc, layout.rectOf(part), pressed(part) ? colours.edge : colours.track);
     const Brush edge(CreateSolidBrush(colours.edge));
     for (Part part : {Part::leftArrow, Part::rightArrow}) {
         const RECT box = layout.rectOf(part);
-        fill(dc, box, pressed(part) ? colours.edge : colours.track);
+        fillWith(dc, box, pressed(part) ? colours.edge : colours.track);
         FrameRect(dc, &box, edge.get());
         drawArrow(dc, box, part == Part::rightArrow, pressed(part) ? colours.track : colours.ink);
     }
-    fill(dc, layout.rectOf(Part::thumb), colours.edge);
+    fillWith(dc, layout.rectOf(Part::thumb), colours.edge);
 }
 
 void drawScrollBar(const ScrollBarLayout &layout, const ScrollBarPointer &mouse, HDC dc,
