@@ -100,10 +100,16 @@ install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Saves the README's pictures into docs/images: the Qt program's, the Windows program's under
-# Wine, and the web page's in Chromium.
+# Wine (in the projector's colours too, and following a contrast theme that the tests' probe
+# turns on after the run: black, white text, a light blue highlight, yellow button text), and the
+# web page's in Chromium.
+WINDOWS_PROBE = $(WINDOWS_BUILD_DIR)/tests/kymora_probe.exe
+CONTRAST_THEME = 000000 FFFFFF 8080FF 000000 FFFF00 FFFFFF
 screenshots: build windows web
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/kymora_screenshots docs/images
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows.png
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows-projector.png --colours=projector
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows-high-contrast.png --then $(WINDOWS_PROBE) high-contrast on --then $(WINDOWS_PROBE) colours $(CONTRAST_THEME)
 	@KYMORA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD_DIR)/kymora.html node tools/web_screenshots.mjs docs/images
 
 # Every test again, built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.

@@ -1,7 +1,9 @@
-// Saves the README's picture of the Windows program: kymora.exe under Wine, in a Wine desktop
-// of its own on the X server this runs on, after one run with the default settings.
+// Saves the README's pictures of the Windows program: kymora.exe under Wine, in a Wine desktop
+// of its own on the X server this runs on, after one run with the default settings, or with the
+// arguments given; and after the Windows programs that follow each --then, run in turn on the
+// same Wine desktop once the run is over (the tests' probe, changing the system's colours, say).
 //
-//   windows_screenshot KYMORA_EXE OUTPUT_PNG
+//   windows_screenshot KYMORA_EXE OUTPUT_PNG [ARGUMENT...] [--then PROGRAM [ARGUMENT...]]...
 //
 // Runs under xvfb-run, with WINEPREFIX naming the Wine prefix to use.
 
@@ -36,22 +38,37 @@ QRect windowOnDesktop(const QImage &desktop) {
     return found;
 }
 
+// Each list of arguments, split where --then stands.
+QList<QStringList> splitAtThen(const QStringList &arguments) {
+    QList<QStringList> parts{{}};
+    for (const QString &argument : arguments)
+        if (argument == QLatin1String("--then"))
+            parts.append(QStringList());
+        else
+            parts.last().append(argument);
+    return parts;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fputs("usage: windows_screenshot KYMORA_EXE OUTPUT_PNG\n", stderr);
+    if (argc < 3) {
+        std::fputs("usage: windows_screenshot KYMORA_EXE OUTPUT_PNG [ARGUMENT...] [--then "
+                   "PROGRAM [ARGUMENT...]]...\n",
+                   stderr);
         return 2;
     }
+    const QList<QStringList> parts = splitAtThen(app.arguments().mid(3));
+    const QStringList onTheDesktop = {QStringLiteral("explorer"),
+                                      QStringLiteral("/desktop=Kymora,900x700")};
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
     environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
     QProcess wine;
     wine.setProcessEnvironment(environment);
     wine.start(QStringLiteral("wine"),
-               {QStringLiteral("explorer"), QStringLiteral("/desktop=Kymora,900x700"),
-                QString::fromLocal8Bit(argv[1])});
+               onTheDesktop + QStringList{QString::fromLocal8Bit(argv[1])} + parts.first());
     const QString desktop = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
                                      QStringLiteral("--name"), QStringLiteral("Wine desktop")})
                                 .section(QLatin1Char('\n'), 0, 0);
@@ -61,6 +78,14 @@ int main(int argc, char *argv[]) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), desktop});
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     QThread::sleep(2);
+    for (const QStringList &then : parts.mid(1)) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral("wine"), onTheDesktop + then);
+        program.waitForFinished(60000);
+    }
+    if (parts.size() > 1)
+        QThread::sleep(2);
     const QImage shot =
         QGuiApplication::primaryScreen()->grabWindow(desktop.toULongLong()).toImage();
     const bool saved = shot.copy(windowOnDesktop(shot)).save(QString::fromLocal8Bit(argv[2]));

@@ -2,12 +2,14 @@
 
 #include "design/WindowDesign.h"
 #include "win32/GdiObjects.h"
+#include "win32/SystemColours.h"
 #include "win32/Text.h"
 #include "win32/ThemeAtDpi.h"
 
 #include <vssym32.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -22,29 +24,37 @@ constexpr int classicMark = 12;
 // An option's caption: one line, left-aligned and centred on the control's height.
 constexpr UINT optionCaptionFormat = DT_NOCLIP | DT_SINGLELINE | DT_VCENTER;
 
-// The colours of the classic three-dimensional look, beside the window's light grey.
-constexpr COLORREF highlight = RGB(0xFF, 0xFF, 0xFF);
-constexpr COLORREF shadow = RGB(0x80, 0x80, 0x80);
-constexpr COLORREF darkShadow = RGB(0x00, 0x00, 0x00);
+// The classic three-dimensional look's edges: its light and shadow, and its dark shadow, the
+// design's black.
+struct Edges {
+    COLORREF light, shadow, darkShadow;
+};
 
-void fill(HDC dc, const RECT &area, COLORREF colour) {
-    const Brush brush(CreateSolidBrush(colour));
-    FillRect(dc, &area, brush.get());
+Edges edgesOf(const ShownColours &colours) {
+    return {toColorRef(colours.edgeLight()), toColorRef(colours.edgeShadow()),
+            toColorRef(colours.of(colour::black))};
 }
+
+// What a frame paints itself with: the window's scale, and the colours shown.
+struct FrameLook {
+    const WindowScale &scale;
+    const ShownColours &colours;
+};
 
 // A one-pixel line along the top and left of an area in one colour, and along its bottom and
 // right in another.
 void drawBevel(HDC dc, const RECT &area, COLORREF topLeft, COLORREF bottomRight) {
-    fill(dc, {area.left, area.top, area.right, area.top + 1}, topLeft);
-    fill(dc, {area.left, area.top, area.left + 1, area.bottom}, topLeft);
-    fill(dc, {area.left, area.bottom - 1, area.right, area.bottom}, bottomRight);
-    fill(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
+    fillWith(dc, {area.left, area.top, area.right, area.top + 1}, topLeft);
+    fillWith(dc, {area.left, area.top, area.left + 1, area.bottom}, topLeft);
+    fillWith(dc, {area.left, area.bottom - 1, area.right, area.bottom}, bottomRight);
+    fillWith(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
 }
 
 // A line cut into the surface: its shadow above and left of its light.
-void drawEtchedLine(HDC dc, const RECT &area) {
-    drawBevel(dc, {area.left + 1, area.top + 1, area.right, area.bottom}, highlight, highlight);
-    drawBevel(dc, {area.left, area.top, area.right - 1, area.bottom - 1}, shadow, shadow);
+void drawEtchedLine(HDC dc, const RECT &area, const Edges &edges) {
+    drawBevel(dc, {area.left + 1, area.top + 1, area.right, area.bottom}, edges.light, edges.light);
+    drawBevel(dc, {area.left, area.top, area.right - 1, area.bottom - 1}, edges.shadow,
+              edges.shadow);
 }
 
 // The parent's brush for the control, with its text colour set on the device context.
@@ -54,7 +64,8 @@ HBRUSH parentColours(HWND control, HDC dc) {
                                                  reinterpret_cast<LPARAM>(control)));
 }
 
-void paintFrame(HWND frame, HDC dc, double dpi) {
+void paintFrame(HWND frame, HDC dc, const FrameLook &look) {
+    const double dpi = look.scale.dpi();
     RECT area;
     GetClientRect(frame, &area);
     const HBRUSH background = parentColours(frame, dc);
@@ -66,7 +77,7 @@ void paintFrame(HWND frame, HDC dc, double dpi) {
     // The line runs through the middle of the caption.
     RECT line = area;
     line.top = extent.cy / 2;
-    drawEtchedLine(dc, line);
+    drawEtchedLine(dc, line, edgesOf(look.colours));
     const int indent = atDotsPerInch(captionIndent, dpi);
     const int gap = atDotsPerInch(captionGap, dpi);
     const RECT behindCaption{indent, 0, indent + extent.cx + 2 * gap, extent.cy};
@@ -76,15 +87,20 @@ void paintFrame(HWND frame, HDC dc, double dpi) {
 }
 
 LRESULT CALLBACK classicFrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR scale) {
+                                       UINT_PTR, DWORD_PTR reference) {
+    const auto *look = reinterpret_cast<const FrameLook *>(reference);
     switch (message) {
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT: {
         const PaintDC paint(frame);
-        paintFrame(frame, paint.get(), reinterpret_cast<const WindowScale *>(scale)->dpi());
+        paintFrame(frame, paint.get(), *look);
         return 0;
     }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(frame, classicFrameProcedure, 0);
+        delete look;
+        return DefSubclassProc(frame, message, wParam, lParam);
     default:
         return DefSubclassProc(frame, message, wParam, lParam);
     }
@@ -130,9 +146,30 @@ OptionLayout layOutOption(HDC dc, const RECT &content, SIZE mark, const std::wst
     return layout;
 }
 
-// In the desktop's visual style where the option has one, else in the classic look; the
-// caption with the focus rectangle round it when the option has the focus.
-void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, double dpi,
+// A round mark in the colours shown: a ring in the caption's colour round the option's face, with
+// a dot in the middle while the option is selected.
+void drawMark(HDC dc, const RECT &mark, bool checked, double dpi) {
+    const COLORREF ink = GetTextColor(dc);
+    const Pen ring(CreatePen(PS_SOLID, std::max(1, atDotsPerInch(1, dpi)), ink));
+    const Brush face(CreateSolidBrush(GetBkColor(dc)));
+    const Brush dot(CreateSolidBrush(ink));
+    const Selection pen(dc, ring.get());
+    const Selection inside(dc, face.get());
+    Ellipse(dc, mark.left, mark.top, mark.right, mark.bottom);
+    if (!checked)
+        return;
+    RECT middle = mark;
+    const int inset = (mark.right - mark.left) * 3 / 10;
+    InflateRect(&middle, -inset, -inset);
+    const Selection noPen(dc, GetStockObject(NULL_PEN));
+    const Selection filled(dc, dot.get());
+    Ellipse(dc, middle.left, middle.top, middle.right + 1, middle.bottom + 1);
+}
+
+// In the desktop's visual style where the option has one, else in the classic look, or with a
+// mark of its own in the colours shown where they are not the desktop's; the caption with the
+// focus rectangle round it when the option has the focus.
+void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, bool desktopLook, double dpi,
                       const std::wstring &caption) {
     HDC dc = draw.hdc;
     const int state = radioState(draw);
@@ -145,15 +182,18 @@ void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, double dpi,
             mark = {classic, classic};
     }
     OptionLayout layout = layOutOption(dc, content, mark, caption);
+    const bool checked = state >= RBS_CHECKEDNORMAL;
     if (theme) {
         DrawThemeBackground(theme, dc, BP_RADIOBUTTON, state, &layout.mark, nullptr);
         DrawThemeText(theme, dc, BP_RADIOBUTTON, state, caption.c_str(),
                       static_cast<int>(caption.size()), optionCaptionFormat, 0, &layout.caption);
     } else {
-        const bool checked = state >= RBS_CHECKEDNORMAL;
-        DrawFrameControl(dc, &layout.mark, DFC_BUTTON,
-                         DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0) |
-                             (draw.uItemState & CDIS_SELECTED ? DFCS_PUSHED : 0));
+        if (desktopLook)
+            DrawFrameControl(dc, &layout.mark, DFC_BUTTON,
+                             DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0) |
+                                 (draw.uItemState & CDIS_SELECTED ? DFCS_PUSHED : 0));
+        else
+            drawMark(dc, layout.mark, checked, dpi);
         DrawTextW(dc, caption.c_str(), -1, &layout.caption, optionCaptionFormat);
     }
     if (!(draw.uItemState & CDIS_FOCUS))
@@ -166,23 +206,28 @@ void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, double dpi,
 
 } // namespace
 
-void paintClassicButton(const DRAWITEMSTRUCT &item, double dpi) {
+bool keepsDesktopLook(const ShownColours &colours) {
+    return colours.profile() == ColourProfile::design;
+}
+
+void paintClassicButton(const DRAWITEMSTRUCT &item, const ShownColours &colours, double dpi) {
     HDC dc = item.hDC;
+    const Edges edges = edgesOf(colours);
     RECT edge = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     FillRect(dc, &edge, parentColours(item.hwndItem, dc));
-    // The focused button is the default one: a black line round it.
+    // The focused button is the default one: a dark line round it.
     if (focused) {
-        drawBevel(dc, edge, darkShadow, darkShadow);
+        drawBevel(dc, edge, edges.darkShadow, edges.darkShadow);
         InflateRect(&edge, -1, -1);
     }
     if (pushed) {
-        drawBevel(dc, edge, shadow, shadow);
+        drawBevel(dc, edge, edges.shadow, edges.shadow);
     } else {
-        drawBevel(dc, edge, highlight, darkShadow);
+        drawBevel(dc, edge, edges.light, edges.darkShadow);
         InflateRect(&edge, -1, -1);
-        drawBevel(dc, edge, highlight, shadow);
+        drawBevel(dc, edge, edges.light, edges.shadow);
     }
 
     const Selection font(dc, GetWindowFont(item.hwndItem));
@@ -200,11 +245,12 @@ void paintClassicButton(const DRAWITEMSTRUCT &item, double dpi) {
     }
 }
 
-void paintAsClassicFrame(HWND frame, const WindowScale &scale) {
-    SetWindowSubclass(frame, classicFrameProcedure, 0, reinterpret_cast<DWORD_PTR>(&scale));
+void paintAsClassicFrame(HWND frame, const WindowScale &scale, const ShownColours &colours) {
+    SetWindowSubclass(frame, classicFrameProcedure, 0,
+                      reinterpret_cast<DWORD_PTR>(new FrameLook{scale, colours}));
 }
 
-LRESULT paintOption(const NMCUSTOMDRAW &draw, double dpi) {
+LRESULT paintOption(const NMCUSTOMDRAW &draw, const ShownColours &colours, double dpi) {
     if (draw.dwDrawStage != CDDS_PREERASE && draw.dwDrawStage != CDDS_PREPAINT)
         return CDRF_DODEFAULT;
     HWND option = draw.hdr.hwndFrom;
@@ -212,8 +258,10 @@ LRESULT paintOption(const NMCUSTOMDRAW &draw, double dpi) {
     IntersectClipRect(draw.hdc, draw.rc.left, draw.rc.top, draw.rc.right, draw.rc.bottom);
     FillRect(draw.hdc, &draw.rc, parentColours(option, draw.hdc));
     SelectObject(draw.hdc, GetWindowFont(option));
+    const bool desktopLook = keepsDesktopLook(colours);
     const ThemeAtDpi theme(option, L"Button", dpi);
-    paintOptionParts(draw, theme.get(), dpi, windowText(option));
+    paintOptionParts(draw, desktopLook ? theme.get() : nullptr, desktopLook, dpi,
+                     windowText(option));
     RestoreDC(draw.hdc, saved);
     return CDRF_SKIPDEFAULT;
 }

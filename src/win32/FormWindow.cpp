@@ -38,8 +38,7 @@ bool FormWindow::registerClass(HINSTANCE instance) {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-FormWindow::FormWindow(HINSTANCE instance)
-    : instance_(instance), background_(CreateSolidBrush(toColorRef(windowBackground))) {
+FormWindow::FormWindow(HINSTANCE instance) : instance_(instance) {
     const std::wstring title = toWide(windowTitlePrefix) + toWide(KYMORA_HOMEPAGE_URL);
     CreateWindowExW(windowExStyle, windowClassName, title.c_str(), windowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -82,6 +81,10 @@ LRESULT FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_CLOSE, OnClose);
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        followSystemColours(message);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -103,7 +106,7 @@ BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
         [this](const MSG &input) { heldInput_->take(input); });
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, *pacer_);
-    controls_ = std::make_unique<NativeControls>(window, instance_, scale());
+    controls_ = std::make_unique<NativeControls>(window, instance_, scale(), colours_);
     for (const NativeControls::Control &control : controls_->all())
         if (control.window)
             holdMessagesDuringRuns(control.window, *form_);
@@ -114,6 +117,7 @@ BOOL FormWindow::OnCreate(HWND window, LPCREATESTRUCTW) {
     scroll_ = std::make_unique<ClientScroll>(window, scale(), [this] { showScrolled(); });
     layOutControls();
     scroll_->fitWindow(scroll_->windowForWholeClientArea());
+    form_->systemColoursChanged(readSystemColours(), readSystemContrast());
     form_->Form_Load();
     return TRUE;
 }
@@ -187,7 +191,8 @@ void FormWindow::setZoom(const Zoom &zoom) {
 }
 
 void FormWindow::handle(MSG message) {
-    if (handleZoomKey(message) || handleKeysKey(message) || IsDialogMessageW(window_, &message))
+    if (handleZoomKey(message) || handleKeysKey(message) || handleColoursKey(message) ||
+        IsDialogMessageW(window_, &message))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -234,28 +239,17 @@ BOOL FormWindow::OnEraseBkgnd(HWND, HDC) {
     return TRUE;
 }
 
-// Every control shows the window's background, the text in the control's designed colour; the
-// notice has its own.
-HBRUSH FormWindow::OnCtlColor(HWND, HDC dc, HWND control, int) {
-    if (HBRUSH notice = notice_->colour(control, dc))
-        return notice;
-    const NativeControls::Control *entry = controls_->of(control);
-    SetTextColor(dc, toColorRef(entry ? entry->design->textColour : colour::buttonText));
-    SetBkColor(dc, toColorRef(windowBackground));
-    return background_.get();
-}
-
 // The push buttons, owner-drawn, and the option buttons, custom-drawn, are painted at the
 // controls' resolution, which the platform's own painting would not follow.
 void FormWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT *item) {
-    paintClassicButton(*item, scale().dpi());
+    paintClassicButton(*item, colours_, scale().dpi());
 }
 
 LRESULT FormWindow::OnNotify(HWND, int, NMHDR *header) {
     const NativeControls::Control *control = controls_->of(header->hwndFrom);
     if (header->code != NM_CUSTOMDRAW || !control || control->design->kind != ControlKind::option)
         return 0;
-    return paintOption(*reinterpret_cast<const NMCUSTOMDRAW *>(header), scale().dpi());
+    return paintOption(*reinterpret_cast<const NMCUSTOMDRAW *>(header), colours_, scale().dpi());
 }
 
 // The focus comes back to the control that had it when the window is activated again.

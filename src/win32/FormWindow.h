@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string_view>
 
@@ -54,7 +55,7 @@ private:
     void announce(std::string_view description) override;
     void showNotice(std::string_view text) override;
     void hideNotice() override;
-    void showColours(const ShownColours &) override {}
+    void showColours(const ShownColours &colours) override;
     void reportError(const RuntimeError &error) override;
     void unload(int exitCode) override;
 
@@ -86,9 +87,13 @@ private:
     void clickFocusedButton();
     bool handleZoomKey(const MSG &message);
     bool handleKeysKey(const MSG &message);
+    bool handleColoursKey(const MSG &message);
+    void followSystemColours(UINT message);
+    HBRUSH brushOf(Colour colour);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
+    ShownColours colours_; // as the controls read them when they paint
     std::unique_ptr<WindowZoom> zoom_;
     std::unique_ptr<ControlFonts> fonts_;
     std::unique_ptr<GdiSurface> surface_;
@@ -99,7 +104,7 @@ private:
     std::unique_ptr<NoticeWindow> notice_;
     std::unique_ptr<ClientScroll> scroll_;
     HWND pictureDescription_ = nullptr;
-    Brush background_;
+    std::map<Colour, Brush> brushes_; // the controls' faces, in the colours shown
     HWND focusBeforeDeactivation_ = nullptr;
     int exitCode_ = 0;
 };

@@ -54,6 +54,12 @@ private:
     HGDIOBJ previous_;
 };
 
+// Fills an area with a solid colour.
+inline void fillWith(HDC dc, const RECT &area, COLORREF colour) {
+    const Brush brush(CreateSolidBrush(colour));
+    FillRect(dc, &area, brush.get());
+}
+
 // A memory device context compatible with the screen, deleted with DeleteDC.
 class MemoryDC {
 public:

@@ -27,11 +27,6 @@ RECT withPenMargin(RECT area, int penWidth) {
     return area;
 }
 
-void fillWithBackground(HDC dc, const RECT &area) {
-    const Brush background(CreateSolidBrush(toColorRef(windowBackground)));
-    FillRect(dc, &area, background.get());
-}
-
 Pen createPen(int width, COLORREF colour) {
     if (width <= 1)
         return Pen(CreatePen(PS_SOLID, 1, colour));
@@ -82,6 +77,19 @@ void GdiSurface::changeResolution(double dpi, const ControlFonts &fonts) {
     captions_.remeasure();
     createPicture(pictureSize());
     drawAnew();
+}
+
+void GdiSurface::showColours(const ShownColours &colours) {
+    colours_ = colours;
+    drawAnew();
+}
+
+COLORREF GdiSurface::shown(Colour designed) const {
+    return toColorRef(colours_.of(designed));
+}
+
+void GdiSurface::fillWithBackground(HDC dc, const RECT &area) const {
+    fillWith(dc, area, toColorRef(colours_.background()));
 }
 
 void GdiSurface::drawAnew() {
@@ -144,14 +152,13 @@ std::optional<RECT> GdiSurface::pixelRun(const Drawing &line) const {
 
 void GdiSurface::drawLine(const Drawing &line) {
     if (const std::optional<RECT> run = pixelRun(line)) {
-        const Brush brush(CreateSolidBrush(toColorRef(line.colour.value_or(line.pen.foreColor))));
-        FillRect(dc_.get(), &*run, brush.get());
+        fillWith(dc_.get(), *run, shown(line.colour.value_or(line.pen.foreColor)));
         markChanged(*run);
         return;
     }
     const POINT from = devicePoint(line.pen, line.x1, line.y1);
     const POINT to = devicePoint(line.pen, line.x2, line.y2);
-    const COLORREF lineColour = toColorRef(line.colour.value_or(line.pen.foreColor));
+    const COLORREF lineColour = shown(line.colour.value_or(line.pen.foreColor));
     const int width = deviceLineWidth(line.pen.drawWidth, scale_);
     HDC dc = dc_.get();
     {
@@ -172,9 +179,9 @@ void GdiSurface::drawCircle(const Drawing &circle) {
     const int width = deviceLineWidth(circle.pen.drawWidth, scale_);
     HDC dc = dc_.get();
     {
-        const Pen pen = createPen(width, toColorRef(*circle.colour));
+        const Pen pen = createPen(width, shown(*circle.colour));
         const Brush fill(circle.pen.fillStyle == FillStyle::solid
-                             ? CreateSolidBrush(toColorRef(circle.pen.fillColor))
+                             ? CreateSolidBrush(shown(circle.pen.fillColor))
                              : nullptr);
         const Selection selectedPen(dc, pen.get());
         const Selection selectedBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get())
@@ -207,7 +214,7 @@ void GdiSurface::drawCaption(const Drawing &painted) {
     RECT area = toDevice(place);
     fillWithBackground(dc, area);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, toColorRef(caption.colour));
+    SetTextColor(dc, shown(caption.colour));
     DrawTextW(dc, toWide(caption.text).c_str(), -1, &area, textFormat(caption.alignment));
     markChanged(area);
 }

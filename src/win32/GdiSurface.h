@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/ColourProfiles.h"
 #include "form/RecordedCanvas.h"
 #include "win32/GdiObjects.h"
 
@@ -36,6 +37,10 @@ public:
     // A new resolution, or zoom: the picture is drawn anew at it, with the new fonts.
     void changeResolution(double dpi, const ControlFonts &fonts);
 
+    // Paints each colour the run draws in as these colours show it, the background too: the
+    // picture is drawn anew in them. The design's, until told otherwise.
+    void showColours(const ShownColours &colours);
+
     CaptionBoard &captions() override { return captions_; }
 
 private:
@@ -46,6 +51,8 @@ private:
 
     int wrappedTextHeight(const CaptionState &caption) override;
 
+    COLORREF shown(Colour designed) const;
+    void fillWithBackground(HDC dc, const RECT &area) const;
     SIZE pictureSize() const;
     void createPicture(SIZE size);
     int toDevice(double designPixels) const;
@@ -62,6 +69,7 @@ private:
     bool hasChanged_ = false;
     SIZE size_{};
     POINT origin_{};
+    ShownColours colours_;
     MemoryDC dc_;
     Bitmap picture_;
     std::optional<Selection> selected_;

@@ -37,8 +37,8 @@ NativeControl nativeControl(ControlKind kind) {
     return {nullptr, 0};
 }
 
-HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance,
-            const WindowScale &scale) {
+HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance, const WindowScale &scale,
+            const ShownColours &colours) {
     const NativeControl native = nativeControl(design.kind);
     if (!native.windowClass)
         return nullptr;
@@ -48,11 +48,11 @@ HWND create(const ControlDesign &design, HWND parent, HINSTANCE instance,
         WS_CHILD | WS_CLIPSIBLINGS | native.style | visible, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design))), instance, nullptr);
     if (design.kind == ControlKind::frame)
-        paintAsClassicFrame(created, scale);
+        paintAsClassicFrame(created, scale, colours);
     if (design.kind == ControlKind::scrollBar) {
         SetScrollRange(created, SB_CTL, speedMinimum, speedMaximum, FALSE);
         SetScrollPos(created, SB_CTL, speedMinimum, FALSE);
-        scaleScrollBar(created, scale);
+        scaleScrollBar(created, design, scale, colours);
     }
     return created;
 }
@@ -78,10 +78,11 @@ std::optional<SpeedBarMove> speedBarMoveOf(UINT code) {
     }
 }
 
-NativeControls::NativeControls(HWND parent, HINSTANCE instance, const WindowScale &scale)
+NativeControls::NativeControls(HWND parent, HINSTANCE instance, const WindowScale &scale,
+                               const ShownColours &colours)
     : scale_(scale) {
     for (const ControlDesign &design : windowControls())
-        controls_.push_back({&design, create(design, parent, instance, scale)});
+        controls_.push_back({&design, create(design, parent, instance, scale, colours)});
     orderForTabbing();
 }
 
@@ -139,6 +140,12 @@ void NativeControls::orderForTabbing() const {
         previous = entry->window;
         previousContainer = entry->design->container;
     }
+}
+
+void NativeControls::repaint() const {
+    for (const Control &entry : controls_)
+        if (entry.window)
+            InvalidateRect(entry.window, nullptr, TRUE);
 }
 
 // Option buttons are the window's own children, placed within their frame.

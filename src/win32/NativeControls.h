@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/ColourProfiles.h"
 #include "design/WindowDesign.h"
 #include "form/SpeedBar.h"
 #include "win32/WindowScale.h"
@@ -16,7 +17,7 @@ class ControlFonts;
 // edit fields, group boxes, radio buttons and owner-drawn push buttons. The captions have no
 // window; they are painted on the picture. Each control's id is its place in the design, and
 // Tab and the arrow keys visit them in the order of their tab indexes. The controls are laid
-// out and drawn at the window's scale.
+// out and drawn at the window's scale, in the colours shown, which they read as they paint.
 class NativeControls {
 public:
     struct Control {
@@ -24,7 +25,8 @@ public:
         HWND window; // null for a caption
     };
 
-    NativeControls(HWND parent, HINSTANCE instance, const WindowScale &scale);
+    NativeControls(HWND parent, HINSTANCE instance, const WindowScale &scale,
+                   const ShownColours &colours);
     NativeControls(const NativeControls &) = delete;
     NativeControls &operator=(const NativeControls &) = delete;
 
@@ -39,6 +41,8 @@ public:
     // Places and sizes every control at the window's scale and this scroll position, with its
     // font.
     void layOut(POINT origin, const ControlFonts &fonts) const;
+    // Has every control paint itself again: in new colours, say.
+    void repaint() const;
 
 private:
     void orderForTabbing() const;

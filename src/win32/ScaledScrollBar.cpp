@@ -1,7 +1,9 @@
 #include "win32/ScaledScrollBar.h"
 
+#include "win32/ClassicLook.h"
 #include "win32/ScrollBarDrawing.h"
 #include "win32/ScrollBarLayout.h"
+#include "win32/SystemColours.h"
 #include "win32/ThemeAtDpi.h"
 
 #include <commctrl.h>
@@ -23,7 +25,9 @@ using Layout = ScrollBarLayout;
 
 struct Bar {
     HWND window;
+    const ControlDesign *design;
     const WindowScale *scale;
+    const ShownColours *colours;
     ScrollBarPointer mouse;
 };
 
@@ -42,15 +46,31 @@ Layout layoutOf(const Bar &bar) {
 }
 
 // The parts in the desktop's visual style where the bar has one, else in the classic look; the
-// track in the parent's colours, as the platform's bar has it. A focused bar's caret, its thumb
-// blinking, follows the thumb.
-void paint(const Bar &bar, HDC dc) {
-    const Layout layout = layoutOf(bar);
+// track in the parent's colours, as the platform's bar has it.
+void paintInDesktopLook(const Bar &bar, const Layout &layout, HDC dc) {
     const auto track = reinterpret_cast<HBRUSH>(
         SendMessageW(GetParent(bar.window), WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(bar.window)));
     const ThemeAtDpi theme(bar.window, L"ScrollBar", bar.scale->dpi());
     drawScrollBar(layout, bar.mouse, dc, theme.get(), track);
+}
+
+// Flat, the track in the bar's face, the arrows in its text's colour.
+void paintFlat(const Bar &bar, const Layout &layout, HDC dc) {
+    const ShownColours &colours = *bar.colours;
+    drawFlatScrollBar(layout, bar.mouse, dc,
+                      {toColorRef(colours.faceOf(*bar.design)), toColorRef(colours.edgeShadow()),
+                       toColorRef(colours.textOf(*bar.design))});
+}
+
+// In the desktop's look, or flat in the colours shown. A focused bar's caret, its thumb blinking,
+// follows the thumb.
+void paint(const Bar &bar, HDC dc) {
+    const Layout layout = layoutOf(bar);
+    if (keepsDesktopLook(*bar.colours))
+        paintInDesktopLook(bar, layout, dc);
+    else
+        paintFlat(bar, layout, dc);
     if (GetFocus() == bar.window)
         SetCaretPos(layout.thumbLeft + 1, 1);
 }
@@ -242,7 +262,8 @@ LRESULT CALLBACK scaledProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-void scaleScrollBar(HWND bar, const WindowScale &scale) {
+void scaleScrollBar(HWND bar, const ControlDesign &design, const WindowScale &scale,
+                    const ShownColours &colours) {
     SetWindowSubclass(bar, scaledProcedure, 0,
-                      reinterpret_cast<DWORD_PTR>(new Bar{bar, &scale, {}}));
+                      reinterpret_cast<DWORD_PTR>(new Bar{bar, &design, &scale, &colours, {}}));
 }

@@ -1,6 +1,10 @@
 #include "win32/ScrollBarDrawing.h"
 
+#include "win32/GdiObjects.h"
+
 #include <vssym32.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,7 +64,39 @@ void drawClassic(const Layout &layout, const ScrollBarPointer &mouse, HDC dc, HB
     DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
 }
 
+// An arrow's triangle, centred in its box, pointing left or right.
+void drawArrow(HDC dc, const RECT &box, bool right, COLORREF colour) {
+    const int reach = std::max(2, int(std::min(box.right - box.left, box.bottom - box.top)) / 4);
+    const int x = (box.left + box.right) / 2;
+    const int y = (box.top + box.bottom) / 2;
+    const int tip = right ? x + reach / 2 : x - reach / 2;
+    const int base = right ? x - reach / 2 : x + reach / 2;
+    const POINT corners[] = {{tip, y}, {base, y - reach}, {base, y + reach}};
+    const Brush brush(CreateSolidBrush(colour));
+    const Pen pen(CreatePen(PS_SOLID, 1, colour));
+    const Selection filled(dc, brush.get());
+    const Selection edged(dc, pen.get());
+    Polygon(dc, corners, 3);
+}
+
 } // namespace
+
+void drawFlatScrollBar(const Layout &layout, const ScrollBarPointer &mouse, HDC dc,
+                       const FlatScrollBarColours &colours) {
+    const auto pressed = [&](Part part) {
+        return mouse.lookOf(layout, part) == ScrollBarLook::pressed;
+    };
+    for (Part part : {Part::leftTrack, Part::rightTrack})
+        fillWith(dc, layout.rectOf(part), pressed(part) ? colours.edge : colours.track);
+    const Brush edge(CreateSolidBrush(colours.edge));
+    for (Part part : {Part::leftArrow, Part::rightArrow}) {
+        const RECT box = layout.rectOf(part);
+        fillWith(dc, box, pressed(part) ? colours.edge : colours.track);
+        FrameRect(dc, &box, edge.get());
+        drawArrow(dc, box, part == Part::rightArrow, pressed(part) ? colours.track : colours.ink);
+    }
+    fillWith(dc, layout.rectOf(Part::thumb), colours.edge);
+}
 
 void drawScrollBar(const ScrollBarLayout &layout, const ScrollBarPointer &mouse, HDC dc,
                    HTHEME theme, HBRUSH track) {

@@ -3,7 +3,8 @@
 // lies on the screen and scrolls; and clicks a control by message, as such a tool does.
 //
 //   kymora_probe focus | fields | caption CONTROL | notice | geometry | click CONTROL |
-//                scroll-to-end | run-and-listen | set-text CONTROL TEXT | dpi DPI
+//                scroll-to-end | run-and-listen | set-text CONTROL TEXT | dpi DPI |
+//                colours [COLOUR...] | high-contrast on|off
 //
 // notice prints the held run's notice, as a screen reader reads it, and nothing while none is
 // shown.
@@ -11,8 +12,18 @@
 // run-and-listen presses Start and prints the accessible name that the program's next name
 // change gives, as a screen reader hears it through a WinEvent hook.
 //
+// colours prints the system's colours that the program reads, as systemColourNames() lists them,
+// each as six hexadecimal digits, RRGGBB; given as many, it sets them (SetSysColors), as a
+// contrast theme does.
+//
+// high-contrast turns the system's high contrast on or off, as a contrast theme does: by
+// SPI_SETHIGHCONTRAST, which tells every window. Wine (8) keeps no such setting, and its call
+// fails: the probe then keeps it where Windows does, in the registry, for Wine's session, and
+// tells every window as Windows would.
+//
 // Prints its answer on standard output; ends with 1 when the program's window is not there.
 
+#include "design/ColourProfiles.h"
 #include "design/WindowDesign.h"
 #include "win32/ControlIds.h"
 
@@ -21,8 +32,11 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -127,6 +141,50 @@ bool runAndListen(HWND window) {
     return !heardName.empty();
 }
 
+// As RRGGBB, the way a person writes a colour.
+void printColours() {
+    const char *separator = "";
+    for (const SystemColourName &name : systemColourNames()) {
+        const COLORREF c = GetSysColor(name.windowsIndex);
+        std::printf("%s%02X%02X%02X", separator, GetRValue(c), GetGValue(c), GetBValue(c));
+        separator = " ";
+    }
+    std::printf("\n");
+}
+
+bool setColours(int count, wchar_t **given) {
+    std::vector<int> indexes;
+    std::vector<COLORREF> values;
+    for (const SystemColourName &name : systemColourNames())
+        indexes.push_back(name.windowsIndex);
+    if (count != int(indexes.size()))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const unsigned long rgb = std::wcstoul(given[i], nullptr, 16);
+        values.push_back(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    }
+    return SetSysColors(count, indexes.data(), values.data());
+}
+
+bool setHighContrast(bool on) {
+    HIGHCONTRASTW contrast{sizeof(contrast), on ? DWORD(HCF_HIGHCONTRASTON) : 0, nullptr};
+    if (SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof(contrast), &contrast, SPIF_SENDCHANGE))
+        return true;
+    // Volatile: gone when Wine's session ends, as a setting made without SPIF_UPDATEINIFILE is.
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", 0,
+                        nullptr, REG_OPTION_VOLATILE, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const std::wstring flags = std::to_wstring(contrast.dwFlags);
+    RegSetValueExW(key, L"Flags", 0, REG_SZ, reinterpret_cast<const BYTE *>(flags.c_str()),
+                   DWORD((flags.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG,
+                        replyTimeoutMs, nullptr);
+    return true;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv) {
@@ -173,6 +231,12 @@ int wmain(int argc, wchar_t **argv) {
                             replyTimeoutMs, nullptr);
     else if (command == "run-and-listen")
         return runAndListen(window) ? 0 : 1;
+    else if (command == "colours" && argc == 2)
+        printColours();
+    else if (command == "colours")
+        return setColours(argc - 2, argv + 2) ? 0 : 1;
+    else if (command == "high-contrast" && argc == 3)
+        return setHighContrast(std::wstring_view(argv[2]) == L"on") ? 0 : 1;
     else if (command == "scroll-to-end") {
         SendMessageW(window, WM_HSCROLL, SB_RIGHT, 0);
         SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);

@@ -76,7 +76,7 @@ void tst_WindowsExecutable::importsOnlyWindowsOwnDlls() {
     const QStringList windowsOwn = {QStringLiteral("kernel32.dll"), QStringLiteral("user32.dll"),
                                     QStringLiteral("gdi32.dll"),    QStringLiteral("comctl32.dll"),
                                     QStringLiteral("shell32.dll"),  QStringLiteral("uxtheme.dll"),
-                                    QStringLiteral("msvcrt.dll")};
+                                    QStringLiteral("advapi32.dll"), QStringLiteral("msvcrt.dll")};
     for (const QString &dll : imported)
         QVERIFY2(windowsOwn.contains(dll), qPrintable(dll));
 }

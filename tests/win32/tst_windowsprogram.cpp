@@ -1,12 +1,15 @@
 #include "FakeSettings.h"
 #include "FormControls.h"
+#include "PictureColours.h"
 #include "ProgramInfo.h"
 #include "RecordingCanvas.h"
 #include "ReferencePicture.h"
 #include "VirtualPacer.h"
 #include "WineProgram.h"
 #include "XClient.h"
+#include "canvas/DrawingArea.h"
 #include "demo/DemonstrationRun.h"
+#include "design/ColourProfiles.h"
 #include "design/WindowDesign.h"
 #include "qt/FormWindow.h"
 #include "qt/PictureSurface.h"
@@ -290,7 +293,89 @@ const std::map<std::string_view, Fixture> fixtures = {
     {"scrollsTheWholeClientAreaIntoViewOnASmallScreen", Fixture::ownProgram},
     {"zoomsTheWholeForm", Fixture::ownProgram},
     {"fillsTheScreenAndGivesItBack", Fixture::ownProgram},
+    {"showsEachColourProfile", Fixture::ownProgram},
 };
+
+// A contrast theme's colours, as the probe sets them (RRGGBB): a window's, its text's, the
+// highlight's, a button's face and its text's, and an active title bar's text's; and the first
+// five as the picture shows them (&HBBGGRR).
+const QStringList contrastTheme = {"000000", "FFFFFF", "8080FF", "000000", "FFFF00", "FFFFFF"};
+constexpr Colour themeWindow = 0x000000;
+constexpr Colour themeText = 0xFFFFFF;
+constexpr Colour themeHighlight = 0xFF8080;
+constexpr Colour themeButtonFace = 0x000000;
+constexpr Colour themeButtonText = 0x00FFFF;
+
+enum class Look { design, projector, highContrast };
+
+// The colours of a finished run's picture with the default settings, each sampled where it is
+// drawn: the background of the drawing area, below it and behind a caption; the graph's axis (a
+// line), a graph dot's outline, the resultant, a link of the chain, the caption's text; and the
+// Start button's face and text.
+struct Sampled {
+    Colour background, below, behindCaption;
+    Colour line, outline, resultant, link, caption, buttonFace, buttonText;
+};
+
+Sampled sampled(const QImage &picture) {
+    const Combination grating{"opDaleko", "opAno", "op2"};
+    const Expected expected = expectedPicture(grating);
+    const StripMarks strip = stripMarks(grating).first();
+    const Colour background =
+        mostOf(picture, QRect(QPoint(DrawingArea::left, DrawingArea::top),
+                              QPoint(DrawingArea::right, DrawingArea::bottom)));
+    const auto [caption, place] = expected.captions.first();
+    const QRect captionArea(place, placeOf(captionName(caption)).size());
+    const QRect start = placeOf("cmdStart");
+    const Colour face = colourAt(picture, QPoint(start.left() + 3, start.center().y()));
+    return {background,
+            mostOf(picture, QRect(0, DrawingArea::bottom + 1, picture.width(), picture.height())),
+            mostOf(picture, captionArea),
+            inkNear(picture, QPoint(400, 515), background),
+            inkNear(picture, strip.dot, background),
+            inkNear(picture, expected.resultant.center().toPoint(), background),
+            inkNear(picture, strip.linkMiddle, background),
+            strongestIn(picture, captionArea, background),
+            face,
+            strongestIn(picture, start.adjusted(6, 6, -6, -6), face)};
+}
+
+// The picture is in the colours of the look: the design's reference; the projector's, every
+// line, outline and the resultant at least 3 : 1 against the background, the resultant against
+// the links too, the texts 4.5 : 1; the contrast theme's. Neither of the others leaves a pixel of
+// the design's grey.
+void verifyShown(const QImage &picture, Look look) {
+    const Sampled s = sampled(picture);
+    const auto ratio = [](Colour a, Colour b) { return contrastRatio(a, b); };
+    qInfo("background %06X, line %06X %.2f, outline %06X %.2f, resultant %06X %.2f (links %06X "
+          "%.2f), caption %06X %.2f, button text %06X on %06X %.2f",
+          s.background, s.line, ratio(s.line, s.background), s.outline,
+          ratio(s.outline, s.background), s.resultant, ratio(s.resultant, s.background), s.link,
+          ratio(s.resultant, s.link), s.caption, ratio(s.caption, s.background), s.buttonText,
+          s.buttonFace, ratio(s.buttonText, s.buttonFace));
+    if (look == Look::design) {
+        QCOMPARE(std::tuple(s.background, s.below, s.behindCaption),
+                 std::tuple(colour::lightGrey, colour::lightGrey, colour::lightGrey));
+        QVERIFY(unmatchedShare(picture, referencePicture(false, true, true)) < 0.0005);
+        return;
+    }
+    QCOMPARE(pixelsOf(picture, picture.rect(), colour::lightGrey), 0);
+    if (look == Look::projector) {
+        for (Colour drawn : {s.line, s.outline, s.resultant})
+            QVERIFY2(ratio(drawn, s.background) >= 3, qPrintable(QString::number(drawn, 16)));
+        QVERIFY(ratio(s.resultant, s.link) >= 3);
+        QVERIFY(ratio(s.caption, s.background) >= 4.5);
+        QVERIFY(ratio(s.buttonText, s.buttonFace) >= 4.5);
+        return;
+    }
+    const auto colours = [](const Sampled &c) {
+        return std::tie(c.background, c.below, c.behindCaption, c.line, c.outline, c.resultant,
+                        c.link, c.caption, c.buttonFace, c.buttonText);
+    };
+    const Sampled theme{themeWindow,    themeWindow, themeWindow, themeText,       themeText,
+                        themeHighlight, themeText,   themeText,   themeButtonFace, themeButtonText};
+    QCOMPARE(colours(s), colours(theme));
+}
 
 } // namespace
 
@@ -323,6 +408,8 @@ private slots:
     void zoomsTheWholeForm();
     void fillsTheScreenAndGivesItBack_data();
     void fillsTheScreenAndGivesItBack();
+    void showsEachColourProfile_data();
+    void showsEachColourProfile();
 
 private:
     void runAndWait(const std::function<void()> &start);
@@ -937,6 +1024,62 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
     wine.pressKeys({QStringLiteral("Escape")});
     QTRY_COMPARE(clientNow(wine).size(), before.size());
     QTRY_COMPARE(wine.grab(), before);
+}
+
+void tst_WindowsProgram::showsEachColourProfile_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Look>("first");
+    QTest::addColumn<bool>("byTheme"); // switched by a contrast theme, on and off, else by C
+    QTest::addColumn<Look>("then");
+    QTest::newRow("--colours=design, C")
+        << QStringList{"--colours=design"} << Look::design << false << Look::projector;
+    QTest::newRow("--colours=projector, C")
+        << QStringList{"--colours=projector"} << Look::projector << false << Look::design;
+    QTest::newRow("a contrast theme")
+        << QStringList() << Look::design << true << Look::highContrast;
+}
+
+// A finished run's picture in the colours of its profile; switched to another, by C or by a
+// contrast theme the running program follows, the same picture is drawn anew in its colours, and
+// switched back, the first picture comes back pixel for pixel. The theme turned off is followed
+// at once (WM_SETTINGCHANGE), its colours set back after (WM_SYSCOLORCHANGE).
+void tst_WindowsProgram::showsEachColourProfile() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Look, first);
+    QFETCH(bool, byTheme);
+    QFETCH(Look, then);
+    WineProgram wine(program, prefix, arguments);
+    QVERIFY(wine.hasWindow());
+    const QStringList systemColours = wine.ask({QStringLiteral("colours")}).split(QLatin1Char(' '));
+    const auto highContrast = [&](bool on) {
+        wine.ask(
+            {QStringLiteral("high-contrast"), on ? QStringLiteral("on") : QStringLiteral("off")});
+    };
+    const auto setColours = [&](const QStringList &colours) {
+        wine.ask(QStringList{QStringLiteral("colours")} + colours);
+    };
+    const std::function<void()> pressC = [&] { wine.pressKeys({QStringLiteral("c")}); };
+    const std::function<void()> themeOn = [&] {
+        highContrast(true);
+        setColours(contrastTheme);
+    };
+    const QImage before =
+        wine.waitUntilStillAfter([&] { wine.click(placeOf("cmdStart").center()); });
+    verifyShown(before, first);
+    if (QTest::currentTestFailed())
+        return;
+    verifyShown(wine.waitUntilStillAfter(byTheme ? themeOn : pressC), then);
+    if (QTest::currentTestFailed())
+        return;
+    if (!byTheme) {
+        QCOMPARE(wine.waitUntilStillAfter(pressC), before);
+        return;
+    }
+    // The theme off, its colours still the system's until they are set back, as Wine leaves them:
+    // the design's colours again, the picture on the design's grey.
+    const QImage off = wine.waitUntilStillAfter([&] { highContrast(false); });
+    QCOMPARE(sampled(off).background, colour::lightGrey);
+    QCOMPARE(wine.waitUntilStillAfter([&] { setColours(systemColours); }), before);
 }
 
 QTEST_MAIN(tst_WindowsProgram)
