@@ -19,12 +19,12 @@ constexpr int colorButtonFace = 15;
 constexpr int colorButtonText = 18;
 
 constexpr std::array<SystemColourName, 6> systemNames = {{
-    {&SystemColours::window, colorWindow, "Canvas"},
-    {&SystemColours::windowText, colorWindowText, "CanvasText"},
-    {&SystemColours::highlight, colorHighlight, "Highlight"},
-    {&SystemColours::buttonFace, colorButtonFace, "ButtonFace"},
-    {&SystemColours::buttonText, colorButtonText, "ButtonText"},
-    {&SystemColours::titleBarText, colorCaptionText, ""},
+    {&SystemColours::window, colorWindow, "Window", "Canvas"},
+    {&SystemColours::windowText, colorWindowText, "WindowText", "CanvasText"},
+    {&SystemColours::highlight, colorHighlight, "Hilight", "Highlight"},
+    {&SystemColours::buttonFace, colorButtonFace, "ButtonFace", "ButtonFace"},
+    {&SystemColours::buttonText, colorButtonText, "ButtonText", "ButtonText"},
+    {&SystemColours::titleBarText, colorCaptionText, "TitleText", ""},
 }};
 
 // The projector's colours, beside white and black: a strong blue for the dots and outlines, which

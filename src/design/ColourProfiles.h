@@ -34,10 +34,12 @@ struct SystemColours {
 };
 
 // Each of the system's colours with the names its systems know it by: the index of a Windows
-// system colour (GetSysColor) and the name of a CSS system colour, where it has one.
+// system colour (GetSysColor), its name in the registry's Control Panel\Colors, and the name of
+// a CSS system colour, where it has one.
 struct SystemColourName {
     Colour SystemColours::*colour;
     int windowsIndex;
+    std::string_view registry;
     std::string_view css;
 };
 std::span<const SystemColourName> systemColourNames();

@@ -11,7 +11,7 @@ COLORREF toColorRef(Colour colour) {
 SystemColours readSystemColours() {
     SystemColours colours;
     for (const SystemColourName &name : systemColourNames()) {
-        const std::optional<COLORREF> kept = wineSystemColour(name.windowsIndex);
+        const std::optional<COLORREF> kept = wineSystemColour(name.registry);
         colours.*name.colour = static_cast<Colour>(kept ? *kept : GetSysColor(name.windowsIndex));
     }
     return colours;

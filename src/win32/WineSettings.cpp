@@ -19,26 +19,6 @@ bool runsUnderWine() {
     return wine;
 }
 
-// The registry's name of each system colour that the program reads.
-const wchar_t *registryNameOf(int index) {
-    switch (index) {
-    case COLOR_WINDOW:
-        return L"Window";
-    case COLOR_WINDOWTEXT:
-        return L"WindowText";
-    case COLOR_HIGHLIGHT:
-        return L"Hilight";
-    case COLOR_BTNFACE:
-        return L"ButtonFace";
-    case COLOR_BTNTEXT:
-        return L"ButtonText";
-    case COLOR_CAPTIONTEXT:
-        return L"TitleText";
-    default:
-        return nullptr;
-    }
-}
-
 std::optional<std::wstring> registryText(const wchar_t *key, const wchar_t *value) {
     wchar_t text[64] = {};
     DWORD size = sizeof(text) - sizeof(wchar_t);
@@ -59,12 +39,12 @@ std::optional<COLORREF> colourOf(const std::wstring &text) {
 
 } // namespace
 
-std::optional<COLORREF> wineSystemColour(int index) {
-    const wchar_t *name = registryNameOf(index);
-    if (!runsUnderWine() || !name)
+std::optional<COLORREF> wineSystemColour(std::string_view registryName) {
+    if (!runsUnderWine() || registryName.empty())
         return std::nullopt;
+    const std::wstring name(registryName.begin(), registryName.end());
     for (const wchar_t *key : {sessionColoursKey, desktopColoursKey})
-        if (const std::optional<std::wstring> text = registryText(key, name))
+        if (const std::optional<std::wstring> text = registryText(key, name.c_str()))
             return colourOf(*text);
     return std::nullopt;
 }
