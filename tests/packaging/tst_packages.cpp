@@ -216,6 +216,8 @@ void tst_Packages::lintianReportsNothing() {
     QCOMPARE(lines, (QStringList{QStringLiteral("O: kymora source: debian-watch-file-is-missing"),
                                  QStringLiteral("O: kymora: initial-upload-closes-no-bugs "
                                                 "[usr/share/doc/kymora/changelog.Debian.gz:1]"),
+                                 QStringLiteral("O: kymora: spelling-error-in-binary Hilight "
+                                                "Highlight [usr/bin/kymora]"),
                                  QStringLiteral("O: kymora: spelling-error-in-binary Programm "
                                                 "Program [usr/bin/kymora]")}));
 }
