@@ -24,15 +24,16 @@ const QPoint sourceOutline(45, 150);
 
 void printRatios(const char *profile, FormWindow &window, const ResultantMeter &meter) {
     const QImage shown = window.clientArea()->grab().toImage();
-    const Colour background = plainOf(shown.pixel(backgroundPoint));
-    const Colour strip = plainOf(shown.pixel(stripPoint));
-    const Colour resultant = plainOf(shown.pixel(((meter.from + meter.to) / 2).toPoint()));
-    const Colour outline = plainOf(shown.pixel(sourceOutline));
+    const Colour background = colourAt(shown, backgroundPoint);
+    const Colour strip = colourAt(shown, stripPoint);
+    const Colour resultant = colourAt(shown, ((meter.from + meter.to) / 2).toPoint());
+    const Colour outline = colourAt(shown, sourceOutline);
     const PixelRect caption = window.clientArea()->captions().area(Caption::labZdroj);
+    const QRect textArea(caption.left, caption.top, caption.width, caption.height);
     std::printf("| %s | %.1f | %.1f | %.1f | %.1f | %.1f |\n", profile,
                 contrastRatio(strip, background), contrastRatio(outline, background),
                 contrastRatio(resultant, background), contrastRatio(resultant, strip),
-                textContrast(shown, caption, background));
+                contrastRatio(strongestIn(shown, textArea, background), background));
 }
 
 bool saveRun(const QDir &directory, const char *profile, const QString &file) {

@@ -63,14 +63,16 @@ std::optional<SpeedBarMove> moveOfAction(int action) {
 
 FormWindow::FormWindow(QWidget *parent) : QWidget(parent) {
     setUpWindow();
-    createControls();
-    applyTabOrder();
-    notice_ = new PictureNotice(*surface_);
     FormView &view = *this;
     form_ = std::make_unique<frmKymora>(view, *surface_, pacer_);
-    connectEvents();
+    // The system's colours first, so that the controls are made once, in the colours shown.
     desktopContrast_ = new DesktopContrast([this](SystemContrast) { followSystemColours(); }, this);
     followSystemColours();
+    createControls();
+    showControls(surface_, {surface_->zoom(), form_->colours()});
+    applyTabOrder();
+    notice_ = new PictureNotice(*surface_);
+    connectEvents();
     qApp->installEventFilter(this);
     form_->Form_Load();
     control<QPushButton>("cmdStart")->setFocus();

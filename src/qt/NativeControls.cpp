@@ -59,9 +59,9 @@ void showControl(QWidget *control, const ControlDesign &design, const ControlLoo
     giveColours(control, design, look.colours);
 }
 
+// Named by its design name, shown where the design shows it; showControls places it.
 void place(QWidget *control, const ControlDesign &design) {
     control->setObjectName(toQString(design.name));
-    showControl(control, design, {});
     control->setVisible(design.visible);
 }
 

@@ -27,8 +27,8 @@ struct ControlLook {
 };
 
 // A control of the design, made in its container as the Qt widget of its kind, named by its
-// design name, with its place, font and colours; a caption has no widget (it is painted on the
-// picture): nullptr.
+// design name; showControls gives it its place, font and colours. A caption has no widget (it is
+// painted on the picture): nullptr.
 QWidget *makeControl(QWidget *container, const ControlDesign &design);
 
 // Places every control of the design below the widget larger by the look's factor, in its font

@@ -206,10 +206,6 @@ void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, bool desktopLook, 
 
 } // namespace
 
-bool keepsDesktopLook(const ShownColours &colours) {
-    return colours.profile() == ColourProfile::design;
-}
-
 void paintClassicButton(const DRAWITEMSTRUCT &item, const ShownColours &colours, double dpi) {
     HDC dc = item.hDC;
     const Edges edges = edgesOf(colours);
@@ -258,7 +254,7 @@ LRESULT paintOption(const NMCUSTOMDRAW &draw, const ShownColours &colours, doubl
     IntersectClipRect(draw.hdc, draw.rc.left, draw.rc.top, draw.rc.right, draw.rc.bottom);
     FillRect(draw.hdc, &draw.rc, parentColours(option, draw.hdc));
     SelectObject(draw.hdc, GetWindowFont(option));
-    const bool desktopLook = keepsDesktopLook(colours);
+    const bool desktopLook = !colours.drawsOwnMarks();
     const ThemeAtDpi theme(option, L"Button", dpi);
     paintOptionParts(draw, desktopLook ? theme.get() : nullptr, desktopLook, dpi,
                      windowText(option));

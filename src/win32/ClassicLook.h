@@ -16,10 +16,6 @@
 // from the parent window's WM_CTLCOLORSTATIC answer, as static controls do, and their edges from
 // the colours shown.
 
-// Whether the colours shown keep the desktop's look for what the platform draws, the option
-// buttons' marks and the speed bar: the design's do; the others draw them in their own colours.
-bool keepsDesktopLook(const ShownColours &colours);
-
 // Paints an owner-drawn push button.
 void paintClassicButton(const DRAWITEMSTRUCT &item, const ShownColours &colours, double dpi);
 

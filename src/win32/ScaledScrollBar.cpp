@@ -1,6 +1,5 @@
 #include "win32/ScaledScrollBar.h"
 
-#include "win32/ClassicLook.h"
 #include "win32/ScrollBarDrawing.h"
 #include "win32/ScrollBarLayout.h"
 #include "win32/SystemColours.h"
@@ -67,10 +66,10 @@ void paintFlat(const Bar &bar, const Layout &layout, HDC dc) {
 // follows the thumb.
 void paint(const Bar &bar, HDC dc) {
     const Layout layout = layoutOf(bar);
-    if (keepsDesktopLook(*bar.colours))
-        paintInDesktopLook(bar, layout, dc);
-    else
+    if (bar.colours->drawsOwnMarks())
         paintFlat(bar, layout, dc);
+    else
+        paintInDesktopLook(bar, layout, dc);
     if (GetFocus() == bar.window)
         SetCaretPos(layout.thumbLeft + 1, 1);
 }

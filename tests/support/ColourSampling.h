@@ -1,41 +1,31 @@
 #pragma once
 
-#include "canvas/PixelRect.h"
-#include "design/ColourProfiles.h"
+#include "canvas/Colour.h"
 
 #include <QImage>
 #include <QPalette>
+#include <QPoint>
+#include <QRect>
 
-#include <algorithm>
+// The colours a picture on the screen shows, read as &HBBGGRR values, for a comparison with the
+// colours shown and a measure of their contrast (contrastRatio, design/ColourProfiles.h), by the
+// tests and the screenshots.
 
-// Colours as a test or a screenshot measures them on the window.
+Colour colourAt(const QImage &image, QPoint point);
 
-// A pixel as a plain &HBBGGRR colour.
-inline Colour plainOf(QRgb pixel) {
-    return static_cast<Colour>(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16));
-}
+// The colour most of the area shows: the background, in an area mostly empty.
+Colour mostOf(const QImage &image, const QRect &area);
 
-// A contrast theme, as a pupil with low vision chooses one: white on black, and a highlight
-// (a blue that stands out from both, unless another is given).
-inline QPalette contrastTheme(QColor highlight = QColor(0x20, 0x80, 0xE0)) {
-    QPalette theme;
-    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        theme.setColor(role, Qt::black);
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
-        theme.setColor(role, Qt::white);
-    theme.setColor(QPalette::Highlight, highlight);
-    return theme;
-}
+// The colour most pixels around a point show, but for the background: the ink of what is drawn
+// there.
+Colour inkNear(const QImage &image, QPoint point, Colour background);
 
-// The best contrast with the background of any pixel of an area, at a factor: a caption's text.
-inline double textContrast(const QImage &shown, const PixelRect &area, Colour background,
-                           double factor = 1) {
-    double best = 1;
-    for (int y = area.top; y < area.top + area.height; ++y)
-        for (int x = area.left; x < area.left + area.width; ++x)
-            best = std::max(
-                best, contrastRatio(plainOf(shown.pixel(qRound(x * factor), qRound(y * factor))),
-                                    background));
-    return best;
-}
+// The colour in the area that stands out most from the background: a text's ink.
+Colour strongestIn(const QImage &image, const QRect &area, Colour background);
+
+// How many of the area's pixels are of this colour.
+int pixelsOf(const QImage &image, const QRect &area, Colour colour);
+
+// A contrast theme as the application's palette, as a pupil with low vision chooses one: white on
+// black, and a highlight (a blue that stands out from both, unless another is given).
+QPalette contrastTheme(QColor highlight = QColor(0x20, 0x80, 0xE0));

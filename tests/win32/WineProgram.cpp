@@ -44,16 +44,20 @@ QRect placeOnScreen(std::uint32_t window) {
 
 // The shown windows of the program, by their title.
 QStringList programWindows() {
+    return shownWindowsNamed(QStringLiteral("^Kymora - "));
+}
+
+} // namespace
+
+QStringList shownWindowsNamed(const QString &pattern) {
     QProcess search;
     search.start(QStringLiteral("xdotool"),
                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                  QStringLiteral("--name"), QStringLiteral("^Kymora - ")});
+                  QStringLiteral("--name"), pattern});
     search.waitForFinished(20000);
     return QString::fromUtf8(search.readAllStandardOutput())
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
-
-} // namespace
 
 WineProgram::WineProgram(const QString &program, const QString &prefix,
                          const QStringList &arguments, const QStringList &environment)

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <functional>
 
+// The shown windows of the test's X server whose titles match the pattern, as xdotool finds them.
+QStringList shownWindowsNamed(const QString &pattern);
+
 // The Windows program running under Wine on the test's X server, driven with xdotool as a
 // person would drive it: by the mouse at places on its window and by keys.
 class WineProgram {

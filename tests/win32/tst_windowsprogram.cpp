@@ -1,6 +1,6 @@
+#include "ColourSampling.h"
 #include "FakeSettings.h"
 #include "FormControls.h"
-#include "PictureColours.h"
 #include "ProgramInfo.h"
 #include "RecordingCanvas.h"
 #include "ReferencePicture.h"
@@ -299,14 +299,13 @@ const std::map<std::string_view, Fixture> fixtures = {
 // A contrast theme's colours, as the probe sets them (RRGGBB): a window's, its text's, the
 // highlight's, a button's face and its text's, and an active title bar's text's; and the first
 // five as the picture shows them (&HBBGGRR).
-const QStringList contrastTheme = {"000000", "FFFFFF", "8080FF", "000000", "FFFF00", "FFFFFF"};
+const QStringList contrastThemeColours = {"000000", "FFFFFF", "8080FF",
+                                          "000000", "FFFF00", "FFFFFF"};
 constexpr Colour themeWindow = 0x000000;
 constexpr Colour themeText = 0xFFFFFF;
 constexpr Colour themeHighlight = 0xFF8080;
 constexpr Colour themeButtonFace = 0x000000;
 constexpr Colour themeButtonText = 0x00FFFF;
-
-enum class Look { design, projector, highContrast };
 
 // The colours of a finished run's picture with the default settings, each sampled where it is
 // drawn: the background of the drawing area, below it and behind a caption; the graph's axis (a
@@ -344,7 +343,7 @@ Sampled sampled(const QImage &picture) {
 // line, outline and the resultant at least 3 : 1 against the background, the resultant against
 // the links too, the texts 4.5 : 1; the contrast theme's. Neither of the others leaves a pixel of
 // the design's grey.
-void verifyShown(const QImage &picture, Look look) {
+void verifyShown(const QImage &picture, ColourProfile look) {
     const Sampled s = sampled(picture);
     const auto ratio = [](Colour a, Colour b) { return contrastRatio(a, b); };
     qInfo("background %06X, line %06X %.2f, outline %06X %.2f, resultant %06X %.2f (links %06X "
@@ -353,14 +352,14 @@ void verifyShown(const QImage &picture, Look look) {
           ratio(s.outline, s.background), s.resultant, ratio(s.resultant, s.background), s.link,
           ratio(s.resultant, s.link), s.caption, ratio(s.caption, s.background), s.buttonText,
           s.buttonFace, ratio(s.buttonText, s.buttonFace));
-    if (look == Look::design) {
+    if (look == ColourProfile::design) {
         QCOMPARE(std::tuple(s.background, s.below, s.behindCaption),
                  std::tuple(colour::lightGrey, colour::lightGrey, colour::lightGrey));
         QVERIFY(unmatchedShare(picture, referencePicture(false, true, true)) < 0.0005);
         return;
     }
     QCOMPARE(pixelsOf(picture, picture.rect(), colour::lightGrey), 0);
-    if (look == Look::projector) {
+    if (look == ColourProfile::projector) {
         for (Colour drawn : {s.line, s.outline, s.resultant})
             QVERIFY2(ratio(drawn, s.background) >= 3, qPrintable(QString::number(drawn, 16)));
         QVERIFY(ratio(s.resultant, s.link) >= 3);
@@ -766,12 +765,7 @@ void tst_WindowsProgram::closingDuringARunClosesAfterIt_data() {
 
 // The keys dialog, shown: its window, found by its title.
 bool keysShown() {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                  QStringLiteral("--name"), QStringLiteral("^Keys$")});
-    search.waitForFinished(20000);
-    return !search.readAllStandardOutput().trimmed().isEmpty();
+    return !shownWindowsNamed(QStringLiteral("^Keys$")).isEmpty();
 }
 
 // On a busy machine, once a slow run has begun: the run goes on to its end, then the window
@@ -1028,15 +1022,16 @@ void tst_WindowsProgram::fillsTheScreenAndGivesItBack() {
 
 void tst_WindowsProgram::showsEachColourProfile_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<Look>("first");
+    QTest::addColumn<ColourProfile>("first");
     QTest::addColumn<bool>("byTheme"); // switched by a contrast theme, on and off, else by C
-    QTest::addColumn<Look>("then");
-    QTest::newRow("--colours=design, C")
-        << QStringList{"--colours=design"} << Look::design << false << Look::projector;
+    QTest::addColumn<ColourProfile>("then");
+    QTest::newRow("--colours=design, C") << QStringList{"--colours=design"} << ColourProfile::design
+                                         << false << ColourProfile::projector;
     QTest::newRow("--colours=projector, C")
-        << QStringList{"--colours=projector"} << Look::projector << false << Look::design;
+        << QStringList{"--colours=projector"} << ColourProfile::projector << false
+        << ColourProfile::design;
     QTest::newRow("a contrast theme")
-        << QStringList() << Look::design << true << Look::highContrast;
+        << QStringList() << ColourProfile::design << true << ColourProfile::highContrast;
 }
 
 // A finished run's picture in the colours of its profile; switched to another, by C or by a
@@ -1045,9 +1040,9 @@ void tst_WindowsProgram::showsEachColourProfile_data() {
 // at once (WM_SETTINGCHANGE), its colours set back after (WM_SYSCOLORCHANGE).
 void tst_WindowsProgram::showsEachColourProfile() {
     QFETCH(QStringList, arguments);
-    QFETCH(Look, first);
+    QFETCH(ColourProfile, first);
     QFETCH(bool, byTheme);
-    QFETCH(Look, then);
+    QFETCH(ColourProfile, then);
     WineProgram wine(program, prefix, arguments);
     QVERIFY(wine.hasWindow());
     const QStringList systemColours = wine.ask({QStringLiteral("colours")}).split(QLatin1Char(' '));
@@ -1061,7 +1056,7 @@ void tst_WindowsProgram::showsEachColourProfile() {
     const std::function<void()> pressC = [&] { wine.pressKeys({QStringLiteral("c")}); };
     const std::function<void()> themeOn = [&] {
         highContrast(true);
-        setColours(contrastTheme);
+        setColours(contrastThemeColours);
     };
     const QImage before =
         wine.waitUntilStillAfter([&] { wine.click(placeOf("cmdStart").center()); });

@@ -1,4 +1,4 @@
-#include "PictureColours.h"
+#include "ColourSampling.h"
 
 #include "design/ColourProfiles.h"
 
@@ -59,4 +59,15 @@ int pixelsOf(const QImage &image, const QRect &area, Colour colour) {
     const Counts counts = coloursIn(image, area);
     const auto found = counts.find(colour);
     return found == counts.end() ? 0 : found->second;
+}
+
+QPalette contrastTheme(QColor highlight) {
+    QPalette theme;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        theme.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        theme.setColor(role, Qt::white);
+    theme.setColor(QPalette::Highlight, highlight);
+    return theme;
 }
