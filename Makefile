@@ -106,6 +106,7 @@ install: build
 WINDOWS_PROBE = $(WINDOWS_BUILD_DIR)/tests/kymora_probe.exe
 CONTRAST_THEME = 000000 FFFFFF 8080FF 000000 FFFF00 FFFFFF
 screenshots: build windows web
+	@cmake --build $(BUILD_DIR) --target kymora_screenshots kymora_windows_screenshot -j $(JOBS) -- --no-print-directory
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/kymora_screenshots docs/images
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows.png
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD_DIR)/wine-prefix QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/kymora_windows_screenshot $(WINDOWS_BUILD_DIR)/kymora.exe docs/images/kymora-windows-projector.png --colours=projector
