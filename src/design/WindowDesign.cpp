@@ -18,7 +18,7 @@ const std::array<ControlDesign, controlCount> controls = {{
     // name                  kind           container              caption                                                             twips: left, top, width, height   font    text colour     visible tab index   alignment
     {"HScroll1",             scrollBar,     "",                    "",                                                                 {4920, 600, 2295, 255},           window, text,           true,   27,         left},
     {"nPoloha",              settingsField, "",                    "Poloha",                                                           {120, 1320, 375, 285},            window, text,           false,  24,         left},
-    // TRANSLATORS: the frames' titles are short, in a small bold serif: this one has 105 pixels.
+    // TRANSLATORS: the frames' titles are short, in a small bold serif: this one has 101 pixels.
     {"frmPoloha",            frame,         "",                    NC_("frmPoloha", "Detector position"),                              {600, 1080, 1695, 855},           A,      colour::black,  true,   noTabStop,  left},
     // TRANSLATORS: the detector near the source, or far from it. The option buttons' captions are
     // short, in a small sans serif beside the button: this one has 39 pixels.
@@ -30,21 +30,21 @@ const std::array<ControlDesign, controlCount> controls = {{
     {"opPomalej",            option,        "frmAnimace",          "Pomalejší",                                                        {120, 480, 975, 195},             window, text,           true,   21,         left},
     {"opRychlá",             option,        "frmAnimace",          "Rychlá",                                                           {120, 240, 855, 255},             window, text,           true,   20,         left},
     {"nSpomaleni",           settingsField, "",                    "Spomaleni",                                                        {5160, 960, 1095, 285},           window, text,           false,  18,         left},
-    // TRANSLATORS: the button that ends the program: 75 pixels in a large bold serif.
+    // TRANSLATORS: the button that ends the program: 73 pixels in a large bold serif.
     {"cndKonec",             command,       "",                    NC_("cndKonec", "Exit"),                                            {9720, 120, 1215, 375},           B,      text,           true,   16,         left},
-    // TRANSLATORS: a frame's title: 73 pixels.
+    // TRANSLATORS: a frame's title: 69 pixels.
     {"frmDifrakčníZrcadlo",  frame,         "",                    NC_("frmDifrakčníZrcadlo", "Mirror"),                               {2280, 120, 1215, 855},           A,      text,           true,   noTabStop,  left},
     // TRANSLATORS: an ordinary (plain) mirror, as opposed to a diffraction grating: 47 pixels.
     {"opNe",                 option,        "frmDifrakčníZrcadlo", NC_("opNe", "Ordinary"),                                            {120, 480, 975, 255},             window, text,           true,   15,         left},
     // TRANSLATORS: a diffraction grating: a mirror with every other strip left out: 39 pixels.
     {"opAno",                option,        "frmDifrakčníZrcadlo", NC_("opAno", "Grating"),                                            {120, 240, 855, 255},             window, text,           true,   14,         left},
-    // TRANSLATORS: a frame's title: 65 pixels.
+    // TRANSLATORS: a frame's title: 61 pixels.
     {"frnKmitoce",           frame,         "",                    NC_("frnKmitoce", "Frequency"),                                     {600, 120, 1095, 855},            A,      text,           true,   noTabStop,  left},
     {"op2",                  option,        "frnKmitoce",          "2",                                                                {360, 480, 495, 195},             window, text,           true,   12,         left},
     {"op1",                  option,        "frnKmitoce",          "1",                                                                {240, 240, 615, 195},             window, text,           true,   11,         left},
     {"nDifrakce",            settingsField, "",                    "nDifrakce",                                                        {2160, 720, 495, 285},            window, text,           false,  6,          left},
     {"nKmitocet",            settingsField, "",                    "nKmitocet",                                                        {0, 600, 615, 285},               window, text,           false,  2,          left},
-    // TRANSLATORS: the button that starts a run: 59 pixels in a large bold serif.
+    // TRANSLATORS: the button that starts a run: 57 pixels in a large bold serif.
     {"cmdStart",             command,       "",                    NC_("cmdStart", "Start"),                                           {8400, 120, 975, 375},            C,      text,           true,   0,          left},
     {"labDifrakce",          caption,       "",                    "Kymora",                                                           {4680, 120, 3375, 495},           D,      text,           true,   noTabStop,  left},
     // TRANSLATORS: the captions on the picture, in a bold serif, each of which wraps within its

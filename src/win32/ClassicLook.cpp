@@ -50,7 +50,7 @@ void drawBevel(HDC dc, const RECT &area, COLORREF topLeft, COLORREF bottomRight)
     fillWith(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
 }
 
-// A line cut into the surface: its shadow above and left of its light.
+// A line cut into the surface, etchedLineWidth wide: its shadow above and left of its light.
 void drawEtchedLine(HDC dc, const RECT &area, const Edges &edges) {
     drawBevel(dc, {area.left + 1, area.top + 1, area.right, area.bottom}, edges.light, edges.light);
     drawBevel(dc, {area.left, area.top, area.right - 1, area.bottom - 1}, edges.shadow,
@@ -72,18 +72,14 @@ void paintFrame(HWND frame, HDC dc, const FrameLook &look) {
     FillRect(dc, &area, background);
     const Selection font(dc, GetWindowFont(frame));
     const std::wstring caption = windowText(frame);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const FrameCaption place = layOutFrameCaption(dc, caption, dpi);
     // The line runs through the middle of the caption.
     RECT line = area;
-    line.top = extent.cy / 2;
+    line.top = place.lineBreak.bottom / 2;
     drawEtchedLine(dc, line, edgesOf(look.colours));
-    const int indent = atDotsPerInch(captionIndent, dpi);
-    const int gap = atDotsPerInch(captionGap, dpi);
-    const RECT behindCaption{indent, 0, indent + extent.cx + 2 * gap, extent.cy};
-    FillRect(dc, &behindCaption, background);
+    FillRect(dc, &place.lineBreak, background);
     SetBkMode(dc, TRANSPARENT);
-    TextOutW(dc, indent + gap, 0, caption.c_str(), static_cast<int>(caption.size()));
+    TextOutW(dc, place.text.x, place.text.y, caption.c_str(), static_cast<int>(caption.size()));
 }
 
 LRESULT CALLBACK classicFrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
@@ -119,15 +115,9 @@ int radioState(const NMCUSTOMDRAW &draw) {
     return checked ? state + RBS_CHECKEDNORMAL - RBS_UNCHECKEDNORMAL : state;
 }
 
-// Where an option's parts go, as the control lays them out: the caption's line centred on the
-// control half a digit after the mark, the mark centred on that line to the pixel.
-struct OptionLayout {
-    RECT label;   // the room for the caption
-    RECT caption; // the caption itself
-    RECT mark;
-};
-
-OptionLayout layOutOption(HDC dc, const RECT &content, SIZE mark, const std::wstring &caption) {
+// The caption's line centred on the control half a digit after the mark, the mark centred on
+// that line to the pixel.
+OptionLayout layOutParts(HDC dc, const RECT &content, SIZE mark, const std::wstring &caption) {
     int digit = 0;
     GetCharWidthW(dc, L'0', L'0', &digit);
     OptionLayout layout{content, {}, content};
@@ -173,15 +163,7 @@ void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, bool desktopLook, 
                       const std::wstring &caption) {
     HDC dc = draw.hdc;
     const int state = radioState(draw);
-    RECT content = draw.rc;
-    const int classic = atDotsPerInch(classicMark, dpi) + 1;
-    SIZE mark{classic, classic};
-    if (theme) {
-        GetThemeBackgroundContentRect(theme, dc, BP_RADIOBUTTON, state, &draw.rc, &content);
-        if (FAILED(GetThemePartSize(theme, dc, BP_RADIOBUTTON, state, &content, TS_DRAW, &mark)))
-            mark = {classic, classic};
-    }
-    OptionLayout layout = layOutOption(dc, content, mark, caption);
+    OptionLayout layout = layOutOption(dc, draw.rc, theme, state, dpi, caption);
     const bool checked = state >= RBS_CHECKEDNORMAL;
     if (theme) {
         DrawThemeBackground(theme, dc, BP_RADIOBUTTON, state, &layout.mark, nullptr);
@@ -205,6 +187,34 @@ void paintOptionParts(const NMCUSTOMDRAW &draw, HTHEME theme, bool desktopLook, 
 }
 
 } // namespace
+
+FrameCaption layOutFrameCaption(HDC dc, const std::wstring &caption, double dpi) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const int indent = atDotsPerInch(captionIndent, dpi);
+    const int gap = atDotsPerInch(captionGap, dpi);
+    return {{indent + gap, 0}, {indent, 0, indent + extent.cx + 2 * gap, extent.cy}};
+}
+
+RECT buttonFocusRect(const RECT &button, double dpi) {
+    RECT focus = button;
+    const int inset = atDotsPerInch(focusInset, dpi);
+    InflateRect(&focus, -inset, -inset);
+    return focus;
+}
+
+OptionLayout layOutOption(HDC dc, const RECT &box, HTHEME theme, int state, double dpi,
+                          const std::wstring &caption) {
+    RECT content = box;
+    const int classic = atDotsPerInch(classicMark, dpi) + 1;
+    SIZE mark{classic, classic};
+    if (theme) {
+        GetThemeBackgroundContentRect(theme, dc, BP_RADIOBUTTON, state, &box, &content);
+        if (FAILED(GetThemePartSize(theme, dc, BP_RADIOBUTTON, state, &content, TS_DRAW, &mark)))
+            mark = {classic, classic};
+    }
+    return layOutParts(dc, content, mark, caption);
+}
 
 void paintClassicButton(const DRAWITEMSTRUCT &item, const ShownColours &colours, double dpi) {
     HDC dc = item.hDC;
@@ -234,9 +244,7 @@ void paintClassicButton(const DRAWITEMSTRUCT &item, const ShownColours &colours,
     DrawTextW(dc, windowText(item.hwndItem).c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (focused && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = item.rcItem;
-        const int inset = atDotsPerInch(focusInset, dpi);
-        InflateRect(&focus, -inset, -inset);
+        const RECT focus = buttonFocusRect(item.rcItem, dpi);
         DrawFocusRect(dc, &focus);
     }
 }

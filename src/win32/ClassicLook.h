@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
+
+#include <string>
 
 // The look the window was designed in, at the resolution the controls are drawn at: the window's
 // scaled one. Push buttons and frames keep the classic look whatever the desktop's theme: push
@@ -25,3 +28,28 @@ void paintAsClassicFrame(HWND frame, const WindowScale &scale, const ShownColour
 
 // Answers an option button's custom-draw notification: paints it whole, at dpi.
 LRESULT paintOption(const NMCUSTOMDRAW &draw, const ShownColours &colours, double dpi);
+
+// Where a frame's caption stands on its top line, in the frame's font selected into dc: its
+// text, and the break in the line behind it with a gap on either side.
+struct FrameCaption {
+    POINT text;
+    RECT lineBreak;
+};
+FrameCaption layOutFrameCaption(HDC dc, const std::wstring &caption, double dpi);
+
+// How wide a frame's etched line is: a shadow line and a light line beside it.
+inline constexpr int etchedLineWidth = 2;
+
+// Where a focused push button's focus rectangle lies within it; its caption is centred inside.
+RECT buttonFocusRect(const RECT &button, double dpi);
+
+// Where an option's parts go in its box, as the control lays them out in its font selected into
+// dc: the mark of the visual style in a state (a radio button's) where there is one, else the
+// classic look's.
+struct OptionLayout {
+    RECT label;   // the room for the caption
+    RECT caption; // the caption itself
+    RECT mark;
+};
+OptionLayout layOutOption(HDC dc, const RECT &box, HTHEME theme, int state, double dpi,
+                          const std::wstring &caption);

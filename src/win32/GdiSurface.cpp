@@ -193,14 +193,19 @@ void GdiSurface::drawCircle(const Drawing &circle) {
         withPenMargin({centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1}, width));
 }
 
+SIZE wrappedCaptionSize(HDC dc, HFONT font, std::string_view text, TextAlignment alignment,
+                        int width) {
+    const Selection selected(dc, font);
+    RECT needed{0, 0, width, 0};
+    DrawTextW(dc, toWide(text).c_str(), -1, &needed, textFormat(alignment) | DT_CALCRECT);
+    return {needed.right, needed.bottom};
+}
+
 int GdiSurface::wrappedTextHeight(const CaptionState &caption) {
-    HDC dc = dc_.get();
-    const Selection font(dc, fonts_->get(caption.font));
-    RECT needed = toDevice(caption.place);
-    OffsetRect(&needed, -needed.left, -needed.top);
-    DrawTextW(dc, toWide(caption.text).c_str(), -1, &needed,
-              textFormat(caption.alignment) | DT_CALCRECT);
-    return static_cast<int>(std::ceil(needed.bottom / scale_));
+    const RECT place = toDevice(caption.place);
+    const SIZE needed = wrappedCaptionSize(dc_.get(), fonts_->get(caption.font), caption.text,
+                                           caption.alignment, place.right - place.left);
+    return static_cast<int>(std::ceil(needed.cy / scale_));
 }
 
 // Opaque in the window's background, with the text wrapped inside the caption's width; as tall

@@ -5,6 +5,7 @@
 #include "win32/GdiObjects.h"
 
 #include <optional>
+#include <string_view>
 
 class ControlFonts;
 
@@ -75,3 +76,8 @@ private:
     std::optional<Selection> selected_;
     CaptionBoard captions_{*this};
 };
+
+// The size a caption's text takes in a font, in device pixels, wrapped within a width as the
+// surface paints it.
+SIZE wrappedCaptionSize(HDC dc, HFONT font, std::string_view text, TextAlignment alignment,
+                        int width);

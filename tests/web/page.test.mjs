@@ -5,9 +5,10 @@ import assert from 'node:assert/strict';
 
 import { axeViolations, design, fields, launch, launchWithProfile, open, pageUrl, phone, run, serve,
          unmatchedShare } from './browser.mjs';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -92,6 +93,51 @@ check('Czech through ?lang=cs and through the browser\'s language; ?lang=en brin
     }
     const english = await open(browser, { locale: 'cs-CZ' }, '?lang=en');
     assert.ok(await option(english, 'Grating').isChecked());
+});
+
+// The room each shown option's, push button's and frame's caption has to spare across its box, as
+// the page renders its text: an option's must end inside its label, a button's lie on one line
+// inside its padding box, a frame's legend, with the gap after it, inside the fieldset's border.
+// A caption that wraps is measured again on one line, for its spare.
+const captionSpares = (page) => page.evaluate(() => [
+    ...document.querySelectorAll('label.option, button.command, fieldset.frame')]
+    .filter((element) => element.checkVisibility()).map((element) => {
+        const holder = element.querySelector('legend') ?? element;
+        const range = document.createRange();
+        range.selectNodeContents(holder.lastChild);
+        const box = element.getBoundingClientRect();
+        const style = getComputedStyle(element);
+        const left = box.left + parseFloat(style.borderLeftWidth);
+        const right = box.right - parseFloat(style.borderRightWidth) -
+                      parseFloat(getComputedStyle(holder).paddingRight);
+        const centred = element.matches('button');
+        const lines = range.getClientRects().length;
+        let text = range.getBoundingClientRect();
+        const inside = lines === 1 && text.right <= right && (!centred || text.left >= left);
+        if (lines > 1) {
+            holder.style.whiteSpace = 'nowrap';
+            text = range.getBoundingClientRect();
+            holder.style.whiteSpace = '';
+        }
+        const spare = centred ? right - left - text.width : right - text.right;
+        return { name: element.id, text: holder.lastChild.textContent, spare, lines, inside };
+    }));
+
+check('in every language each caption fits its control', async (t) => {
+    const translations = readFileSync(join(dirname(fileURLToPath(import.meta.url)),
+                                           '../../po/LINGUAS'), 'utf8');
+    const languages = ['en', ...translations.split('\n').filter((line) => /^[a-z]/.test(line))];
+    const tooLong = [];
+    for (const language of languages) {
+        const spares = await captionSpares(await open(browser, {}, `?lang=${language}`));
+        const narrowest = spares.reduce((a, b) => (b.spare < a.spare ? b : a));
+        t.diagnostic(`${language}: the narrowest fit is ${narrowest.name}, ` +
+                     `${narrowest.spare.toFixed(1)} pixels to spare`);
+        tooLong.push(...spares.filter((caption) => !caption.inside).map((caption) =>
+            `${language} ${caption.name} "${caption.text}": ${caption.spare.toFixed(1)} pixels ` +
+            `to spare, ${caption.lines} line(s)`));
+    }
+    assert.deepEqual(tooLong, []);
 });
 
 check('Enter and Space on Start start a run', async () => {
