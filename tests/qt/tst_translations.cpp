@@ -2,6 +2,7 @@
 #include "design/WindowDesign.h"
 #include "form/Translation.h"
 #include "qt/ControlFonts.h"
+#include "qt/Text.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -38,24 +39,21 @@ QImage designResolution() {
     return image;
 }
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Captions measured with Qt's font metrics.
 class QtMeasure : public CaptionMeasure {
 public:
     CaptionFit onControl(const ControlDesign &control, std::string_view text) override {
         const QFontMetrics metrics(controlFont(control.font), &device_);
         const PixelRect box = inPixels(control.geometry);
-        return {{metrics.horizontalAdvance(qText(text)), metrics.height()},
+        return {{metrics.horizontalAdvance(toQString(text)), metrics.height()},
                 {box.width - besideText(control.kind), box.height}};
     }
 
     TextExtent wrapped(const ControlDesign &caption, std::string_view text) override {
         const QFontMetrics metrics(controlFont(caption.font), &device_);
-        const QRect lines = metrics.boundingRect(
-            QRect(0, 0, inPixels(caption.geometry).width, 10000), Qt::TextWordWrap, qText(text));
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, inPixels(caption.geometry).width, 10000),
+                                 Qt::TextWordWrap, toQString(text));
         return {lines.width(), lines.height()};
     }
 
@@ -76,7 +74,7 @@ private slots:
 void tst_Translations::everyCaptionFits_data() {
     QTest::addColumn<QString>("language");
     for (const std::string_view language : spokenLanguages())
-        QTest::newRow(language.data()) << qText(language);
+        QTest::newRow(language.data()) << toQString(language);
 }
 
 void tst_Translations::everyCaptionFits() {
